@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+// The one current measurement. Sample arrays run from 0 to NumSamples: element i
+// (1 <= i <= NumSamples) is sample i, element 0 holds no sample. -1 in DataX, DataY, DataZ
+// and DataRes marks a sample that is not available.
+struct DataSet {
+    bool DataPresent = false;
+    bool DataSaved = false;
+    QDateTime StartDate;   // time of sample 1 (naive local)
+    QDateTime StopDate;    // NoStopDate() when the data came without a stop time
+    QDateTime DataEndDate; // StartDate + SampleStep * NumSamples units
+    qint32 SampleStep = 0;
+    QString SampleStepUnit; // "s", "n", "h" or "d"
+    qint32 NumSamples = 0;
+    QVector<float> DataX, DataY, DataZ, DataRf;
+    QVector<double> DataRes;
+    QString IDShort; // 16 characters, blank-padded
+    QString IDLong;  // 48 characters, blank-padded
+    QVector<QString> SampleTimeText;
+    QVector<double> SortedRes;
+    QVector<qint32> SortedIndex;
+    double MedianValue = 0;
+    qint32 MedianIndex = 0;
+    float ResMax = 0, ResMin = 0, ResMean = 0;
+    float CsvAuxMax = 0, CsvAuxMin = 0, CsvAuxMean = 0;
+    float CsvRfMax = 0, CsvRfMin = 0, CsvRfMean = 0;
+    QString DataSourceName; // "Upload", "File", "File Centralina", "Tressil"
+    QString CurrentFileName;
+    qint16 StopReason = -1; // 0..4 as the instrument reports it; -1 none given
+    bool RfDataPresent = false;
+    qint16 IntervalMultiplier = 1;
+};
+
+inline constexpr int IdShortLength = 16;
+inline constexpr int IdLongLength = 48;
+inline constexpr float NotAvailable = -1.0f;
+
+// The program-wide current data set.
+DataSet& CurrentData();
+// Replaces the current data set whole (after a successful load).
+void ReplaceCurrentData(DataSet&& loaded);
+
+// 1 January 2001 01:01:01: the stand-in for a missing stop time.
+QDateTime NoStopDate();

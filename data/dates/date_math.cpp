@@ -1,0 +1,35 @@
+#include "data/dates/date_math.h"
+
+QDateTime NaiveDateTime(int year, int month, int day, int hour, int minute, int second) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+QDateTime DateAdd(const QString& letter, qint64 count, const QDateTime& from) {
+    const QDateTime naive(from.date(), from.time(), Qt::UTC);
+    if (letter == u"s")
+        return naive.addSecs(count);
+    if (letter == u"n")
+        return naive.addSecs(count * 60);
+    if (letter == u"h")
+        return naive.addSecs(count * 3600);
+    if (letter == u"d")
+        return naive.addDays(count);
+    return QDateTime();
+}
+
+qint64 DateDiff(const QString& letter, const QDateTime& a, const QDateTime& b) {
+    const QDateTime na(a.date(), a.time(), Qt::UTC);
+    const QDateTime nb(b.date(), b.time(), Qt::UTC);
+    auto floorDiv = [](qint64 x, qint64 d) { return x >= 0 ? x / d : -((-x + d - 1) / d); };
+    const qint64 secsA = na.toSecsSinceEpoch();
+    const qint64 secsB = nb.toSecsSinceEpoch();
+    if (letter == u"s")
+        return secsB - secsA;
+    if (letter == u"n")
+        return floorDiv(secsB, 60) - floorDiv(secsA, 60);
+    if (letter == u"h")
+        return floorDiv(secsB, 3600) - floorDiv(secsA, 3600);
+    if (letter == u"d")
+        return na.date().daysTo(nb.date());
+    return 0;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+class QWidget;
+
+// What the program asks of the user through modal boxes and dialogs. Every window and
+// routine reaches them through Ui(), so that a test installs a fake that answers at
+// once instead of blocking in a modal loop.
+
+// The platform's plain message box: the start-up checks, the language-library failure,
+// the command-line check and the error report use it.
+enum class StandardIcon { None, Information, Warning, Critical };
+enum class StandardButtons { Ok, YesNoDefaultNo };
+
+// The program's own message box (the shell's frmMessageBox): kinds already resolved,
+// texts already looked up.
+struct MessageBoxRequest {
+    QString message;
+    QString title;
+    int iconKind = 0;   // 0..2
+    int buttonKind = 1; // 0 Yes/No, 1 OK, 2 OK/Cancel
+    QString okCaption;
+    QString cancelCaption;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString folder;   // initial folder
+    QString fileName; // preset file name
+    QString filter;   // Qt filter text, entries separated by ";;"
+    int filterIndex = 0;
+    bool confirmOverwrite = true;
+};
+
+struct FileDialogResult {
+    bool accepted = false;
+    QString fileName;
+    int filterIndex = 0;
+};
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+    // Returns true for OK or Yes.
+    virtual bool StandardBox(const QString& text, const QString& title, StandardIcon icon,
+                             StandardButtons buttons) = 0;
+    // Returns true for OK or Yes; false for Cancel, No and the close box.
+    virtual bool ShowMessageBox(const MessageBoxRequest& request) = 0;
+    virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
+    virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
+    virtual Qt::KeyboardModifiers KeyboardModifiers() = 0;
+    // Owner window of the modal boxes (the main window once it stands).
+    virtual void SetOwner(QWidget* owner) { owner_ = owner; }
+    QWidget* Owner() const { return owner_; }
+
+private:
+    QWidget* owner_ = nullptr;
+};
+
+// The services in use: the installed ones, else plain Qt dialogs.
+UiServices& Ui();
+// Installs services for the whole program; nullptr restores the plain Qt ones.
+void SetUi(UiServices* services);
+
+// Plain Qt dialogs; the shell derives from it to show its own message box window.
+class QtUiServices : public UiServices {
+public:
+    bool StandardBox(const QString& text, const QString& title, StandardIcon icon,
+                     StandardButtons buttons) override;
+    bool ShowMessageBox(const MessageBoxRequest& request) override;
+    FileDialogResult OpenFile(const FileDialogRequest& request) override;
+    FileDialogResult SaveFile(const FileDialogRequest& request) override;
+    Qt::KeyboardModifiers KeyboardModifiers() override;
+};

@@ -1,0 +1,73 @@
+#include "shell/core/error_report.h"
+
+#include "platform/ui_services.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+#include <new>
+
+TrappedError::TrappedError(int number, const QString& description, const QString& source)
+    : std::runtime_error(description.toStdString()), number_(number), source_(source),
+      description_(description) {}
+
+void RaiseError(int number, const QString& description, const QString& source) {
+    throw TrappedError(number, description, source);
+}
+
+QString ErrorReportTitle() {
+    QString name = QCoreApplication::applicationName();
+    if (name.isEmpty())
+        name = QStringLiteral("Corvanel");
+    return QStringLiteral("ERROR! (") + name + QStringLiteral(")");
+}
+
+QString ErrorReportMessage(const QString& procName, int number, const QString& source,
+                           const QString& description, bool canIgnore) {
+    const QString crlf = QStringLiteral("\r\n");
+    QString message = QStringLiteral("An unpredictable error occurred.") + crlf +
+                      QStringLiteral("Error Raised by  : ") + procName + crlf +
+                      QStringLiteral("Error Source     : ") + source + crlf +
+                      QStringLiteral("Error Number     : ") + QString::number(number) + crlf +
+                      QStringLiteral("Error Description: ") + description + crlf;
+    if (canIgnore)
+        message += crlf + QStringLiteral("It may be possible to proceed.") + crlf +
+                   QStringLiteral("Do you want to ignore the error?") + crlf;
+    return message;
+}
+
+bool ErrHandler(const QString& procName, int number, const QString& source,
+                const QString& description, bool canIgnore) {
+    try {
+        const QString message =
+            ErrorReportMessage(procName, number, source, description, canIgnore);
+        return Ui().StandardBox(message, ErrorReportTitle(), StandardIcon::Critical,
+                                canIgnore ? StandardButtons::YesNoDefaultNo
+                                          : StandardButtons::Ok);
+    } catch (...) {
+        try {
+            Ui().StandardBox(QStringLiteral("Error on Error Handler!!! "),
+                             QCoreApplication::applicationName(), StandardIcon::Critical,
+                             StandardButtons::Ok);
+        } catch (...) {
+        }
+        return false;
+    }
+}
+
+void ReportException(const char* procName) {
+    const QString name = QString::fromLatin1(procName);
+    const QString source = QCoreApplication::applicationName();
+    try {
+        throw;
+    } catch (const TrappedError& e) {
+        ErrHandler(name, e.Number(), e.Source().isEmpty() ? source : e.Source(),
+                   e.Description());
+    } catch (const std::bad_alloc&) {
+        ErrHandler(name, ErrorNumber::OutOfMemory, source, QStringLiteral("Out of memory"));
+    } catch (const std::exception& e) {
+        ErrHandler(name, ErrorNumber::Unexpected, source, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ErrHandler(name, ErrorNumber::Unexpected, source, QStringLiteral("Unknown error"));
+    }
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The program's own modal message box. iconKind 0..2 (-1 means 0), buttonKind 0 Yes/No,
+// 1 OK, 2 OK/Cancel (-1 means 1); an empty title takes the icon kind's default title.
+// True for OK or Yes.
+bool MessBox(const QString& message, const QString& title, int iconKind, int buttonKind);

@@ -1,0 +1,35 @@
+#include "tests/support/fake_ui.h"
+
+namespace {
+template <class T> T next(std::deque<T>& script, T fallback) {
+    if (script.empty())
+        return fallback;
+    T value = script.front();
+    script.pop_front();
+    return value;
+}
+} // namespace
+
+FakeUi::FakeUi() : previous_(&Ui()) { SetUi(this); }
+FakeUi::~FakeUi() { SetUi(nullptr); }
+
+bool FakeUi::StandardBox(const QString& text, const QString& title, StandardIcon icon,
+                         StandardButtons buttons) {
+    standardCalls.append({text, title, icon, buttons});
+    return next(standardAnswers, true);
+}
+
+bool FakeUi::ShowMessageBox(const MessageBoxRequest& request) {
+    messageCalls.append(request);
+    return next(messageAnswers, true);
+}
+
+FileDialogResult FakeUi::OpenFile(const FileDialogRequest& request) {
+    openCalls.append(request);
+    return next(openAnswers, FileDialogResult{});
+}
+
+FileDialogResult FakeUi::SaveFile(const FileDialogRequest& request) {
+    saveCalls.append(request);
+    return next(saveAnswers, FileDialogResult{});
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/ui_services.h"
+
+#include <QList>
+
+#include <deque>
+
+// Records every box and dialog and answers from a script, so no test blocks in a modal
+// loop. Installed for its lifetime.
+class FakeUi : public UiServices {
+public:
+    struct StandardCall {
+        QString text;
+        QString title;
+        StandardIcon icon;
+        StandardButtons buttons;
+    };
+
+    FakeUi();
+    ~FakeUi() override;
+
+    bool StandardBox(const QString& text, const QString& title, StandardIcon icon,
+                     StandardButtons buttons) override;
+    bool ShowMessageBox(const MessageBoxRequest& request) override;
+    FileDialogResult OpenFile(const FileDialogRequest& request) override;
+    FileDialogResult SaveFile(const FileDialogRequest& request) override;
+    Qt::KeyboardModifiers KeyboardModifiers() override { return modifiers; }
+
+    // Answers given in turn; when a script runs out the answer is true (OK / Yes).
+    std::deque<bool> standardAnswers;
+    std::deque<bool> messageAnswers;
+    std::deque<FileDialogResult> openAnswers;
+    std::deque<FileDialogResult> saveAnswers;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+
+    QList<StandardCall> standardCalls;
+    QList<MessageBoxRequest> messageCalls;
+    QList<FileDialogRequest> openCalls;
+    QList<FileDialogRequest> saveCalls;
+
+private:
+    UiServices* previous_ = nullptr;
+};
