@@ -7,6 +7,10 @@ DataSet& CurrentData() {
     return data;
 }
 
-void ReplaceCurrentData(DataSet&& loaded) { CurrentData() = std::move(loaded); }
+void ReplaceCurrentData(DataSet&& loaded) {
+    CurrentData() = std::move(loaded);
+}
 
-QDateTime NoStopDate() { return NaiveDateTime(2001, 1, 1, 1, 1, 1); }
+QDateTime NoStopDate() {
+    return NaiveDateTime(2001, 1, 1, 1, 1, 1);
+}

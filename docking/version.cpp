@@ -1,5 +1,7 @@
 #include "docking/dockable_export.h"
 
 namespace dockable {
-DOCKABLE_EXPORT const char* Version() { return "1.0.0"; }
+DOCKABLE_EXPORT const char* Version() {
+    return "1.0.0";
+}
 } // namespace dockable

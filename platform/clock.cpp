@@ -24,7 +24,9 @@ Clock& CurrentClock() {
     return installed() ? *installed() : system;
 }
 
-void SetClock(Clock* clock) { installed() = clock; }
+void SetClock(Clock* clock) {
+    installed() = clock;
+}
 
 QDateTime NaiveLocalNow() {
     const QDateTime local = QDateTime::currentDateTime();

@@ -36,8 +36,12 @@ QString WritableFolder() {
     return user;
 }
 
-void SetProgramFolderForTests(const QString& folder) { programOverride() = folder; }
-void SetWritableFolderForTests(const QString& folder) { writableOverride() = folder; }
+void SetProgramFolderForTests(const QString& folder) {
+    programOverride() = folder;
+}
+void SetWritableFolderForTests(const QString& folder) {
+    writableOverride() = folder;
+}
 
 QString InFolder(const QString& folder, const QString& fileName) {
     return QDir(folder).filePath(fileName);

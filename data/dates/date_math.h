@@ -13,5 +13,4 @@ QDateTime DateAdd(const QString& letter, qint64 count, const QDateTime& from);
 // counted as the boundaries crossed, the way calendar date differences are.
 qint64 DateDiff(const QString& letter, const QDateTime& a, const QDateTime& b);
 // A naive date-time from its parts.
-QDateTime NaiveDateTime(int year, int month, int day, int hour = 0, int minute = 0,
-                        int second = 0);
+QDateTime NaiveDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);

@@ -42,8 +42,7 @@ bool ErrHandler(const QString& procName, int number, const QString& source,
         const QString message =
             ErrorReportMessage(procName, number, source, description, canIgnore);
         return Ui().StandardBox(message, ErrorReportTitle(), StandardIcon::Critical,
-                                canIgnore ? StandardButtons::YesNoDefaultNo
-                                          : StandardButtons::Ok);
+                                canIgnore ? StandardButtons::YesNoDefaultNo : StandardButtons::Ok);
     } catch (...) {
         try {
             Ui().StandardBox(QStringLiteral("Error on Error Handler!!! "),
@@ -61,8 +60,7 @@ void ReportException(const char* procName) {
     try {
         throw;
     } catch (const TrappedError& e) {
-        ErrHandler(name, e.Number(), e.Source().isEmpty() ? source : e.Source(),
-                   e.Description());
+        ErrHandler(name, e.Number(), e.Source().isEmpty() ? source : e.Source(), e.Description());
     } catch (const std::bad_alloc&) {
         ErrHandler(name, ErrorNumber::OutOfMemory, source, QStringLiteral("Out of memory"));
     } catch (const std::exception& e) {

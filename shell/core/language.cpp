@@ -49,7 +49,8 @@ int tagNumber(const QString& tag) {
     if (!ok)
         return 0;
     const double rounded = std::nearbyint(value);
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
     return static_cast<int>(rounded);
 }
@@ -122,7 +123,8 @@ bool InitLibrary(const QString& name) {
 void SetLanguage(int language) {
     Trapped("SetLanguage", [&] {
         const int offset = language * 5000;
-        if (offset < std::numeric_limits<qint16>::min() || offset > std::numeric_limits<qint16>::max())
+        if (offset < std::numeric_limits<qint16>::min() ||
+            offset > std::numeric_limits<qint16>::max())
             RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
         Language().ResOffset = static_cast<qint16>(offset);
     });
@@ -131,7 +133,8 @@ void SetLanguage(int language) {
 QString ResString(int id) {
     return Trapped("ResString", QString(), [&] {
         const int number = id + Language().ResOffset;
-        if (number < std::numeric_limits<qint16>::min() || number > std::numeric_limits<qint16>::max())
+        if (number < std::numeric_limits<qint16>::min() ||
+            number > std::numeric_limits<qint16>::max())
             RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
         return Language().Texts.value(number).left(MaxTextLength);
     });
@@ -145,8 +148,12 @@ void FreeResLibrary() {
     });
 }
 
-void SetTextId(QWidget* widget, int id) { widget->setProperty(TextIdProperty, QString::number(id)); }
-void SetTextId(QWidget* widget, const QString& tag) { widget->setProperty(TextIdProperty, tag); }
+void SetTextId(QWidget* widget, int id) {
+    widget->setProperty(TextIdProperty, QString::number(id));
+}
+void SetTextId(QWidget* widget, const QString& tag) {
+    widget->setProperty(TextIdProperty, tag);
+}
 
 void SetUpForm(QWidget* form) {
     Trapped("SetUpForm", [&] {
@@ -170,7 +177,6 @@ void SetUpForm(QWidget* form) {
 }
 
 QString Formatta(const QString& text, int width) {
-    return Trapped("Formatta", QString(), [&] {
-        return text.size() >= width ? text : text.rightJustified(width, u' ');
-    });
+    return Trapped("Formatta", QString(),
+                   [&] { return text.size() >= width ? text : text.rightJustified(width, u' '); });
 }

@@ -23,8 +23,8 @@ struct OptionsRecord {
     quint32 LowRangeColor = 0;
     quint32 HighRangeColor = 0;
     qint16 WindowState = 0;
-    std::array<QString, 5> MRU;  // fixed texts of 4096, blank-padded; slot 0 unused
-    QString LastFolder;          // fixed text of 4096, blank-padded
+    std::array<QString, 5> MRU; // fixed texts of 4096, blank-padded; slot 0 unused
+    QString LastFolder;         // fixed text of 4096, blank-padded
     bool InfoPaneDocked = false;
     bool InfoPaneVisible = false;
     bool ShowWarningsOnLoad = false;
@@ -48,7 +48,9 @@ struct OptionsState {
     bool WasRead = false;
 };
 OptionsState& OptionsStore();
-inline OptionsRecord& Options() { return OptionsStore().Record; }
+inline OptionsRecord& Options() {
+    return OptionsStore().Record;
+}
 
 void ReadOptions();
 void SaveOptions();

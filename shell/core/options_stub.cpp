@@ -44,7 +44,9 @@ void ReadOptions() {
 
 void SaveOptions() {}
 
-QByteArray OptionsToBytes(const OptionsRecord&) { return QByteArray(OptionsFileSize, '\0'); }
+QByteArray OptionsToBytes(const OptionsRecord&) {
+    return QByteArray(OptionsFileSize, '\0');
+}
 bool OptionsFromBytes(const QByteArray& bytes, OptionsRecord&) {
     return bytes.size() == OptionsFileSize;
 }

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString sourceDir() { return QStringLiteral(CORVANEL_SOURCE_DIR); }
+QString sourceDir() {
+    return QStringLiteral(CORVANEL_SOURCE_DIR);
+}
 
 // Every "id<TAB>Italian<TAB>English" line of the source tables, by id.
 QHash<int, QStringList> sourceTable(QStringList* problems) {
@@ -77,7 +79,8 @@ TEST(LanguageTable, EveryIdTheCodeUsesHasBothTexts) {
             missing.append(QString::number(id));
     }
     missing.sort();
-    EXPECT_TRUE(missing.isEmpty()) << "ids without both texts: " << missing.join(u' ').toStdString();
+    EXPECT_TRUE(missing.isEmpty())
+        << "ids without both texts: " << missing.join(u' ').toStdString();
 }
 
 TEST(LanguageTable, BuiltTableHoldsEnglishAtIdPlus5000) {

@@ -10,8 +10,12 @@ template <class T> T next(std::deque<T>& script, T fallback) {
 }
 } // namespace
 
-FakeUi::FakeUi() : previous_(&Ui()) { SetUi(this); }
-FakeUi::~FakeUi() { SetUi(nullptr); }
+FakeUi::FakeUi() : previous_(&Ui()) {
+    SetUi(this);
+}
+FakeUi::~FakeUi() {
+    SetUi(nullptr);
+}
 
 bool FakeUi::StandardBox(const QString& text, const QString& title, StandardIcon icon,
                          StandardButtons buttons) {

@@ -19,7 +19,9 @@ ScratchProgramFolder::~ScratchProgramFolder() {
     SetWritableFolderForTests(QString());
 }
 
-QString ScratchProgramFolder::File(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+QString ScratchProgramFolder::File(const QString& name) const {
+    return QDir(dir_.path()).filePath(name);
+}
 
 void ScratchProgramFolder::InstallSupportFiles() const {
     const QString built = QStringLiteral(CORVANEL_PROGRAM_DIR);
