@@ -1,0 +1,95 @@
+#include "shell/core/options.h"
+
+#include "platform/paths.h"
+#include "platform/ui_services.h"
+#include "shell/core/error_report.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+// The file had the wrong size: keep it aside so that the save at shutdown does not replace
+// it unseen. False when it could not be moved.
+bool setAside(const QString& path) {
+    const QString bad = InFolder(QFileInfo(path).absolutePath(), QLatin1String(OptionsBadFileName));
+    if (QFile::exists(bad))
+        QFile::remove(bad);
+    return QFile::rename(path, bad);
+}
+
+void tellWrongSize(qint64 size, bool keptAside) {
+    // The language texts are not loaded yet: the notice is a fixed text.
+    QString text = QStringLiteral("The options file %1 has %2 bytes instead of %3: it was not "
+                                  "read and the default options are used.")
+                       .arg(QLatin1String(OptionsFileName))
+                       .arg(size)
+                       .arg(OptionsFileSize);
+    text +=
+        keptAside
+            ? QStringLiteral("\r\nThe file was kept as %1.").arg(QLatin1String(OptionsBadFileName))
+            : QStringLiteral("\r\nThe file could not be moved aside and is left as it "
+                             "is; the options will not be saved.");
+    Ui().StandardBox(text, QStringLiteral("Corvanel"), StandardIcon::Warning, StandardButtons::Ok);
+}
+} // namespace
+
+QString OptionsFilePath() {
+    return InFolder(WritableFolder(), QLatin1String(OptionsFileName));
+}
+
+void ReadOptions() {
+    OptionsState& store = OptionsStore();
+    store.WasRead = false;
+    bool filled = false;
+    Trapped("ReadOptions", [&] {
+        const QString path = OptionsFilePath();
+        const QFileInfo info(path);
+        if (!info.exists()) {
+            SetDefaultOptions(store.Record);
+            filled = store.WasRead = true;
+            return;
+        }
+        if (!info.isFile())
+            RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+        // One byte more than a record tells a longer file from a good one.
+        const QByteArray bytes = file.read(OptionsFileSize + 1);
+        if (file.error() != QFileDevice::NoError)
+            RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"));
+        const qint64 size = file.size();
+        file.close();
+        OptionsRecord record;
+        if (!OptionsFromBytes(bytes, record)) {
+            const bool keptAside = setAside(path);
+            SetDefaultOptions(store.Record);
+            filled = true;
+            store.WasRead = keptAside;
+            tellWrongSize(size, keptAside);
+            return;
+        }
+        DefaultOutOfRangeOptions(record);
+        record.DefaultsMade = false;
+        store.Record = std::move(record);
+        filled = store.WasRead = true;
+    });
+    // A file that could not be read is left alone (never saved over), but the program
+    // still starts on sound values.
+    if (!filled)
+        SetDefaultOptions(store.Record);
+}
+
+void SaveOptions() {
+    Trapped("SaveOptions", [] {
+        if (!OptionsStore().WasRead)
+            return;
+        QSaveFile file(OptionsFilePath());
+        if (!file.open(QIODevice::WriteOnly))
+            RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+        const QByteArray bytes = OptionsToBytes(Options());
+        if (file.write(bytes) != bytes.size() || !file.commit())
+            RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"));
+    });
+}
