@@ -1,0 +1,119 @@
+#include "views/stats/histogram.h"
+#include "views/stats/number_text.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+QStringList Labels(const HistogramClasses& h) {
+    QStringList labels;
+    for (int k = 1; k <= h.ClassNumber; ++k)
+        labels << h.ClassLabel[static_cast<std::size_t>(k)];
+    return labels;
+}
+
+// The class (1-based) into which each of the values falls, one value at a time.
+std::vector<int> ClassesOf(const std::vector<double>& values, float min, float max, int count) {
+    std::vector<int> found;
+    for (const double v : values) {
+        HistogramClasses h;
+        EXPECT_TRUE(DoStatistics(h, std::vector<double>{v}, min, max, count));
+        int cls = 0;
+        for (int k = 1; k <= h.ClassNumber; ++k)
+            if (h.ClassCount[static_cast<std::size_t>(k)] > 0)
+                cls = k;
+        found.push_back(cls);
+    }
+    return found;
+}
+
+TEST(Histogram, FromZeroTheFirstClassStartsAtZero) {
+    HistogramClasses h;
+    ASSERT_TRUE(DoStatistics(h, std::vector<double>{0.5}, 0.0f, 1.0f, 11));
+    EXPECT_EQ(h.ClassNumber, 11);
+    const QStringList labels = Labels(h);
+    EXPECT_EQ(labels.first(), QStringLiteral("0.00-0.10"));
+    EXPECT_EQ(labels.at(2), QStringLiteral("0.20-0.30"));
+    EXPECT_EQ(labels.at(9), QStringLiteral("0.90-1.00"));
+    EXPECT_EQ(labels.last(), QStringLiteral(">1.00"));
+}
+
+TEST(Histogram, TheSinglePrecisionWidthDecidesTheBoundaries) {
+    // The width 0.1 in single precision is a little above 0.1, so a value on a printed
+    // bound stays in the lower class, and 1.00 is not yet above the top.
+    EXPECT_EQ(ClassesOf({0.1, 0.3, 1.0, 1.5, 0.05}, 0.0f, 1.0f, 11),
+              (std::vector<int>{1, 3, 10, 11, 1}));
+}
+
+TEST(Histogram, AboveZeroAClassGathersTheValuesBelowTheMinimum) {
+    HistogramClasses h;
+    ASSERT_TRUE(DoStatistics(h, std::vector<double>{1.0}, 0.5f, 2.5f, 6));
+    EXPECT_EQ(Labels(h), (QStringList{"<0.5", "0.5-1.0", "1.0-1.5", "1.5-2.0", "2.0-2.5", ">2.5"}));
+    EXPECT_EQ(ClassesOf({0.3, 0.5, 1.0, 2.5, 9.0}, 0.5f, 2.5f, 6),
+              (std::vector<int>{1, 2, 3, 6, 6}));
+}
+
+TEST(Histogram, SharesAreOfAllSamplesTheUncountedIncluded) {
+    HistogramClasses h;
+    // 0 and the gap are counted nowhere.
+    ASSERT_TRUE(DoStatistics(h, std::vector<double>{0.0, -1.0, 0.25, 0.75}, 0.0f, 1.0f, 3));
+    EXPECT_EQ(Labels(h), (QStringList{"0.0-0.5", "0.5-1.0", ">1.0"}));
+    EXPECT_DOUBLE_EQ(h.ClassCount[1], 25.0);
+    EXPECT_DOUBLE_EQ(h.ClassCount[2], 25.0);
+    EXPECT_DOUBLE_EQ(h.ClassCount[3], 0.0);
+}
+
+TEST(Histogram, ManySamplesAndFarOutliersAreCounted) {
+    std::vector<double> samples(40000, 0.005);
+    samples.push_back(400.0); // far above the top with classes 0.01 wide
+    HistogramClasses h;
+    ASSERT_TRUE(DoStatistics(h, samples, 0.0f, 0.1f, 11));
+    EXPECT_DOUBLE_EQ(h.ClassCount[1], 40000.0 / 40001.0 * 100.0);
+    EXPECT_DOUBLE_EQ(h.ClassCount[11], 1.0 / 40001.0 * 100.0);
+}
+
+TEST(Histogram, RefusalsLeaveThePreviousClasses) {
+    HistogramClasses h;
+    const std::vector<double> samples{0.5, 1.5};
+    ASSERT_TRUE(DoStatistics(h, samples, 0.0f, 2.0f, 5));
+    const HistogramClasses before = h;
+    EXPECT_FALSE(DoStatistics(h, samples, 0.0f, 2.0f, 12));
+    EXPECT_FALSE(DoStatistics(h, samples, 0.0f, 2.0f, 2)); // would divide by zero with min 0
+    EXPECT_FALSE(DoStatistics(h, samples, 1.0f, 1.0f, 5));
+    EXPECT_FALSE(DoStatistics(h, samples, 2.0f, 1.0f, 5));
+    EXPECT_FALSE(DoStatistics(h, {}, 0.0f, 2.0f, 5));
+    EXPECT_EQ(h.ClassNumber, before.ClassNumber);
+    EXPECT_EQ(h.ClassLabel, before.ClassLabel);
+    EXPECT_EQ(h.ClassCount, before.ClassCount);
+}
+
+struct FormatCase {
+    double value;
+    int decimals;
+    int digits;
+    const char* text;
+};
+
+TEST(NumberText, RoundsOnTheDecimalDigitsOfItsType) {
+    const FormatCase cases[] = {
+        {0.125f, 2, 7, "0.13"}, // halves away from zero
+        {2.675f, 2, 7, "2.68"}, // 2.67499995 in single, "2.675000" in 7 digits
+        {0.30000001192092896, 2, 15, "0.30"},
+        {0.05, 1, 15, "0.1"},
+        {9.96, 1, 15, "10.0"},
+        {0.004, 2, 15, "0.00"},
+        {-0.004, 2, 15, "0.00"}, // no minus sign on a zero
+        {-1.0, 2, 15, "-1.00"},
+        {123.456, 2, 15, "123.46"},
+        {0.0, 1, 7, "0.0"},
+        {1e-20, 2, 15, "0.00"},
+        {99.995, 2, 15, "100.00"},
+    };
+    for (const FormatCase& c : cases)
+        EXPECT_EQ(FormatDecimals(c.value, c.decimals, c.digits), QString::fromLatin1(c.text))
+            << c.value;
+}
+} // namespace

@@ -1,0 +1,70 @@
+#include "views/stats/histogram.h"
+
+#include "shell/core/error_report.h"
+#include "views/stats/number_text.h"
+
+#include <cmath>
+
+namespace {
+constexpr int SingleDigits = 7;
+constexpr int DoubleDigits = 15;
+} // namespace
+
+HistogramClasses& Histogram() {
+    static HistogramClasses classes;
+    return classes;
+}
+
+bool DoStatistics(HistogramClasses& classes, std::span<const double> samples, float minValue,
+                  float maxValue, int classCount) {
+    return Trapped("DoStatistics", false, [&] {
+        if (classCount > MaxHistogramClasses || classCount < 3 || !(maxValue > minValue) ||
+            samples.empty())
+            return false;
+        HistogramClasses result;
+        const int low = minValue > 0.0f ? 1 : 0;
+        const float width = (maxValue - minValue) / static_cast<float>(classCount - low - 1);
+        const int decimals = width <= 0.1f ? 2 : 1;
+
+        if (low == 1)
+            result.ClassLabel[1] =
+                QStringLiteral("<") + FormatDecimals(minValue, decimals, SingleDigits);
+        for (int j = low + 1; j <= classCount - 1; ++j) {
+            const float lowerStep = static_cast<float>(j - low - 1) * width;
+            const float upperStep = static_cast<float>(j - low) * width;
+            const double lower = static_cast<double>(lowerStep) + minValue;
+            const double upper = static_cast<double>(upperStep) + minValue;
+            result.ClassLabel[j] = FormatDecimals(lower, decimals, DoubleDigits) +
+                                   QStringLiteral("-") +
+                                   FormatDecimals(upper, decimals, DoubleDigits);
+        }
+        result.ClassLabel[classCount] =
+            QStringLiteral(">") + FormatDecimals(maxValue, decimals, SingleDigits);
+
+        const int lastBounded = classCount - 1 - low;
+        for (const double value : samples) {
+            if (!(value > 0.0))
+                continue;
+            // The class number is clamped while still a floating value, so a far outlier
+            // lands in the last class instead of overflowing.
+            const double quotient =
+                std::floor((value - static_cast<double>(minValue)) / static_cast<double>(width));
+            int k;
+            if (quotient < 0.0)
+                k = -1;
+            else if (quotient > lastBounded)
+                k = lastBounded;
+            else
+                k = static_cast<int>(quotient);
+            result.ClassCount[static_cast<std::size_t>(k + 1 + low)] += 1.0;
+        }
+
+        const auto total = static_cast<double>(samples.size());
+        result.ClassNumber = static_cast<qint16>(classCount);
+        for (int k = 1; k <= classCount; ++k)
+            result.ClassCount[static_cast<std::size_t>(k)] =
+                result.ClassCount[static_cast<std::size_t>(k)] / total * 100.0;
+        classes = result;
+        return true;
+    });
+}
