@@ -1,0 +1,116 @@
+#include "data/dates/display_texts.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <string>
+
+namespace {
+QLocale plain(const QLocale& locale) {
+    QLocale result = locale;
+    result.setNumberOptions(result.numberOptions() | QLocale::OmitGroupSeparator);
+    return result;
+}
+
+// Rounds on the value's shortest decimal text, so a single-precision 0.35 (held as
+// 0.3499999...) rounds as the 0.35 the user sees, halves to even.
+template <class T> double roundedTo(T value, int decimals) {
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    std::string text(buffer, end);
+    const bool negative = text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const auto e = text.find('e');
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    std::string digits = text.substr(0, e);
+    if (digits.size() > 1)
+        digits.erase(1, 1); // the decimal point
+    // value = 0.digits x 10^(exponent + 1); pad so that at least one integer digit stands.
+    int integerDigits = exponent + 1;
+    if (integerDigits < 1) {
+        digits.insert(0, static_cast<size_t>(1 - integerDigits), '0');
+        integerDigits = 1;
+    }
+    const size_t keep = static_cast<size_t>(integerDigits + decimals);
+    if (digits.size() < keep)
+        digits.append(keep - digits.size(), '0');
+    bool up = false;
+    if (digits.size() > keep) {
+        const char next = digits[keep];
+        const bool restNonZero = digits.find_first_not_of('0', keep + 1) != std::string::npos;
+        const bool lastOdd = (digits[keep - 1] - '0') % 2 == 1;
+        up = next > '5' || (next == '5' && (restNonZero || lastOdd));
+        digits.resize(keep);
+    }
+    for (size_t i = keep; up && i-- > 0;) {
+        if (digits[i] == '9') {
+            digits[i] = '0';
+        } else {
+            ++digits[i];
+            up = false;
+        }
+    }
+    if (up) {
+        digits.insert(0, 1, '1');
+        ++integerDigits;
+    }
+    std::string rounded = digits.substr(0, static_cast<size_t>(integerDigits));
+    if (decimals > 0)
+        rounded += '.' + digits.substr(static_cast<size_t>(integerDigits));
+    const double result = std::strtod(rounded.c_str(), nullptr);
+    return negative && result != 0.0 ? -result : result; // never "-0"
+}
+
+template <class T> QString fixed(T value, int decimals, const QLocale& locale) {
+    return plain(locale).toString(roundedTo(value, decimals), 'f', decimals);
+}
+
+template <class T> QString shortest(T value, int decimals, const QLocale& locale) {
+    return plain(locale).toString(roundedTo(value, decimals), 'f', QLocale::FloatingPointShortest);
+}
+} // namespace
+
+QString ShortDatePattern(const QLocale& locale) {
+    QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    if (!pattern.contains(QStringLiteral("yyyy")))
+        pattern.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return pattern;
+}
+
+QString LongTimePattern(const QLocale& locale) {
+    const QString pattern = locale.timeFormat(QLocale::LongFormat);
+    // Drop the time-zone field and the blanks around it.
+    QString result;
+    bool quoted = false;
+    for (QChar c : pattern) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        result.append(c);
+    }
+    return result.simplified();
+}
+
+QString GeneralDateText(const QDateTime& when, const QLocale& locale) {
+    if (!when.isValid())
+        return QString();
+    const QString date = locale.toString(when.date(), ShortDatePattern(locale));
+    if (when.time() == QTime(0, 0))
+        return date;
+    return date + u' ' + locale.toString(when.time(), LongTimePattern(locale));
+}
+
+QString FixedText(double value, int decimals, const QLocale& locale) {
+    return fixed(value, decimals, locale);
+}
+QString FixedText(float value, int decimals, const QLocale& locale) {
+    return fixed(value, decimals, locale);
+}
+QString RoundedText(double value, int decimals, const QLocale& locale) {
+    return shortest(value, decimals, locale);
+}
+QString RoundedText(float value, int decimals, const QLocale& locale) {
+    return shortest(value, decimals, locale);
+}
