@@ -41,8 +41,11 @@ bool ErrHandler(const QString& procName, int number, const QString& source,
     try {
         const QString message =
             ErrorReportMessage(procName, number, source, description, canIgnore);
-        return Ui().StandardBox(message, ErrorReportTitle(), StandardIcon::Critical,
-                                canIgnore ? StandardButtons::YesNoDefaultNo : StandardButtons::Ok);
+        const bool answer =
+            Ui().StandardBox(message, ErrorReportTitle(), StandardIcon::Critical,
+                             canIgnore ? StandardButtons::YesNoDefaultNo : StandardButtons::Ok);
+        // OK alone is no choice to ignore.
+        return canIgnore && answer;
     } catch (...) {
         try {
             Ui().StandardBox(QStringLiteral("Error on Error Handler!!! "),

@@ -42,10 +42,29 @@ QString unescape(const QString& text) {
     return out;
 }
 
-// The number a tag holds: leading and trailing blanks allowed; anything else reads as 0.
+// The number a tag holds, read the way a text-to-number conversion reads it: blanks,
+// tabs and line feeds anywhere are skipped, the leading number counts and the rest is
+// ignored ("12abc" is 12); a text with no leading number is 0. Rounded to 16 bits.
 int tagNumber(const QString& tag) {
+    QString digits;
+    for (QChar c : tag) {
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
+            continue;
+        digits += c;
+    }
+    qsizetype end = 0;
+    if (end < digits.size() && (digits[end] == u'+' || digits[end] == u'-'))
+        ++end;
+    const qsizetype firstDigit = end;
+    while (end < digits.size() && digits[end].isDigit() && digits[end].unicode() < 128)
+        ++end;
+    if (end < digits.size() && digits[end] == u'.') {
+        ++end;
+        while (end < digits.size() && digits[end].isDigit() && digits[end].unicode() < 128)
+            ++end;
+    }
     bool ok = false;
-    const double value = tag.trimmed().toDouble(&ok);
+    const double value = end > firstDigit ? digits.left(end).toDouble(&ok) : 0.0;
     if (!ok)
         return 0;
     const double rounded = std::nearbyint(value);

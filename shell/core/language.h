@@ -26,7 +26,9 @@ void FreeResLibrary();
 
 // Fills a window's caption and its controls' texts from the text ids they carry.
 void SetUpForm(QWidget* form);
-// Marks a window or control with the id of its text (the property SetUpForm reads).
+// Marks a window or control with the id of its text (the property SetUpForm reads). The
+// caption of a tab of a QTabWidget takes the id on the tab's page widget; the QTabWidget
+// itself needs an id of its own (any) for its tabs to be filled.
 void SetTextId(QWidget* widget, int id);
 void SetTextId(QWidget* widget, const QString& tag);
 inline constexpr const char* TextIdProperty = "textId";

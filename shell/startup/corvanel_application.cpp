@@ -1,0 +1,31 @@
+#include "shell/startup/corvanel_application.h"
+
+#include "shell/core/error_report.h"
+
+#include <QMetaObject>
+
+namespace {
+QByteArray receiverName(const QObject* receiver) {
+    if (!receiver)
+        return QByteArrayLiteral("notify");
+    if (!receiver->objectName().isEmpty())
+        return receiver->objectName().toLatin1();
+    return QByteArray(receiver->metaObject()->className());
+}
+} // namespace
+
+bool DeliverTrapped(QObject* receiver, const std::function<bool()>& deliver) {
+    try {
+        return deliver();
+    } catch (...) {
+        const QByteArray name = receiverName(receiver);
+        ReportException(name.constData());
+        return false;
+    }
+}
+
+CorvanelApplication::CorvanelApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool CorvanelApplication::notify(QObject* receiver, QEvent* event) {
+    return DeliverTrapped(receiver, [&] { return QApplication::notify(receiver, event); });
+}
