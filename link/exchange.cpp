@@ -1,0 +1,352 @@
+#include "link/exchange.h"
+
+#include "link/comm_port.h"
+#include "link/comm_state.h"
+#include "link/connection.h"
+#include "link/link_hooks.h"
+#include "link/packet.h"
+#include "platform/clock.h"
+#include "shell/core/error_report.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <exception>
+#include <optional>
+
+namespace {
+void showStatus(CommPicture picture, const QString& text) {
+    if (LinkObserver().CommStatus)
+        LinkObserver().CommStatus(picture, text);
+}
+
+void panelText(const QString& text) {
+    if (LinkObserver().PanelText)
+        LinkObserver().PanelText(text);
+}
+
+void busyPointer(bool busy) {
+    if (LinkObserver().BusyPointer)
+        LinkObserver().BusyPointer(busy);
+}
+
+void closeWaitBox() {
+    if (LinkObserver().CloseWaitBox)
+        LinkObserver().CloseWaitBox();
+}
+
+void clearPending() {
+    CommState().CurrentCommand = QString::number(CommunicationState::NoCommand);
+}
+
+void countFailure() {
+    CommunicationState& state = CommState();
+    if (state.TimeoutCount < 32767)
+        ++state.TimeoutCount;
+    if (state.TimeoutCount >= Link::FailuresToDrop)
+        DropCommunication();
+}
+
+// Blocks until a new byte comes or timeoutMs pass, measured on the monotonic clock; a byte
+// that comes exactly at the limit still counts.
+bool waitForBytes(SerialPort& port, int timeoutMs) {
+    const qint64 deadline = CurrentClock().MonotonicMs() + timeoutMs;
+    for (;;) {
+        const qint64 left = deadline - CurrentClock().MonotonicMs();
+        if (left < 0 || !port.IsOpen())
+            return false;
+        if (port.WaitForReadyRead(static_cast<int>(left)))
+            return true;
+        if (left == 0)
+            return false;
+    }
+}
+
+bool waitForFirstByte(SerialPort& port, int timeoutMs) {
+    return port.BytesWaiting() > 0 || waitForBytes(port, timeoutMs);
+}
+
+// A reply of fixed length: read until n bytes are in or the line stays silent for 0.7 s.
+QByteArray readFixed(SerialPort& port, int n) {
+    QByteArray buffer = port.ReadAll();
+    while (buffer.size() < n && waitForBytes(port, Link::SilenceMs))
+        buffer += port.ReadAll();
+    return buffer;
+}
+
+// The download: read until 0.7 s of silence under the wait box. nullopt when the stream
+// passes the longest reply a frame can announce (a line that never goes quiet).
+std::optional<QByteArray> readBulk(SerialPort& port) {
+    LinkObservers& observers = LinkObserver();
+    if (observers.ShowWaitBox)
+        observers.ShowWaitBox();
+    // Let the box paint once; user input waits until the read is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    busyPointer(true);
+    QByteArray buffer = port.ReadAll();
+    qint64 lastTick = CurrentClock().MonotonicMs();
+    while (buffer.size() <= Link::MaxReplyBytes && waitForBytes(port, Link::SilenceMs)) {
+        buffer += port.ReadAll();
+        const qint64 now = CurrentClock().MonotonicMs();
+        if (now - lastTick >= 100) {
+            lastTick = now;
+            if (observers.TickWaitBox)
+                observers.TickWaitBox();
+        }
+    }
+    if (buffer.size() > Link::MaxReplyBytes)
+        return std::nullopt;
+    return buffer;
+}
+
+// Characters of the identification reply with blanks cut from both ends, then padded to
+// the field's width.
+QString idField(QByteArrayView bytes, int width) {
+    QString text = QString::fromLatin1(bytes.data(), bytes.size());
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin).leftJustified(width, u' ', true);
+}
+
+enum class Outcome { Success, Failure, DownloadRefused };
+
+Outcome dispatch(int pending, const QByteArray& reply) {
+    const int n = GetCommandChars(QString::number(pending));
+    if (!AnalyzePacket(reply))
+        return Outcome::Failure;
+    const quint8 echo = static_cast<quint8>(reply.at(3));
+    // Only the reply of the pending command, of exactly its length, counts.
+    if (echo == Packet::ErrorEcho || echo != pending)
+        return Outcome::Failure;
+    if (n > 0 && reply.size() != n)
+        return Outcome::Failure;
+    LinkReplyHandlers& handlers = LinkReplies();
+    switch (pending) {
+    case 2:
+        if (handlers.LiveReading)
+            handlers.LiveReading(reply);
+        return Outcome::Success;
+    case 4:
+        // The image must hold at least its header.
+        if (reply.size() < Packet::MinReply + Link::ImageHeaderBytes)
+            return Outcome::Failure;
+        if (handlers.Download && handlers.Download(reply))
+            return Outcome::Success;
+        return Outcome::DownloadRefused;
+    case 7:
+        if (handlers.StoreIdTexts)
+            handlers.StoreIdTexts(idField(QByteArrayView(reply).sliced(4, 16), 16),
+                                  idField(QByteArrayView(reply).sliced(20, 48), 48));
+        return Outcome::Success;
+    case 10:
+        for (int i = 0; i < 19; ++i)
+            CommState().MonitorSettings[i] = static_cast<quint8>(reply.at(4 + i));
+        return Outcome::Success;
+    default:
+        return Outcome::Success;
+    }
+}
+
+bool receive() {
+    CommunicationState& state = CommState();
+    SerialPort& port = Seriale();
+    const int pending = state.CurrentCommand.toInt();
+    const qint16 n = GetCommandChars(state.CurrentCommand);
+    const bool download = n == 0;
+
+    // Whatever happens below (a reply handler failing included), the exchange ends.
+    struct EndGuard {
+        bool download;
+        bool done = false;
+        ~EndGuard() {
+            if (done)
+                return;
+            clearPending();
+            if (download) {
+                closeWaitBox();
+                busyPointer(false);
+            }
+        }
+    } guard{download};
+
+    Outcome outcome = Outcome::Failure;
+    if (download) {
+        std::optional<QByteArray> reply = readBulk(port);
+        state.RxBuffer = reply.value_or(QByteArray());
+        if (reply)
+            outcome = dispatch(pending, state.RxBuffer);
+        panelText(QString());
+        busyPointer(false);
+        closeWaitBox();
+    } else {
+        state.RxBuffer = readFixed(port, n);
+        outcome = dispatch(pending, state.RxBuffer);
+    }
+    guard.done = true;
+
+    switch (outcome) {
+    case Outcome::Success: {
+        clearPending();
+        state.TimeoutCount = 0;
+        const bool was = state.Connected;
+        state.Connected = true;
+        if (!was && LinkObserver().ConnectedChanged)
+            LinkObserver().ConnectedChanged(true);
+        showStatus(CommPicture::Ok, ResString(3027));
+        return true;
+    }
+    case Outcome::DownloadRefused:
+        // The image came whole but did not become the data set: a good exchange.
+        clearPending();
+        state.TimeoutCount = 0;
+        showStatus(CommPicture::Ok, ResString(3027));
+        return false;
+    case Outcome::Failure:
+        break;
+    }
+    countFailure();
+    clearPending();
+    port.DiscardInput();
+    showStatus(CommPicture::Failed, ResString(3028));
+    return false;
+}
+} // namespace
+
+qint16 GetCommandChars(const QString& command) {
+    if (command == QLatin1String("1"))
+        return 10;
+    if (command == QLatin1String("2"))
+        return 13;
+    if (command == QLatin1String("3"))
+        return 7;
+    if (command == QLatin1String("4"))
+        return 0;
+    if (command == QLatin1String("7"))
+        return 70;
+    if (command == QLatin1String("9"))
+        return 11;
+    if (command == QLatin1String("10"))
+        return 25;
+    return 7;
+}
+
+bool ReceiveCommand() {
+    return Trapped("ReceiveCommand", false, [] { return receive(); });
+}
+
+bool SendCommand(quint8 cmd, bool wait, bool reportTimeout, const QByteArray& data, int timeoutMs) {
+    return Trapped("SendCommand", false, [&] {
+        CommunicationState& state = CommState();
+        SerialPort& port = Seriale();
+        if (!port.IsOpen()) {
+            // Only the user's own commands wait; the timer sends never open a box, and a
+            // port that went away while connected ends the link.
+            if (wait)
+                MessBox(ResString(17), QString(), -1, -1);
+            else if (state.Connected)
+                DropCommunication();
+            return false;
+        }
+        if (!state.Connected) {
+            if (!wait || !InitCommunication())
+                return false;
+        }
+        if (state.CommandPending()) {
+            KillTimerId(state.ViewTimerId);
+            return false;
+        }
+        const QByteArray frame = CreatePacket(cmd, data);
+        if (frame.isEmpty())
+            return false;
+        showStatus(CommPicture::Sending, ResString(3024));
+        port.SetReceiveEventsEnabled(false);
+        port.DiscardOutput();
+        port.DiscardInput();
+        if (!port.Write(frame)) {
+            countFailure();
+            port.DiscardInput();
+            showStatus(CommPicture::Failed, ResString(3028));
+            return false;
+        }
+        state.CurrentCommand = QString::number(cmd);
+
+        if (wait) {
+            if (!waitForFirstByte(port, timeoutMs)) {
+                TimeoutFunction();
+                return false;
+            }
+            if (ReceiveCommand()) {
+                clearPending();
+                state.TimeoutCount = 0;
+                showStatus(CommPicture::Ok, QStringLiteral("Last Command OK"));
+                return true;
+            }
+            if (reportTimeout)
+                TimeoutFunction();
+            return false;
+        }
+
+        // A reply timer left over is replaced quietly (it can only belong to an exchange
+        // that has ended).
+        KillTimerId(state.ReplyTimerId);
+        const int replyMs =
+            cmd == 2 ? static_cast<int>(std::nearbyint(timeoutMs * 1.45)) : timeoutMs;
+        state.ReplyTimerId = Timers().SetTimer(replyMs, [] { TimeoutFunction(); });
+        if (state.ReplyTimerId == 0) {
+            // Without its time-out the exchange could never end: end it now.
+            TimeoutFunction();
+            return false;
+        }
+        port.SetReceiveEventsEnabled(true);
+        return false;
+    });
+}
+
+void SerialReceiveEvent() {
+    SerialPort& port = Seriale();
+    CommunicationState& state = CommState();
+    if (!state.CommandPending()) {
+        port.DiscardInput();
+        return;
+    }
+    KillTimerId(state.ReplyTimerId);
+    port.SetReceiveEventsEnabled(false);
+    ReceiveCommand();
+}
+
+void TimeoutFunction() {
+    Trapped("TimeoutFunction", [] {
+        CommunicationState& state = CommState();
+        KillTimerId(state.ReplyTimerId);
+        countFailure();
+        SerialPort& port = Seriale();
+        port.SetReceiveEventsEnabled(false);
+        port.DiscardInput();
+        clearPending();
+        showStatus(CommPicture::Failed, ResString(3029));
+    });
+}
+
+void KeepAlive() {
+    Trapped("KeepAlive", [] {
+        if (!CommState().CommandPending())
+            SendCommand(3, false);
+    });
+}
+
+bool StartKeepAlive() {
+    CommunicationState& state = CommState();
+    if (state.PollTimerId != 0 && Timers().IsTimerRunning(state.PollTimerId))
+        return true;
+    state.PollTimerId = Timers().SetTimer(Link::KeepAliveMs, [] { KeepAlive(); });
+    return state.PollTimerId != 0;
+}
+
+void StopKeepAlive() {
+    KillTimerId(CommState().PollTimerId);
+}

@@ -1,0 +1,125 @@
+#include "link/instrument_commands.h"
+
+#include "link/comm_state.h"
+#include "link/connection.h"
+#include "link/exchange.h"
+#include "link/link_hooks.h"
+#include "link/time_stamp.h"
+#include "platform/clock.h"
+#include "shell/core/error_report.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+
+namespace {
+template <class F, class... A> void call(const F& hook, A&&... args) {
+    if (hook)
+        hook(std::forward<A>(args)...);
+}
+
+// A text as its 8-bit character codes, blank-padded (or cut) to width bytes.
+QByteArray idBytes(const QString& text, int width) {
+    QByteArray bytes = text.left(width).toLatin1();
+    bytes = bytes.leftJustified(width, ' ', true);
+    return bytes;
+}
+
+void updateInfo() {
+    call(LinkObserver().UpdateInfo);
+}
+} // namespace
+
+MonitorStageHooks& MonitorStages() {
+    static MonitorStageHooks hooks;
+    return hooks;
+}
+
+MonitorSettingsHooks& MonitorSettingsDecoder() {
+    static MonitorSettingsHooks hooks;
+    return hooks;
+}
+
+bool ReadID() {
+    return Trapped("ReadID", false, [] { return SendCommand(7, true); });
+}
+
+void WriteID() {
+    Trapped("WriteID", [] {
+        QString idShort, idLong;
+        call(LinkReplies().CurrentIdTexts, idShort, idLong);
+        const QByteArray data = idBytes(idShort, 16) + idBytes(idLong, 48);
+        if (!SendCommand(8, true, false, data))
+            MessBox(ResString(18), QString(), -1, -1);
+    });
+}
+
+bool StopMonitor() {
+    return Trapped("StopMonitor", false, [] { return SendCommand(14, true); });
+}
+
+void ReadMonitorSettings() {
+    Trapped("ReadMonitorSettings", [] {
+        const bool ok = SendCommand(10, true);
+        call(MonitorSettingsDecoder().DecodeMonitorStatus, ok);
+        if (ok)
+            updateInfo();
+    });
+}
+
+bool StartMonitoraggio() {
+    MonitorStageHooks& hooks = MonitorStages();
+    bool ended = false;
+    const bool result = Trapped("StartMonitoraggio", false, [&] {
+        StopKeepAlive();
+        call(hooks.ShowProgress);
+        int stage = 0;
+        call(hooks.SetState, 0);
+
+        auto fail = [&] {
+            ended = true;
+            if (CommState().Connected && !StartKeepAlive())
+                return false;
+            call(hooks.MarkFailed, stage);
+            call(hooks.WaitForClose);
+            call(hooks.HideProgress);
+            return false;
+        };
+
+        // Every byte is checked before anything is sent, so that a bad parameter never
+        // leaves the instrument half programmed.
+        QByteArray params;
+        for (qint16 value : CommState().MonitorParams) {
+            if (value < 0 || value > 255)
+                RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+            params.append(static_cast<char>(value));
+        }
+        const InstrumentStamp clock = EncodeStamp(CurrentClock().Now());
+        const QByteArray clockData(reinterpret_cast<const char*>(clock.data()), clock.size());
+
+        if (!SendCommand(11, true, false, clockData))
+            return fail();
+        stage = 1;
+        call(hooks.SetState, 1);
+        if (!SendCommand(12, true, false, params))
+            return fail();
+        call(hooks.SetState, 2);
+        stage = 3;
+        call(hooks.SetState, 3);
+        if (!SendCommand(13, true))
+            return fail();
+        call(hooks.SetState, 4);
+        call(hooks.WaitForClose);
+        ended = true;
+        // The instrument logs on its own now: release it.
+        DropCommunication();
+        call(hooks.ShowStarted);
+        call(hooks.HideProgress);
+        return true;
+    });
+    if (!ended) {
+        // A trapped error: the keep-alive runs again while connected, the progress goes.
+        if (CommState().Connected)
+            StartKeepAlive();
+        call(hooks.HideProgress);
+    }
+    return result;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+// The instrument's single commands.
+
+// Command 7: reads the identification texts into the data set (through the reply handler).
+bool ReadID();
+// Command 8: writes the data set's identification texts; a failure shows text 18.
+void WriteID();
+// Command 14: stops a monitoring session.
+bool StopMonitor();
+// Command 10, then the settings decoding for a good or a missing reply; no result.
+void ReadMonitorSettings();
+
+// What StartMonitoraggio reports to the monitoring dialog; the dialog registers these while
+// it is loaded.
+struct MonitorStageHooks {
+    // Centre and show the progress frame with its four rows cleared.
+    std::function<void()> ShowProgress;
+    // SetState(k): rows before k done, row k in work (k = 0..4).
+    std::function<void(int stage)> SetState;
+    // The row of the stage that failed: single border, red text, error picture.
+    std::function<void(int stage)> MarkFailed;
+    // SetWaitButton, then run the event loop until the user closes the progress.
+    std::function<void()> WaitForClose;
+    // The session runs: status text 3010 on light red, start button off, stop button on.
+    std::function<void()> ShowStarted;
+    std::function<void()> HideProgress;
+};
+MonitorStageHooks& MonitorStages();
+// The settings decoding of the dialog (valid: a good settings reply is in MonitorSettings).
+struct MonitorSettingsHooks {
+    std::function<void(bool valid)> DecodeMonitorStatus;
+};
+MonitorSettingsHooks& MonitorSettingsDecoder();
+
+// Programs and starts a session from MonitorParams: clock (11), parameters (12), start
+// (13), each stage shown through MonitorStages(). True when the session runs; the link is
+// released then. On any failure the keep-alive runs again while connected and the progress
+// frame goes away once the user closed it.
+bool StartMonitoraggio();
