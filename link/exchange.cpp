@@ -6,9 +6,11 @@
 #include "link/link_hooks.h"
 #include "link/packet.h"
 #include "platform/clock.h"
+#include "platform/code_page.h"
 #include "shell/core/error_report.h"
 #include "shell/core/language.h"
 #include "shell/core/message_box.h"
+#include "shell/core/wait_box.h"
 
 #include <QCoreApplication>
 
@@ -33,8 +35,7 @@ void busyPointer(bool busy) {
 }
 
 void closeWaitBox() {
-    if (LinkObserver().CloseWaitBox)
-        LinkObserver().CloseWaitBox();
+    HideWaitBox();
 }
 
 void clearPending() {
@@ -79,9 +80,7 @@ QByteArray readFixed(SerialPort& port, int n) {
 // The download: read until 0.7 s of silence under the wait box. nullopt when the stream
 // passes the longest reply a frame can announce (a line that never goes quiet).
 std::optional<QByteArray> readBulk(SerialPort& port) {
-    LinkObservers& observers = LinkObserver();
-    if (observers.ShowWaitBox)
-        observers.ShowWaitBox();
+    ShowWaitBox();
     // Let the box paint once; user input waits until the read is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     busyPointer(true);
@@ -92,8 +91,7 @@ std::optional<QByteArray> readBulk(SerialPort& port) {
         const qint64 now = CurrentClock().MonotonicMs();
         if (now - lastTick >= 100) {
             lastTick = now;
-            if (observers.TickWaitBox)
-                observers.TickWaitBox();
+            StepWaitBox(10);
         }
     }
     if (buffer.size() > Link::MaxReplyBytes)
@@ -104,7 +102,7 @@ std::optional<QByteArray> readBulk(SerialPort& port) {
 // Characters of the identification reply with blanks cut from both ends, then padded to
 // the field's width.
 QString idField(QByteArrayView bytes, int width) {
-    QString text = QString::fromLatin1(bytes.data(), bytes.size());
+    QString text = DecodeWindows1252(bytes.toByteArray());
     qsizetype begin = 0, end = text.size();
     while (begin < end && text.at(begin) == u' ')
         ++begin;

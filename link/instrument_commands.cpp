@@ -1,11 +1,14 @@
 #include "link/instrument_commands.h"
 
+#include <QHash>
+
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_hooks.h"
 #include "link/time_stamp.h"
 #include "platform/clock.h"
+#include "platform/code_page.h"
 #include "shell/core/error_report.h"
 #include "shell/core/language.h"
 #include "shell/core/message_box.h"
@@ -16,11 +19,23 @@ template <class F, class... A> void call(const F& hook, A&&... args) {
         hook(std::forward<A>(args)...);
 }
 
-// A text as its 8-bit character codes, blank-padded (or cut) to width bytes.
+// A text as its 8-bit character codes (the code page the reply is read in), blank-padded
+// or cut to width bytes. A character the code page lacks goes out as "?".
 QByteArray idBytes(const QString& text, int width) {
-    QByteArray bytes = text.left(width).toLatin1();
-    bytes = bytes.leftJustified(width, ' ', true);
-    return bytes;
+    static const QHash<QChar, char> codes = [] {
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i)
+            all[i] = static_cast<char>(i);
+        const QString chars = DecodeWindows1252(all);
+        QHash<QChar, char> map;
+        for (int i = 0; i < chars.size() && i < 256; ++i)
+            map.insert(chars.at(i), static_cast<char>(i));
+        return map;
+    }();
+    QByteArray bytes;
+    for (QChar c : text.left(width))
+        bytes.append(codes.value(c, '?'));
+    return bytes.leftJustified(width, ' ', true);
 }
 
 void updateInfo() {

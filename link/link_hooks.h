@@ -23,13 +23,6 @@ struct LinkObservers {
     // The port failed underneath (adapter unplugged): the port is closed; the main window
     // shows the closed port (picture 3, text 5) and unchecks the port menu.
     std::function<void()> PortLost;
-
-    // The wait box of the download's bulk read. Show: show it over the main window and let
-    // it paint once; Tick: move its block one step and repaint it; Close: take it down. While
-    // it shows, user input waits (the bulk read delivers none).
-    std::function<void()> ShowWaitBox;
-    std::function<void()> TickWaitBox;
-    std::function<void()> CloseWaitBox;
     // The hourglass pointer on (true) and restored (false).
     std::function<void(bool busy)> BusyPointer;
 };
