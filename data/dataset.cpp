@@ -1,6 +1,11 @@
 #include "data/dataset.h"
 
 #include "data/dates/date_math.h"
+#include "data/dates/date_text.h"
+#include "views/stats/data_stats.h"
+#include "views/stats/median.h"
+
+#include <algorithm>
 
 DataSet& CurrentData() {
     static DataSet data;
@@ -13,4 +18,55 @@ void ReplaceCurrentData(DataSet&& loaded) {
 
 QDateTime NoStopDate() {
     return NaiveDateTime(2001, 1, 1, 1, 1, 1);
+}
+
+QDateTime SampleTime(const DataSet& data, qint32 i) {
+    const qint64 steps = static_cast<qint64>(i - 1) * data.SampleStep * data.IntervalMultiplier;
+    return DateAdd(data.SampleStepUnit, steps, data.StartDate);
+}
+
+QDateTime DataEndTime(const DataSet& data) {
+    return SampleTime(data, data.NumSamples + 1);
+}
+
+void FillSampleTimeText(DataSet& data) {
+    const qint32 n = std::max<qint32>(data.NumSamples, 0);
+    data.SampleTimeText.resize(n + 1);
+    data.SampleTimeText[0].clear();
+    const QLocale locale = QLocale::system();
+    for (qint32 i = 1; i <= n; ++i)
+        data.SampleTimeText[i] = GeneralDateText(SampleTime(data, i), locale);
+}
+
+std::span<const double> Resultants(const DataSet& data) {
+    const qsizetype available = std::max<qsizetype>(data.DataRes.size() - 1, 0);
+    const qsizetype n = std::clamp<qsizetype>(data.NumSamples, 0, available);
+    if (n == 0)
+        return {};
+    return std::span<const double>(data.DataRes.constData() + 1, static_cast<std::size_t>(n));
+}
+
+void RecomputeStatistics(DataSet& data) {
+    const std::span<const double> res = Resultants(data);
+    const ResultantFigures figures = CalculateStats(res);
+    data.ResMax = figures.Max;
+    data.ResMin = figures.Min;
+    data.ResMean = figures.Mean;
+    data.StatisticsPresent = figures.Present;
+
+    const auto n = static_cast<qsizetype>(res.size());
+    data.SortedRes.resize(n + 1);
+    data.SortedIndex.resize(n + 1);
+    data.SortedRes[0] = 0.0;
+    data.SortedIndex[0] = 0;
+    for (qsizetype i = 1; i <= n; ++i) {
+        data.SortedRes[i] = res[static_cast<std::size_t>(i - 1)];
+        data.SortedIndex[i] = static_cast<qint32>(i);
+    }
+    const MedianResult median = CalculateMediana(
+        std::span<double>(data.SortedRes.data(), static_cast<std::size_t>(n + 1)),
+        std::span<qint32>(data.SortedIndex.data(), static_cast<std::size_t>(n + 1)));
+    data.MedianValue = median.Value;
+    data.MedianIndex = median.Index;
+    data.MedianPresent = median.Present;
 }

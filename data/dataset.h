@@ -5,6 +5,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+#include <span>
+
 // The one current measurement. Sample arrays run from 0 to NumSamples: element i
 // (1 <= i <= NumSamples) is sample i, element 0 holds no sample. -1 in DataX, DataY, DataZ
 // and DataRes marks a sample that is not available.
@@ -27,6 +29,10 @@ struct DataSet {
     double MedianValue = 0;
     qint32 MedianIndex = 0;
     float ResMax = 0, ResMin = 0, ResMean = 0;
+    // False when no sample is available (an empty data set, or only gaps): the figures
+    // above are then 0 and the windows show no statistics, no median.
+    bool StatisticsPresent = false;
+    bool MedianPresent = false;
     float CsvAuxMax = 0, CsvAuxMin = 0, CsvAuxMean = 0;
     float CsvRfMax = 0, CsvRfMin = 0, CsvRfMean = 0;
     QString DataSourceName; // "Upload", "File", "File Centralina", "Tressil"
@@ -47,3 +53,20 @@ void ReplaceCurrentData(DataSet&& loaded);
 
 // 1 January 2001 01:01:01: the stand-in for a missing stop time.
 QDateTime NoStopDate();
+
+// The time of sample i (1-based): StartDate + (i - 1) x SampleStep x IntervalMultiplier in
+// the unit SampleStepUnit, by calendar arithmetic. Invalid for an unknown unit.
+QDateTime SampleTime(const DataSet& data, qint32 i);
+// StartDate + SampleStep x NumSamples x IntervalMultiplier units: one step past the last
+// sample.
+QDateTime DataEndTime(const DataSet& data);
+// Fills SampleTimeText(1..NumSamples) with the general date-time text of each sample time.
+void FillSampleTimeText(DataSet& data);
+
+// The resultants of samples 1..NumSamples (never past the array).
+std::span<const double> Resultants(const DataSet& data);
+
+// The figures every loader computes after filling a data set: minimum, maximum and mean
+// over the available samples, then SortedRes/SortedIndex filled from DataRes and sorted,
+// and the median. A data set without available samples gets no statistics, not an error.
+void RecomputeStatistics(DataSet& data);
