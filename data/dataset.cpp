@@ -33,7 +33,7 @@ void FillSampleTimeText(DataSet& data) {
     const qint32 n = std::max<qint32>(data.NumSamples, 0);
     data.SampleTimeText.resize(n + 1);
     data.SampleTimeText[0].clear();
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     for (qint32 i = 1; i <= n; ++i)
         data.SampleTimeText[i] = GeneralDateText(SampleTime(data, i), locale);
 }

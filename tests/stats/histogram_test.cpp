@@ -1,5 +1,4 @@
 #include "views/stats/histogram.h"
-#include "views/stats/number_text.h"
 
 #include <QStringList>
 
@@ -90,30 +89,4 @@ TEST(Histogram, RefusalsLeaveThePreviousClasses) {
     EXPECT_EQ(h.ClassCount, before.ClassCount);
 }
 
-struct FormatCase {
-    double value;
-    int decimals;
-    int digits;
-    const char* text;
-};
-
-TEST(NumberText, RoundsOnTheDecimalDigitsOfItsType) {
-    const FormatCase cases[] = {
-        {0.125f, 2, 7, "0.13"}, // halves away from zero
-        {2.675f, 2, 7, "2.68"}, // 2.67499995 in single, "2.675000" in 7 digits
-        {0.30000001192092896, 2, 15, "0.30"},
-        {0.05, 1, 15, "0.1"},
-        {9.96, 1, 15, "10.0"},
-        {0.004, 2, 15, "0.00"},
-        {-0.004, 2, 15, "0.00"}, // no minus sign on a zero
-        {-1.0, 2, 15, "-1.00"},
-        {123.456, 2, 15, "123.46"},
-        {0.0, 1, 7, "0.0"},
-        {1e-20, 2, 15, "0.00"},
-        {99.995, 2, 15, "100.00"},
-    };
-    for (const FormatCase& c : cases)
-        EXPECT_EQ(FormatDecimals(c.value, c.decimals, c.digits), QString::fromLatin1(c.text))
-            << c.value;
-}
 } // namespace

@@ -1,14 +1,9 @@
 #include "views/stats/histogram.h"
 
+#include "data/dates/display_texts.h"
 #include "shell/core/error_report.h"
-#include "views/stats/number_text.h"
 
 #include <cmath>
-
-namespace {
-constexpr int SingleDigits = 7;
-constexpr int DoubleDigits = 15;
-} // namespace
 
 HistogramClasses& Histogram() {
     static HistogramClasses classes;
@@ -27,19 +22,16 @@ bool DoStatistics(HistogramClasses& classes, std::span<const double> samples, fl
         const int decimals = width <= 0.1f ? 2 : 1;
 
         if (low == 1)
-            result.ClassLabel[1] =
-                QStringLiteral("<") + FormatDecimals(minValue, decimals, SingleDigits);
+            result.ClassLabel[1] = QStringLiteral("<") + FixedText(minValue, decimals);
         for (int j = low + 1; j <= classCount - 1; ++j) {
             const float lowerStep = static_cast<float>(j - low - 1) * width;
             const float upperStep = static_cast<float>(j - low) * width;
             const double lower = static_cast<double>(lowerStep) + minValue;
             const double upper = static_cast<double>(upperStep) + minValue;
-            result.ClassLabel[j] = FormatDecimals(lower, decimals, DoubleDigits) +
-                                   QStringLiteral("-") +
-                                   FormatDecimals(upper, decimals, DoubleDigits);
+            result.ClassLabel[j] =
+                FixedText(lower, decimals) + QStringLiteral("-") + FixedText(upper, decimals);
         }
-        result.ClassLabel[classCount] =
-            QStringLiteral(">") + FormatDecimals(maxValue, decimals, SingleDigits);
+        result.ClassLabel[classCount] = QStringLiteral(">") + FixedText(maxValue, decimals);
 
         const int lastBounded = classCount - 1 - low;
         for (const double value : samples) {
