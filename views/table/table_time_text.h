@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QLocale>
+#include <QString>
+
+#include <vector>
+
+// The time texts of the data-table rows. The table holds one per sample, so a pattern is
+// read once and the texts are put together from the clock fields; a pattern with fields
+// beyond hours, minutes, seconds and AM/PM is left to Qt for every text.
+class RowTimeText {
+public:
+    RowTimeText(const QString& datePattern, const QString& timePattern, const QLocale& locale);
+
+    // Date text, a blank and time text: the row of the time order (midnight shows its time).
+    void AppendDateAndTime(QByteArray& out, qint64 secondsSinceEpoch);
+    // The general date-time text: as above, but the time is left out at exactly midnight.
+    void AppendGeneral(QByteArray& out, qint64 secondsSinceEpoch);
+
+    void AppendDate(QByteArray& out, qint64 day);
+    void AppendTime(QByteArray& out, int secondOfDay);
+
+private:
+    enum class Field {
+        Literal,
+        Hour24,
+        Hour24Padded,
+        Hour12,
+        Hour12Padded,
+        Minute,
+        MinutePadded,
+        Second,
+        SecondPadded,
+        AmPmUpper,
+        AmPmLower
+    };
+    struct Piece {
+        Field field;
+        QByteArray text; // for Literal
+    };
+    bool compileTime(const QString& pattern);
+
+    QString datePattern_;
+    QString timePattern_;
+    QLocale locale_;
+    bool quickTime_ = false;
+    std::vector<Piece> pieces_;
+    QByteArray am_[2], pm_[2]; // [0] upper case, [1] lower case
+    qint64 lastDay_ = 0;
+    bool haveLastDay_ = false;
+    QByteArray lastDayText_;
+    QHash<qint64, QByteArray> days_;
+};
+
+// Splits seconds since the epoch of the naive timeline into whole days and the second of
+// the day (0..86399), also before 1970.
+inline void SplitSeconds(qint64 seconds, qint64& day, int& secondOfDay) {
+    day = seconds / 86400;
+    qint64 rest = seconds % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --day;
+    }
+    secondOfDay = static_cast<int>(rest);
+}
