@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QTreeWidget;
+
+// The warnings pane: one line per remark of the warnings summary, each with its picture.
+// It floats inside the main window; its close box only hides it, and only the program's
+// own unload at shutdown destroys it. Its rows stay until the next summary replaces them.
+class frmWarnings : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmWarnings(QWidget* mainWindow = nullptr);
+
+    QTreeWidget* trwWarning() const { return trwWarning_; }
+    // Adds a row with that caption and picture number (1..WarningPictureCount); a picture
+    // number outside the list goes to the error report and adds nothing.
+    void AddString(const QString& text, int image);
+    void Clear();
+    // The program's own unload at shutdown.
+    void Unload();
+
+signals:
+    // The user closed the pane: it is hidden and its toolbar button shows raised.
+    void ClosedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QTreeWidget* trwWarning_;
+    bool unloading_ = false;
+};
+
+// The main window loads the pane once, at its own load.
+frmWarnings* LoadWarningsPane(QWidget* mainWindow);
+// The loaded pane, or null before the main window has loaded it (or after shutdown).
+frmWarnings* WarningsWindow();
+// Adds a row to the loaded pane; does nothing while none is loaded.
+void AddString(const QString& text, int image);
+// Lets the warnings summary reach the pane.
+void RegisterWarningsPane();
