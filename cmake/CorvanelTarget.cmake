@@ -1,3 +1,19 @@
+# The moc step learns of its files from a depfile that does not list a header added since
+# the last run, so a new header with Q_OBJECT would go without its moc output. When the
+# target's list of sources changes, its moc step is marked out of date.
+function(corvanel_moc_follows_sources target)
+    set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+    string(JOIN "\n" content ${ARGN})
+    set(old "")
+    if(EXISTS ${list_file})
+        file(READ ${list_file} old)
+    endif()
+    if(NOT old STREQUAL content)
+        file(WRITE ${list_file} "${content}")
+        file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    endif()
+endfunction()
+
 # One static library per subsystem, its sources found by globbing so that adding a file
 # needs no edit of a shared list.
 function(corvanel_library name)
@@ -15,6 +31,7 @@ function(corvanel_library name)
         set(sources ${placeholder})
     endif()
     add_library(${name} STATIC ${sources})
+    corvanel_moc_follows_sources(${name} ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
     target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
@@ -26,6 +43,7 @@ function(corvanel_test name)
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
          ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     add_executable(${name} ${sources})
+    corvanel_moc_follows_sources(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_LINKS} corvanel_testsupport GTest::gtest)
     target_compile_definitions(${name} PRIVATE
         CORVANEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
