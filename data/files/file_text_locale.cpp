@@ -1,0 +1,255 @@
+#include "data/files/file_text_locale.h"
+
+#include "shell/core/error_report.h"
+
+#include <QStringDecoder>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+// Rewrites the letters of a date or time pattern outside its quoted literals.
+template <class F> QString rewritePattern(const QString& pattern, F&& rewriteRun) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+            out += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (!quoted && i + run < pattern.size() && pattern.at(i + run) == c)
+            ++run;
+        out += quoted ? QString(c) : rewriteRun(c, run);
+        i += run;
+    }
+    return out;
+}
+
+QString fourDigitYears(const QString& pattern) {
+    return rewritePattern(pattern, [](QChar c, qsizetype run) {
+        if (c == u'y')
+            return QStringLiteral("yyyy");
+        return QString(run, c);
+    });
+}
+
+QString withoutTimeZone(const QString& pattern) {
+    QString out = rewritePattern(
+        pattern, [](QChar c, qsizetype run) { return c == u't' ? QString() : QString(run, c); });
+    out.replace(QStringLiteral("()"), QString());
+    while (out.contains(QStringLiteral("  ")))
+        out.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return out.trimmed();
+}
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The 8-bit code page's 0x80..0x9F; the five bytes it leaves undefined keep their code.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+} // namespace
+
+QDate ZeroDate() {
+    return QDate(1899, 12, 30);
+}
+
+FileTextLocale::FileTextLocale(const QLocale& locale)
+    : locale_(locale), dateFormat_(fourDigitYears(locale.dateFormat(QLocale::ShortFormat))),
+      timeFormat_(withoutTimeZone(locale.timeFormat(QLocale::LongFormat))),
+      decimal_(locale.decimalPoint() == QStringLiteral(",") ? ',' : '.') {
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
+}
+
+QString FileTextLocale::DateText(QDate date) const {
+    return locale_.toString(date, dateFormat_);
+}
+
+QString FileTextLocale::TimeText(QTime time) const {
+    return locale_.toString(time, timeFormat_);
+}
+
+QString FileTextLocale::DateTimeText(const QDateTime& when) const {
+    if (!when.isValid())
+        return QString();
+    const QDate date = when.date();
+    const QTime time = when.time();
+    if (date == ZeroDate())
+        return TimeText(time);
+    if (time == QTime(0, 0))
+        return DateText(date);
+    return DateText(date) + u' ' + TimeText(time);
+}
+
+bool FileTextLocale::ParseDateTime(QStringView text, QDateTime* when) const {
+    const QString trimmed = text.trimmed().toString();
+    if (trimmed.isEmpty())
+        return false;
+    // The date pattern may hold blanks itself, so try each blank as the date-time split.
+    for (qsizetype at = trimmed.indexOf(u' '); at > 0; at = trimmed.indexOf(u' ', at + 1)) {
+        const QDate date = locale_.toDate(trimmed.left(at), dateFormat_);
+        if (!date.isValid())
+            continue;
+        const QTime time = locale_.toTime(trimmed.mid(at + 1).trimmed(), timeFormat_);
+        if (time.isValid()) {
+            *when = QDateTime(date, time, Qt::UTC);
+            return true;
+        }
+    }
+    const QDate date = locale_.toDate(trimmed, dateFormat_);
+    if (date.isValid()) {
+        *when = QDateTime(date, QTime(0, 0), Qt::UTC);
+        return true;
+    }
+    const QTime time = locale_.toTime(trimmed, timeFormat_);
+    if (time.isValid()) {
+        *when = QDateTime(ZeroDate(), time, Qt::UTC);
+        return true;
+    }
+    return false;
+}
+
+void AppendTwoDecimals(QByteArray& out, float value, char decimal) {
+    if (!std::isfinite(value))
+        value = 0.0f;
+    // Seven significant digits, as the single-precision text conversion gives them.
+    char sci[32];
+    const auto written =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 6);
+    const char* p = sci;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    std::uint64_t mantissa = 0;
+    for (; p < written.ptr && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+    int exponent = 0;
+    std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, written.ptr, exponent);
+    // value = mantissa * 10^(exponent - 6); hundredths = mantissa * 10^(exponent - 4).
+    const int shift = exponent - 4;
+    char digits[64];
+    char* end = digits;
+    if (shift > 11) {
+        end = std::to_chars(digits, digits + sizeof digits, mantissa).ptr;
+        for (int i = 0; i < exponent - 6; ++i)
+            *end++ = '0';
+        if (negative)
+            out += '-';
+        out.append(digits, end - digits);
+        out += decimal;
+        out += "00";
+        return;
+    }
+    std::uint64_t hundredths = mantissa;
+    if (shift >= 0) {
+        for (int i = 0; i < shift; ++i)
+            hundredths *= 10;
+    } else if (-shift > 7) {
+        hundredths = 0;
+    } else {
+        std::uint64_t divisor = 1;
+        for (int i = 0; i < -shift; ++i)
+            divisor *= 10;
+        hundredths = mantissa / divisor;
+        if ((mantissa % divisor) * 2 >= divisor)
+            ++hundredths;
+    }
+    if (negative && hundredths != 0)
+        out += '-';
+    end = std::to_chars(digits, digits + sizeof digits, hundredths / 100).ptr;
+    out.append(digits, end - digits);
+    out += decimal;
+    const auto cents = static_cast<char>(hundredths % 100);
+    out += static_cast<char>('0' + cents / 10);
+    out += static_cast<char>('0' + cents % 10);
+}
+
+double Val(QStringView text, bool commaIsPoint) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text.at(i)))
+        ++i;
+    std::string number;
+    if (i < n && (text.at(i) == u'-' || text.at(i) == u'+')) {
+        if (text.at(i) == u'-')
+            number += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    while (i < n && isDigit(text.at(i))) {
+        number += static_cast<char>(text.at(i).unicode());
+        anyDigit = true;
+        ++i;
+    }
+    if (i < n && (text.at(i) == u'.' || (commaIsPoint && text.at(i) == u','))) {
+        ++i;
+        std::string fraction;
+        while (i < n && isDigit(text.at(i))) {
+            fraction += static_cast<char>(text.at(i).unicode());
+            ++i;
+        }
+        if (!fraction.empty()) {
+            number += '.';
+            number += fraction;
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    bool negativeExponent = false;
+    if (i < n &&
+        (text.at(i) == u'e' || text.at(i) == u'E' || text.at(i) == u'd' || text.at(i) == u'D')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < n && (text.at(j) == u'-' || text.at(j) == u'+')) {
+            negativeExponent = text.at(j) == u'-';
+            exponent += negativeExponent ? '-' : '+';
+            ++j;
+        }
+        if (j < n && isDigit(text.at(j))) {
+            while (j < n && isDigit(text.at(j)))
+                exponent += static_cast<char>(text.at(j++).unicode());
+            number += exponent;
+        } else {
+            negativeExponent = false;
+        }
+    }
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (negativeExponent)
+            return 0.0;
+        RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+    }
+    return value;
+}
+
+QString DecodeFileText(const QByteArray& bytes) {
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    text.reserve(view.size());
+    for (const char byte : view) {
+        const auto b = static_cast<unsigned char>(byte);
+        text += (b >= 0x80 && b <= 0x9F) ? QChar(Cp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+// The date-time and number texts of the session files in one locale (the user's, unless a
+// caller pins another). Dates are the locale's general date text: short date, a blank and
+// the long time; a time of exactly midnight gives the date alone and the zero date
+// (30 December 1899) the time alone. Two changes to the locale's own patterns keep files
+// readable: the year is always written with four digits (a two-digit year would come back
+// in the wrong century) and the long time leaves out the time zone (the times are naive).
+class FileTextLocale {
+public:
+    explicit FileTextLocale(const QLocale& locale = QLocale::system());
+
+    QString DateTimeText(const QDateTime& when) const;
+    QString DateText(QDate date) const;
+    QString TimeText(QTime time) const;
+    // Reads a text written by DateTimeText (a date alone means midnight, a time alone the
+    // zero date); false when it is no valid date-time in this locale.
+    bool ParseDateTime(QStringView text, QDateTime* when) const;
+
+    // The decimal separator of the numbers in files: the locale's when it is "," and "."
+    // otherwise, because the reader takes only those two.
+    char DecimalSeparator() const { return decimal_; }
+    const QString& DateFormat() const { return dateFormat_; }
+    const QString& TimeFormat() const { return timeFormat_; }
+
+private:
+    QLocale locale_;
+    QString dateFormat_;
+    QString timeFormat_;
+    char decimal_ = '.';
+};
+
+// The zero date, 30 December 1899: date-times with this date part are times of day alone.
+QDate ZeroDate();
+
+// Appends value with two decimals and at least one integer digit ("0.00"): the value is
+// taken to its type's seven significant digits first and then rounded half away from zero,
+// so 0.125 gives 0.13 and 2.675 gives 2.68. A value that rounds to zero has no sign.
+void AppendTwoDecimals(QByteArray& out, float value, char decimal);
+
+// The number at the start of a text, the way the basic language's Val reads it: leading
+// blanks skipped, optional sign, digits, "." and digits, an exponent (E or D); it stops at
+// the first character that cannot continue the number, and no digits give 0. With
+// commaIsPoint a "," counts as the decimal point. A number beyond the double range raises
+// the overflow error.
+double Val(QStringView text, bool commaIsPoint = false);
+
+// A file's bytes as text: UTF-8 when they are valid UTF-8 (a leading byte-order mark is
+// dropped), else Windows-1252, so files written in the older 8-bit code page still read.
+QString DecodeFileText(const QByteArray& bytes);

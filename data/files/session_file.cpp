@@ -1,0 +1,167 @@
+#include "data/files/session_file.h"
+
+#include "data/dataset.h"
+#include "data/files/file_hooks.h"
+#include "data/files/session_log.h"
+#include "shell/core/error_report.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+namespace {
+// The hourglass for the length of a load.
+class BusyCursor {
+public:
+    BusyCursor() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (shown_)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~BusyCursor() {
+        if (shown_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool shown_;
+};
+
+// Progress in the status label ("text" + whole percent + "%"), set only when the text
+// changes and emptied on every way out.
+class StatusProgress {
+public:
+    explicit StatusProgress(QString text) : text_(std::move(text)) {}
+    ~StatusProgress() {
+        if (shown_ && FileHooks().StatusText) {
+            try {
+                FileHooks().StatusText(QString());
+            } catch (...) {
+            }
+        }
+    }
+    StatusProgress(const StatusProgress&) = delete;
+    StatusProgress& operator=(const StatusProgress&) = delete;
+
+    SessionLogProgress Callback() {
+        return [this](qint32 sample, qint32 count) {
+            const int percent = static_cast<int>(qint64(sample) * 100 / count);
+            if (percent == last_ || !FileHooks().StatusText)
+                return;
+            last_ = percent;
+            shown_ = true;
+            FileHooks().StatusText(text_ + QString::number(percent) + u'%');
+        };
+    }
+
+private:
+    QString text_;
+    int last_ = -1;
+    bool shown_ = false;
+};
+
+void tell(const QString& text) {
+    MessBox(text, QString(), -1, -1);
+}
+
+QString saveRefusalText(SaveRefusal refusal) {
+    switch (refusal) {
+    case SaveRefusal::NoSamples:
+        return ResString(3700);
+    case SaveRefusal::BadStep:
+        return ResString(3701);
+    case SaveRefusal::BadStartDate:
+        return ResString(3702);
+    case SaveRefusal::None:
+        break;
+    }
+    return QString();
+}
+
+QString loadRefusalText(LoadRefusal refusal) {
+    switch (refusal) {
+    case LoadRefusal::NotSessionLog:
+        return ResString(22);
+    case LoadRefusal::BadDate:
+    case LoadRefusal::BadCount:
+        return ResString(25);
+    case LoadRefusal::BadStep:
+        return ResString(24);
+    case LoadRefusal::None:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
+bool SaveFile(const QString& fileName) {
+    return Trapped("SaveFile", false, [&] {
+        DataSet& data = CurrentData();
+        const SaveRefusal refusal = CheckSavable(data);
+        if (refusal != SaveRefusal::None) {
+            tell(saveRefusalText(refusal));
+            return false;
+        }
+        if (QFileInfo::exists(fileName) && !MessBox(ResString(26), QString(), 2, 0))
+            return false;
+        QByteArray bytes;
+        {
+            StatusProgress status(ResString(3031));
+            bytes = SessionLogBytes(data, FileTextLocale(), status.Callback());
+        }
+        QSaveFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly))
+            RaiseError(ErrorNumber::PathFileAccess, file.errorString());
+        if (file.write(bytes) != bytes.size())
+            RaiseError(ErrorNumber::DeviceIo, file.errorString());
+        if (!file.commit())
+            RaiseError(ErrorNumber::DeviceIo, file.errorString());
+        data.DataSaved = true;
+        data.CurrentFileName = fileName;
+        return true;
+    });
+}
+
+bool LoadFile(const QString& fileName) {
+    BusyCursor busy;
+    return Trapped("LoadFile", false, [&] {
+        if (!QFileInfo(fileName).isFile()) {
+            tell(ResString(21));
+            return false;
+        }
+        if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && FileHooks().OpenCsv)
+            return FileHooks().OpenCsv(fileName);
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            RaiseError(ErrorNumber::PathFileAccess, file.errorString());
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            RaiseError(ErrorNumber::DeviceIo, file.errorString());
+        file.close();
+
+        DataSet loaded;
+        LoadRefusal refusal;
+        {
+            StatusProgress status(ResString(3030));
+            refusal = ReadSessionLog(bytes, FileTextLocale(), loaded, status.Callback());
+        }
+        if (refusal != LoadRefusal::None) {
+            tell(loadRefusalText(refusal));
+            return false;
+        }
+        loaded.DataSourceName = QStringLiteral("File");
+        loaded.CurrentFileName = fileName;
+        loaded.DataPresent = true;
+        loaded.DataSaved = true;
+        loaded.RfDataPresent = false;
+        ReplaceCurrentData(std::move(loaded));
+        if (FileHooks().AfterLoad)
+            FileHooks().AfterLoad();
+        return true;
+    });
+}

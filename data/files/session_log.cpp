@@ -1,0 +1,249 @@
+#include "data/files/session_log.h"
+
+#include "data/dates/date_math.h"
+#include "shell/core/error_report.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr QStringView NotAvailableRecord = u"-1 -1 -1 0";
+constexpr int MaxRecordPosition = 255; // record positions are held in one byte
+
+bool isUnitLetter(const QString& unit) {
+    return unit == u"s" || unit == u"n" || unit == u"h" || unit == u"d";
+}
+
+// The values of the file, one a line: a quoted value runs to the last quote of its line
+// (so an older file with a quote inside a text still reads), an unquoted one is the line
+// without the blanks at its ends. Line ends are CR LF or LF.
+class ValueReader {
+public:
+    explicit ValueReader(QStringView text) : text_(text) {}
+
+    QStringView Next() {
+        if (pos_ >= text_.size())
+            RaiseError(ErrorNumber::InputPastEnd, QStringLiteral("Input past end of file"));
+        qsizetype end = text_.indexOf(u'\n', pos_);
+        if (end < 0)
+            end = text_.size();
+        QStringView line = text_.sliced(pos_, end - pos_);
+        pos_ = end + 1;
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        qsizetype start = 0;
+        while (start < line.size() && (line.at(start) == u' ' || line.at(start) == u'\t'))
+            ++start;
+        line = line.sliced(start);
+        if (line.startsWith(u'"')) {
+            const qsizetype close = line.lastIndexOf(u'"');
+            return close > 0 ? line.sliced(1, close - 1) : line.sliced(1);
+        }
+        return line.trimmed();
+    }
+
+    // Lines not yet read (a last line without a line end counts).
+    qint64 LinesLeft() const {
+        if (pos_ >= text_.size())
+            return 0;
+        const QStringView rest = text_.sliced(pos_);
+        return rest.count(u'\n') + (rest.endsWith(u'\n') ? 0 : 1);
+    }
+
+private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+qint64 wholeNumber(double value) {
+    return static_cast<qint64>(std::nearbyint(value));
+}
+
+float toSingle(double value) {
+    if (std::fabs(value) > FLT_MAX)
+        RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+    return static_cast<float>(value);
+}
+
+[[noreturn]] void badRecord() {
+    RaiseError(ErrorNumber::InvalidProcedureCall,
+               QStringLiteral("Invalid procedure call or argument"));
+}
+
+// The next blank at or after from; the record must have it within its first 255 places.
+qsizetype blankFrom(QStringView record, qsizetype from) {
+    const qsizetype at = record.indexOf(u' ', from);
+    if (at < 0)
+        badRecord();
+    if (at + 1 > MaxRecordPosition)
+        RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+    return at;
+}
+
+QString paddedId(QStringView text, int length) {
+    QString id = text.trimmed().left(length).toString();
+    if (id.size() == length && id.at(length - 1).isHighSurrogate())
+        id.chop(1);
+    return id.leftJustified(length, u' ');
+}
+
+void appendValueLine(QByteArray& out, const QString& value) {
+    out += '"';
+    out += value.toUtf8();
+    out += "\"\r\n";
+}
+} // namespace
+
+QString SessionLogIdText(const QString& id) {
+    QString text = id;
+    for (QChar& c : text)
+        if (c == u'"' || c.category() == QChar::Other_Control)
+            c = u' ';
+    return text.trimmed();
+}
+
+SaveRefusal CheckSavable(const DataSet& data) {
+    if (data.NumSamples <= 0)
+        return SaveRefusal::NoSamples;
+    if (data.SampleStep <= 0 || !isUnitLetter(data.SampleStepUnit.trimmed()))
+        return SaveRefusal::BadStep;
+    if (!data.StartDate.isValid())
+        return SaveRefusal::BadStartDate;
+    return SaveRefusal::None;
+}
+
+QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
+                           const SessionLogProgress& progress) {
+    const qint32 count = data.NumSamples;
+    if (data.DataX.size() <= count || data.DataY.size() <= count || data.DataZ.size() <= count)
+        RaiseError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    QByteArray out;
+    out.reserve(128 + qsizetype(count) * 24);
+    appendValueLine(out, QString::fromLatin1(SessionLogHeader));
+    const QDateTime stop = data.StopDate.isValid() ? data.StopDate : NoStopDate();
+    appendValueLine(out, text.DateTimeText(data.StartDate).trimmed() + u'@' +
+                             text.DateTimeText(stop).trimmed() + u'@' +
+                             QString::number(data.StopReason));
+    appendValueLine(out, QString::number(data.SampleStep) + data.SampleStepUnit.trimmed());
+    appendValueLine(out, QString::number(count));
+    appendValueLine(out, SessionLogIdText(data.IDShort));
+    appendValueLine(out, SessionLogIdText(data.IDLong));
+    const char decimal = text.DecimalSeparator();
+    for (qint32 i = 1; i <= count; ++i) {
+        if (i % 10 == 0 && progress)
+            progress(i, count);
+        const float x = data.DataX[i];
+        const float y = data.DataY[i];
+        const float z = data.DataZ[i];
+        out += '"';
+        if (x == NotAvailable && y == NotAvailable && z == NotAvailable) {
+            out += "-1 -1 -1 0";
+        } else {
+            AppendTwoDecimals(out, x, decimal);
+            out += ' ';
+            AppendTwoDecimals(out, y, decimal);
+            out += ' ';
+            AppendTwoDecimals(out, z, decimal);
+            out += "  0";
+        }
+        out += "\"\r\n";
+    }
+    return out;
+}
+
+LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
+                           const SessionLogProgress& progress) {
+    const QString content = DecodeFileText(bytes);
+    ValueReader values(content);
+    if (values.Next() != QLatin1String(SessionLogHeader))
+        return LoadRefusal::NotSessionLog;
+
+    const QStringView times = values.Next();
+    const qsizetype at = times.indexOf(u'@');
+    if (at >= 0) {
+        if (!text.ParseDateTime(times.left(at), &data.StartDate))
+            return LoadRefusal::BadDate;
+        const QStringView rest = times.sliced(at + 1);
+        const qsizetype second = rest.indexOf(u'@');
+        if (!text.ParseDateTime(second >= 0 ? rest.left(second) : rest, &data.StopDate))
+            return LoadRefusal::BadDate;
+        // A line with one "@" only names no reason.
+        const qint64 reason = second >= 0 ? wholeNumber(Val(rest.sliced(second + 1))) : -1;
+        if (reason < std::numeric_limits<qint16>::min() ||
+            reason > std::numeric_limits<qint16>::max())
+            RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+        data.StopReason = static_cast<qint16>(reason);
+    } else {
+        if (!text.ParseDateTime(times, &data.StartDate))
+            return LoadRefusal::BadDate;
+        data.StopDate = NoStopDate();
+        data.StopReason = -1;
+    }
+
+    const QStringView stepText = values.Next().trimmed();
+    const double step = Val(stepText);
+    const QString unit = stepText.isEmpty() ? QString() : stepText.right(1).toString().toLower();
+    if (!(step > 0) || wholeNumber(step) < 1 || step > double(std::numeric_limits<qint32>::max()) ||
+        !isUnitLetter(unit))
+        return LoadRefusal::BadStep;
+    data.SampleStep = static_cast<qint32>(wholeNumber(step));
+    data.SampleStepUnit = unit;
+
+    const double countValue = Val(values.Next().trimmed());
+    if (!(countValue > 0) || wholeNumber(countValue) < 1 ||
+        countValue > double(std::numeric_limits<qint32>::max()))
+        return LoadRefusal::BadCount;
+    const qint32 count = static_cast<qint32>(wholeNumber(countValue));
+    data.NumSamples = count;
+
+    // Every sample time must be a date-time: the end date lies one step past the last.
+    data.DataEndDate = DateAdd(unit, qint64(data.SampleStep) * count, data.StartDate);
+    if (!data.DataEndDate.isValid() || data.DataEndDate.date().year() > 9999)
+        RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+
+    data.IDShort = paddedId(values.Next(), IdShortLength);
+    data.IDLong = paddedId(values.Next(), IdLongLength);
+
+    // Refuse a count the file cannot hold before sizing anything by it.
+    if (values.LinesLeft() < count)
+        RaiseError(ErrorNumber::InputPastEnd, QStringLiteral("Input past end of file"));
+    const qsizetype size = qsizetype(count) + 1;
+    data.DataX.fill(0.0f, size);
+    data.DataY.fill(0.0f, size);
+    data.DataZ.fill(0.0f, size);
+    data.DataRes.fill(0.0, size);
+    data.SortedRes.fill(0.0, size);
+    data.SortedIndex.fill(0, size);
+    data.SampleTimeText.fill(QString(), size);
+
+    for (qint32 i = 1; i <= count; ++i) {
+        const QStringView record = values.Next();
+        float x = NotAvailable, y = NotAvailable, z = NotAvailable;
+        double res = NotAvailable;
+        if (record != NotAvailableRecord) {
+            const qsizetype p1 = blankFrom(record, 0);
+            const qsizetype p2 = blankFrom(record, p1 + 1);
+            const qsizetype p3 = blankFrom(record, p2 + 1);
+            x = toSingle(Val(record.left(p1 + 1), true));
+            y = toSingle(Val(record.sliced(p1, p2 - p1), true));
+            z = toSingle(Val(record.sliced(p2, p3 - p2), true));
+            // Three -1 values are the not-available mark too, as older files wrote it.
+            if (!(x == NotAvailable && y == NotAvailable && z == NotAvailable)) {
+                const double dx = x, dy = y, dz = z;
+                res = std::nearbyint(std::sqrt(dy * dy + dx * dx + dz * dz) * 100.0) / 100.0;
+            }
+        }
+        data.DataX[i] = x;
+        data.DataY[i] = y;
+        data.DataZ[i] = z;
+        data.DataRes[i] = res;
+        data.SortedRes[i] = res;
+        data.SortedIndex[i] = i;
+        data.SampleTimeText[i] =
+            text.DateTimeText(DateAdd(unit, qint64(i - 1) * data.SampleStep, data.StartDate));
+        if (i % 10 == 0 && progress)
+            progress(i, count);
+    }
+    return LoadRefusal::None;
+}

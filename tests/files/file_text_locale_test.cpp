@@ -1,0 +1,107 @@
+#include "data/files/file_text_locale.h"
+
+#include "data/dates/date_math.h"
+#include "shell/core/error_report.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+QByteArray twoDecimals(float value, char decimal = '.') {
+    QByteArray out;
+    AppendTwoDecimals(out, value, decimal);
+    return out;
+}
+} // namespace
+
+TEST(TwoDecimals, RoundsOnSevenDigitsHalfAwayFromZero) {
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {
+        {1.23f, "1.23"},     {0.0f, "0.00"},
+        {-0.0f, "0.00"},     {0.125f, "0.13"},
+        {2.675f, "2.68"},    {-0.125f, "-0.13"},
+        {-1.0f, "-1.00"},    {0.004f, "0.00"},
+        {-0.004f, "0.00"},   {0.005f, "0.01"},
+        {200.0f, "200.00"},  {0.5f, "0.50"},
+        {99.995f, "100.00"}, {1234567.0f, "1234567.00"},
+        {0.01f, "0.01"},     {1.0e20f, "100000000000000000000.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(twoDecimals(c.value), QByteArray(c.text)) << c.value;
+    EXPECT_EQ(twoDecimals(1.5f, ','), QByteArray("1,50"));
+}
+
+TEST(Val, ReadsTheLeadingNumberAndNeverFails) {
+    const struct {
+        const char16_t* text;
+        bool comma;
+        double value;
+    } cases[] = {
+        {u"5s", false, 5}, {u"  10n", false, 10},    {u"2.5s", false, 2.5}, {u"-5s", false, -5},
+        {u"s", false, 0},  {u"", false, 0},          {u".5", false, 0.5},   {u"1e3x", false, 1000},
+        {u"5d", false, 5}, {u"2D2", false, 200},     {u"1,5", false, 1},    {u"1,5", true, 1.5},
+        {u"-", false, 0},  {u" 4.56 ", false, 4.56}, {u"1e-400", false, 0}, {u"\t7", false, 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(Val(QStringView(c.text), c.comma), c.value)
+            << QString::fromUtf16(c.text).toStdString();
+    EXPECT_THROW(Val(u"1e400"), TrappedError);
+}
+
+TEST(FileDates, GeneralDateTextLeavesOutMidnightAndTheZeroDate) {
+    const FileTextLocale text(QLocale(QStringLiteral("en_GB")));
+    EXPECT_EQ(text.DateTimeText(NaiveDateTime(2026, 12, 9, 7, 44, 47)), u"09/12/2026 07:44:47");
+    EXPECT_EQ(text.DateTimeText(NaiveDateTime(2026, 12, 9)), u"09/12/2026");
+    EXPECT_EQ(text.DateTimeText(NaiveDateTime(1899, 12, 30)), u"00:00:00");
+    EXPECT_EQ(text.DateTimeText(NaiveDateTime(1899, 12, 30, 13, 5, 0)), u"13:05:00");
+}
+
+TEST(FileDates, YearsHaveFourDigitsAndTimesNoZone) {
+    const QDateTime when = NaiveDateTime(2026, 12, 9, 7, 44, 47);
+    const struct {
+        const char* locale;
+        const char16_t* text;
+    } cases[] = {
+        {"it_IT", u"09/12/2026 07:44:47"},
+        {"en_US", u"12/9/2026 7:44:47 AM"},
+        {"de_DE", u"09.12.2026 07:44:47"},
+        {"C", u"9 Dec 2026 07:44:47"},
+    };
+    for (const auto& c : cases) {
+        const FileTextLocale text{QLocale(QLatin1String(c.locale))};
+        EXPECT_EQ(text.DateTimeText(when), QString::fromUtf16(c.text)) << c.locale;
+        QDateTime back;
+        ASSERT_TRUE(text.ParseDateTime(text.DateTimeText(when), &back)) << c.locale;
+        EXPECT_EQ(back, when) << c.locale;
+    }
+}
+
+TEST(FileDates, ReadsDateAloneTimeAloneAndRefusesOtherText) {
+    const FileTextLocale text(QLocale(QStringLiteral("en_GB")));
+    QDateTime when;
+    ASSERT_TRUE(text.ParseDateTime(u" 09/12/2026 ", &when));
+    EXPECT_EQ(when, NaiveDateTime(2026, 12, 9));
+    ASSERT_TRUE(text.ParseDateTime(u"00:00:00", &when));
+    EXPECT_EQ(when, NaiveDateTime(1899, 12, 30));
+    for (const char16_t* bad : {u"", u"31/02/2026 07:00:00", u"09/12/2026 25:00:00", u"yesterday",
+                                u"09/12/2026 07:44:47 x"})
+        EXPECT_FALSE(text.ParseDateTime(QStringView(bad), &when))
+            << QString::fromUtf16(bad).toStdString();
+}
+
+TEST(FileDates, NumbersUseCommaOnlyWhereTheLocaleDoes) {
+    EXPECT_EQ(FileTextLocale(QLocale(QStringLiteral("it_IT"))).DecimalSeparator(), ',');
+    EXPECT_EQ(FileTextLocale(QLocale(QStringLiteral("en_GB"))).DecimalSeparator(), '.');
+    // A separator the reader cannot take falls back to ".".
+    EXPECT_EQ(FileTextLocale(QLocale(QStringLiteral("ar_EG"))).DecimalSeparator(), '.');
+}
+
+TEST(FileTextDecoding, Utf8ElseWindows1252) {
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF"
+                             "caf\xC3\xA8"),
+              u"caf\u00E8");
+    EXPECT_EQ(DecodeFileText("caf\xE8 \x80 \x81 \xFF"), u"caf\u00E8 \u20AC \u0081 \u00FF");
+}
