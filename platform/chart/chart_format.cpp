@@ -1,0 +1,47 @@
+#include "platform/chart/chart_format.h"
+
+#include <cmath>
+
+QString FormatChartValue(double value, const QString& pattern, const QLocale& locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (!std::isfinite(value))
+        return QString();
+    if (pattern.isEmpty())
+        return plain.toString(value, 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = pattern.indexOf(u'.');
+    int required = 0;
+    int optional = 0;
+    if (point >= 0) {
+        for (qsizetype i = point + 1; i < pattern.size(); ++i) {
+            if (pattern[i] == u'0')
+                ++required;
+            else if (pattern[i] == u'#')
+                ++optional;
+        }
+    }
+    const int decimals = required + optional;
+    QString text = plain.toString(value, 'f', decimals);
+    if (optional > 0) {
+        const QChar decimalPoint = plain.decimalPoint().at(0);
+        const qsizetype pointAt = text.indexOf(decimalPoint);
+        if (pointAt >= 0) {
+            qsizetype keep = text.size();
+            while (keep > pointAt + 1 + required && text[keep - 1] == u'0')
+                --keep;
+            if (keep == pointAt + 1)
+                --keep; // no decimals left: drop the point too
+            text.truncate(keep);
+        }
+    }
+    // A value that rounds to zero shows without its sign.
+    if (text.startsWith(u'-')) {
+        bool allZero = true;
+        for (qsizetype i = 1; i < text.size(); ++i)
+            if (text[i].isDigit() && text[i] != u'0')
+                allZero = false;
+        if (allZero)
+            text.remove(0, 1);
+    }
+    return text;
+}

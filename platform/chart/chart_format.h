@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Formats an axis value with a pattern of the kind "#0.00#": the zeros after the point are
+// decimals always shown, the hashes further decimals shown only when not zero. Digits
+// before the point are never grouped. An empty pattern gives the shortest text.
+QString FormatChartValue(double value, const QString& pattern, const QLocale& locale = QLocale());

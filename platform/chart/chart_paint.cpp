@@ -1,0 +1,230 @@
+#include "platform/chart/chart_paint.h"
+
+#include "platform/chart/chart_format.h"
+#include "platform/chart/chart_layout.h"
+#include "platform/chart/chart_model.h"
+#include "platform/chart/chart_thin.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Far enough outside the plot that a clipped line keeps its slope near the plot, near
+// enough that the raster engine never meets huge coordinates.
+double ClampPixel(double p, double lo, double hi) {
+    const double room = 4 * (hi - lo) + 1000;
+    return std::clamp(p, lo - room, hi + room);
+}
+
+void DrawText(QPainter& painter, const QPointF& anchor, const QString& text, int angle,
+              Qt::Alignment align, double lineHeight) {
+    const QStringList lines = LabelLines(text);
+    painter.save();
+    painter.translate(anchor);
+    if (angle != 0)
+        painter.rotate(-angle);
+    const QFontMetricsF fm(painter.font());
+    double width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, fm.horizontalAdvance(line));
+    const double height = lines.size() * lineHeight;
+    double x = 0;
+    double y = 0;
+    if (align & Qt::AlignHCenter)
+        x = -width / 2;
+    else if (align & Qt::AlignRight)
+        x = -width;
+    if (align & Qt::AlignVCenter)
+        y = -height / 2;
+    else if (align & Qt::AlignBottom)
+        y = -height;
+    for (const QString& line : lines) {
+        const double lineWidth = fm.horizontalAdvance(line);
+        double lx = x;
+        if (align & Qt::AlignHCenter)
+            lx = -lineWidth / 2;
+        else if (align & Qt::AlignRight)
+            lx = -lineWidth;
+        painter.drawText(QRectF(lx, y, lineWidth + 1, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                         line);
+        y += lineHeight;
+    }
+    painter.restore();
+}
+
+void DrawLineSeries(QPainter& painter, const ChartSeries& series, const ChartGeometry& g,
+                    bool thin) {
+    qint32 first = 0;
+    qint32 last = -1;
+    VisibleIndexes(g.x.Range(), series.Count(), first, last);
+    if (last < first)
+        return;
+    const bool dense = thin && (static_cast<double>(last) - first + 1) > 2 * g.plot.width();
+    const std::vector<qint32> indexes = dense ? ThinLineIndexes(series.Values(), first, last, g.x)
+                                              : AllLineIndexes(series.Values(), first, last);
+    QPen pen(series.Color, 0);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    QPolygonF run;
+    const double top = g.plot.top();
+    const double bottom = g.plot.bottom();
+    auto flush = [&] {
+        if (run.size() == 1)
+            painter.drawPoint(run.front());
+        else if (run.size() > 1)
+            painter.drawPolyline(run);
+        run.clear();
+    };
+    for (qint32 i : indexes) {
+        if (i == ThinBreak) {
+            flush();
+            continue;
+        }
+        run.append(QPointF(g.x.ToPixel(i), ClampPixel(g.y.ToPixel(series.Value(i)), top, bottom)));
+    }
+    flush();
+}
+
+void DrawBarSeries(QPainter& painter, const ChartSeries& series, const ChartGeometry& g) {
+    const AxisRange yRange = g.y.Range();
+    double base = g.plot.bottom();
+    if (!g.y.Logarithmic() && yRange.min < 0 && yRange.max > 0)
+        base = g.y.ToPixel(0);
+    const double slot = std::abs(g.x.ToPixel(1) - g.x.ToPixel(0));
+    const double width = std::max(1.0, slot * 0.7);
+    painter.setPen(QPen(Qt::black, 0));
+    for (qint32 i = 0; i < series.Count(); ++i) {
+        if (series.IsGap(i))
+            continue;
+        const double cx = g.x.ToPixel(i);
+        const double y = ClampPixel(g.y.ToPixel(series.Value(i)), g.plot.top(), g.plot.bottom());
+        QRectF bar(QPointF(cx - width / 2, std::min(y, base)),
+                   QPointF(cx + width / 2, std::max(y, base)));
+        painter.setBrush(series.PointColor(i));
+        painter.drawRect(bar);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+} // namespace
+
+void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target,
+                const ChartPaintOptions& options) {
+    painter.save();
+    const ChartGeometry g = ComputeChartGeometry(model, target, painter.font(), painter.device());
+    const double h = g.lineHeight;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(target, model.PanelColor);
+
+    // Title.
+    if (model.TitleVisible && !model.TitleLines.isEmpty()) {
+        painter.setPen(Qt::black);
+        double y = target.top() + h / 2;
+        for (const QString& line : model.TitleLines) {
+            DrawText(painter, QPointF(target.center().x(), y), line, 0,
+                     Qt::AlignHCenter | Qt::AlignTop, h);
+            y += h;
+        }
+    }
+
+    // Back wall and grid.
+    painter.fillRect(g.plot, model.BackWallColor);
+    QPen grid(QColor(0xD0, 0xD0, 0xD0), 0, Qt::DotLine);
+    grid.setCosmetic(true);
+    painter.setPen(grid);
+    for (double v : g.yTicks) {
+        const double y = g.y.ToPixel(v);
+        painter.drawLine(QPointF(g.plot.left(), y), QPointF(g.plot.right(), y));
+    }
+    if (!model.HasBars()) {
+        for (qint32 i : g.xTicks) {
+            const double x = g.x.ToPixel(i);
+            painter.drawLine(QPointF(x, g.plot.top()), QPointF(x, g.plot.bottom()));
+        }
+    }
+
+    // Frame, ticks and labels.
+    QPen axisPen(Qt::black, 0);
+    axisPen.setCosmetic(true);
+    painter.setPen(axisPen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(g.plot);
+    // Series, inside the plot only.
+    painter.save();
+    // The frame's own pixels too, so a value on the axis minimum or maximum still shows.
+    painter.setClipRect(g.plot.adjusted(-1, -1, 1, 1));
+    for (int s = 0; s < model.SeriesCount(); ++s) {
+        const ChartSeries& series = model.Series(s);
+        if (!series.Active)
+            continue;
+        if (series.Kind() == ChartSeriesKind::Bar)
+            DrawBarSeries(painter, series, g);
+        else
+            DrawLineSeries(painter, series, g, options.thin);
+    }
+    painter.restore();
+
+    painter.setPen(axisPen);
+    const double tick = g.tickLength;
+    for (double v : g.yTicks) {
+        const double y = g.y.ToPixel(v);
+        painter.drawLine(QPointF(g.plot.left() - tick, y), QPointF(g.plot.left(), y));
+        DrawText(painter, QPointF(g.plot.left() - tick - h / 4, y),
+                 FormatChartValue(v, model.LeftAxis.ValueFormat), 0,
+                 Qt::AlignRight | Qt::AlignVCenter, h);
+    }
+    const int angle = model.BottomAxis.LabelAngle;
+    for (qint32 i : g.xTicks) {
+        const double x = g.x.ToPixel(i);
+        painter.drawLine(QPointF(x, g.plot.bottom()), QPointF(x, g.plot.bottom() + tick));
+        const QString label = model.LabelOf(i);
+        if (label.isEmpty())
+            continue;
+        const QPointF anchor(x, g.plot.bottom() + tick + h / 4);
+        if (angle % 180 == 0)
+            DrawText(painter, anchor, label, 0, Qt::AlignHCenter | Qt::AlignTop, h);
+        else
+            DrawText(painter, anchor, label, angle, Qt::AlignRight | Qt::AlignVCenter, h);
+    }
+    if (!model.LeftAxis.Title.isEmpty()) {
+        DrawText(painter, QPointF(target.left() + h / 2, g.plot.center().y()), model.LeftAxis.Title,
+                 90, Qt::AlignHCenter | Qt::AlignTop, h);
+    }
+    if (!model.BottomAxis.Title.isEmpty()) {
+        DrawText(painter, QPointF(g.plot.center().x(), target.bottom() - h / 2),
+                 model.BottomAxis.Title, 0, Qt::AlignHCenter | Qt::AlignBottom, h);
+    }
+
+    // Legend.
+    if (!g.legend.isEmpty()) {
+        painter.setPen(axisPen);
+        painter.setBrush(Qt::white);
+        painter.drawRect(g.legend);
+        double y = g.legend.top() + h / 4;
+        for (int s = 0; s < model.SeriesCount(); ++s) {
+            const ChartSeries& series = model.Series(s);
+            if (!series.Active)
+                continue;
+            const double mid = y + h / 2;
+            QPen line(series.Color, std::max(2.0, h / 8));
+            painter.setPen(line);
+            painter.drawLine(QPointF(g.legend.left() + h / 2, mid),
+                             QPointF(g.legend.left() + 2 * h, mid));
+            painter.setPen(Qt::black);
+            DrawText(painter, QPointF(g.legend.left() + 2.5 * h, mid), series.Title, 0,
+                     Qt::AlignLeft | Qt::AlignVCenter, h);
+            y += h;
+        }
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    if (model.AfterDraw) {
+        painter.save();
+        painter.setClipRect(g.plot);
+        model.AfterDraw(painter, g);
+        painter.restore();
+    }
+    painter.restore();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+enum class ChartSeriesKind { Line = 0, Bar = 1 };
+
+// One series of a chart. Point p sits at x = p; a gap keeps its place (and its label) but
+// has no value, so a line breaks there.
+class ChartSeries {
+public:
+    explicit ChartSeries(ChartSeriesKind kind = ChartSeriesKind::Line) : kind_(kind) {}
+
+    ChartSeriesKind Kind() const { return kind_; }
+    QString Title;
+    bool Active = true;
+    QColor Color = Qt::red;
+
+    // An invalid colour leaves the point in the series colour.
+    void AddPoint(double value, const QString& label = QString(), const QColor& color = QColor());
+    void AddGap(const QString& label = QString());
+    // Replaces every value at once (NaN = gap); labels and point colours are dropped.
+    void SetValues(std::vector<double> values);
+    void Clear();
+
+    qint32 Count() const { return static_cast<qint32>(values_.size()); }
+    bool IsGap(qint32 index) const;
+    double Value(qint32 index) const; // NaN for a gap or an index outside the series
+    QString Label(qint32 index) const;
+    QColor PointColor(qint32 index) const;
+    bool HasLabels() const { return !labels_.empty(); }
+    // The largest x value: the index of the last point, -1 when there is none.
+    qint32 MaxX() const { return Count() - 1; }
+    const std::vector<double>& Values() const { return values_; }
+
+private:
+    ChartSeriesKind kind_;
+    std::vector<double> values_;
+    std::vector<QString> labels_; // empty until a point brings a label
+    std::vector<QRgb> colors_;    // empty until a point brings a colour; alpha 0 = series colour
+};

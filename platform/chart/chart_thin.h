@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/chart/chart_axis.h"
+
+#include <QtGlobal>
+
+#include <vector>
+
+inline constexpr qint32 ThinBreak = -1;
+
+// The indexes of values[first..last] to draw so that a line through them covers the same
+// pixels as a line through every point: in each pixel column (whole part of x's pixel)
+// the first, lowest, highest and last point of each unbroken run, in index order.
+// ThinBreak marks where a gap (NaN) breaks the line. Without thinning (every index kept)
+// the result is the same shape, so callers draw either alike.
+std::vector<qint32> ThinLineIndexes(const std::vector<double>& values, qint32 first, qint32 last,
+                                    const AxisScale& x);
+
+// The same without thinning: every index, breaks at gaps.
+std::vector<qint32> AllLineIndexes(const std::vector<double>& values, qint32 first, qint32 last);

@@ -1,0 +1,176 @@
+#include "platform/chart/chart_axis.h"
+#include "platform/chart/chart_format.h"
+#include "platform/chart/chart_thin.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(ChartFormat, Patterns) {
+    struct Case {
+        double value;
+        const char* pattern;
+        const char* text;
+    };
+    const QLocale c(QLocale::C);
+    for (const Case& k :
+         {Case{1.5, "#0.00#", "1.50"}, Case{1.2346, "#0.00#", "1.235"}, Case{0, "#0.00#", "0.00"},
+          Case{1234.5, "#0.00#", "1234.50"}, Case{12.3, "#0.0#", "12.3"},
+          Case{12.345, "#0.0#", "12.35"}, Case{2.5, "0.##", "2.5"}, Case{3, "0.##", "3"},
+          Case{0.126, "0.##", "0.13"}, Case{-0.0001, "#0.00", "0.00"}, Case{-1.5, "#0.00", "-1.50"},
+          Case{0.0001, "", "0.0001"}}) {
+        EXPECT_EQ(FormatChartValue(k.value, QString::fromLatin1(k.pattern), c),
+                  QString::fromLatin1(k.text))
+            << k.value << " " << k.pattern;
+    }
+    EXPECT_EQ(FormatChartValue(1.5, QStringLiteral("#0.00#"), QLocale(QLocale::Italian)),
+              QStringLiteral("1,50"));
+}
+
+TEST(ChartAxis, SaneRanges) {
+    struct Case {
+        double min, max;
+        bool log;
+        double saneMin, saneMax;
+    };
+    for (const Case& k : {
+             Case{0, 10, false, 0, 10},
+             Case{10, 0, false, 0, 10},        // crossed: swapped
+             Case{2, 2, false, 1.9, 2.1},      // one value: centred
+             Case{0, 0, false, -0.5, 0.5},     // all zero
+             Case{0, 10, true, 0.0001, 10},    // log from 0
+             Case{0.0001, 5, true, 0.0001, 5}, // the time graph's log axis
+             Case{0.0001, 0.0001, true, 0.0001, 0.001},
+             Case{-3, -1, true, 0.0001, 1}, // log, nothing above 0
+             Case{0, 0.00005, true, 0.000005, 0.00005},
+             Case{NAN, INFINITY, false, 0, 1},
+         }) {
+        const AxisRange r = SaneAxisRange(k.min, k.max, k.log);
+        EXPECT_NEAR(r.min, k.saneMin, 1e-12) << k.min << ".." << k.max << " log " << k.log;
+        EXPECT_NEAR(r.max, k.saneMax, 1e-12) << k.min << ".." << k.max << " log " << k.log;
+        EXPECT_GT(r.max, r.min);
+    }
+}
+
+TEST(ChartAxis, ValueToPixelAndBack) {
+    struct Case {
+        double min, max;
+        bool log;
+        double value, pixel;
+    };
+    // Pixel 500 at the minimum, 100 at the maximum (a value axis grows upwards).
+    for (const Case& k :
+         {Case{0, 10, false, 0, 500}, Case{0, 10, false, 10, 100}, Case{0, 10, false, 2.5, 400},
+          Case{0, 10, false, 12.5, 0}, Case{-10, 10, false, 0, 300}, Case{0.01, 100, true, 1, 300},
+          Case{0.01, 100, true, 0.1, 400}, Case{0.01, 100, true, 100, 100},
+          Case{0.0001, 1, true, 0.01, 300}}) {
+        const AxisScale scale(AxisRange{k.min, k.max}, k.log, 500, 100);
+        EXPECT_NEAR(scale.ToPixel(k.value), k.pixel, 1e-9) << k.value;
+        EXPECT_NEAR(scale.ToValue(k.pixel), k.value, 1e-9 * std::max(1.0, k.value)) << k.pixel;
+    }
+    // On a logarithmic axis a value at or below zero sits on the minimum.
+    const AxisScale log(AxisRange{0.01, 100}, true, 500, 100);
+    EXPECT_DOUBLE_EQ(log.ToPixel(0), 500);
+    EXPECT_DOUBLE_EQ(log.ToPixel(-1), 500);
+    // A degenerate range still maps without dividing by zero.
+    const AxisScale flat(AxisRange{3, 3}, false, 500, 100);
+    EXPECT_TRUE(std::isfinite(flat.ToPixel(3)));
+    EXPECT_DOUBLE_EQ(flat.ToPixel(3), 300);
+}
+
+TEST(ChartAxis, NiceSteps) {
+    for (auto [raw, nice] : {std::pair{0.7, 1.0},
+                             {1.0, 1.0},
+                             {1.2, 2.0},
+                             {3.0, 5.0},
+                             {0.3, 0.5},
+                             {7.0, 10.0},
+                             {0.02, 0.02},
+                             {0.021, 0.05},
+                             {150.0, 200.0}})
+        EXPECT_DOUBLE_EQ(NiceStep(raw), nice) << raw;
+}
+
+TEST(ChartAxis, TicksOfAGivenIncrementAreThinnedByWholeFactors) {
+    // The time graph: 0 to 5.5 with a step of a thirtieth of 5: 30 labels do not fit in
+    // 150 pixels at 20 apart, every third does.
+    const std::vector<double> ticks = ValueAxisTicks({0, 5.5}, 5.0 / 30, false, 150, 20);
+    ASSERT_GE(ticks.size(), 2u);
+    const double step = ticks[1] - ticks[0];
+    EXPECT_NEAR(std::fmod(step / (5.0 / 30) + 1e-9, 1.0), 0, 1e-6); // a whole multiple
+    EXPECT_GE(step / 5.5 * 150, 20 - 1e-9);
+    EXPECT_DOUBLE_EQ(ticks.front(), 0);
+    EXPECT_LE(ticks.back(), 5.5);
+    // Room for all of them: every increment labelled.
+    EXPECT_EQ(ValueAxisTicks({0, 1}, 0.1, false, 1000, 20).size(), 11u);
+    // Increment 0: a nice step.
+    const std::vector<double> nice = ValueAxisTicks({0, 7}, 0, false, 300, 30);
+    EXPECT_DOUBLE_EQ(nice[1] - nice[0], 1);
+}
+
+TEST(ChartAxis, LogarithmicTicks) {
+    const std::vector<double> decades = ValueAxisTicks({0.0001, 5}, 0, true, 100, 20);
+    EXPECT_EQ(decades, (std::vector<double>{0.0001, 0.001, 0.01, 0.1, 1}));
+    const std::vector<double> sparse = ValueAxisTicks({0.0001, 5}, 0, true, 40, 20);
+    EXPECT_EQ(sparse, (std::vector<double>{0.0001, 0.1})); // every third decade
+    const std::vector<double> rich = ValueAxisTicks({1, 100}, 0, true, 400, 20);
+    EXPECT_EQ(rich, (std::vector<double>{1, 2, 5, 10, 20, 50, 100}));
+    // Less than a decade: falls back to plain steps.
+    const std::vector<double> narrow = ValueAxisTicks({2, 4}, 0, true, 200, 40);
+    EXPECT_GE(narrow.size(), 2u);
+}
+
+TEST(ChartAxis, PointTickSteps) {
+    for (auto [perPoint, extent, step] : {std::tuple{10.0, 5.0, 1},
+                                          {1.0, 60.0, 100},
+                                          {0.08, 60.0, 1000},
+                                          {30.0, 60.0, 2},
+                                          {0.0, 60.0, 1}})
+        EXPECT_EQ(PointTickStep(perPoint, extent), step) << perPoint << " " << extent;
+}
+
+namespace {
+// Column c holds points 10c .. 10c + 9 on this scale.
+AxisScale TenPerPixel(qint32 points) {
+    return AxisScale(AxisRange{0, double(points)}, false, 0, points / 10.0);
+}
+} // namespace
+
+TEST(ChartThin, KeepsFirstLowestHighestAndLastOfEachColumn) {
+    std::vector<double> v(30, 5);
+    v[3] = 1;  // lowest of column 0
+    v[7] = 9;  // highest of column 0
+    v[12] = 8; // column 1: highest
+    v[18] = 0; // column 1: lowest
+    const std::vector<qint32> kept = ThinLineIndexes(v, 0, 29, TenPerPixel(30));
+    EXPECT_EQ(kept, (std::vector<qint32>{0, 3, 7, 9, 10, 12, 18, 19, 20, 29}));
+}
+
+TEST(ChartThin, GapsBreakAndAreNeverBridged) {
+    std::vector<double> v(30, 5);
+    for (int i = 12; i < 28; ++i)
+        v[i] = NAN;
+    const std::vector<qint32> kept = ThinLineIndexes(v, 0, 29, TenPerPixel(30));
+    EXPECT_EQ(kept, (std::vector<qint32>{0, 9, 10, 11, ThinBreak, 28, 29}));
+    EXPECT_EQ(AllLineIndexes(v, 8, 29), (std::vector<qint32>{8, 9, 10, 11, ThinBreak, 28, 29}));
+    std::vector<double> allGaps(5, NAN);
+    EXPECT_TRUE(ThinLineIndexes(allGaps, 0, 4, TenPerPixel(5)).empty() ||
+                ThinLineIndexes(allGaps, 0, 4, TenPerPixel(5)) == std::vector<qint32>{ThinBreak});
+}
+
+TEST(ChartThin, SparseDataKeepsEveryPoint) {
+    std::vector<double> v{1, 4, 2, 8, 3};
+    const AxisScale wide(AxisRange{0, 4}, false, 0, 400);
+    EXPECT_EQ(ThinLineIndexes(v, 0, 4, wide), AllLineIndexes(v, 0, 4));
+}
+
+TEST(ChartThin, AMillionPointsBecomeAtMostFourAColumn) {
+    std::vector<double> v(1000000);
+    for (size_t i = 0; i < v.size(); ++i)
+        v[i] = std::sin(i * 0.001) + (i % 7) * 0.01;
+    const AxisScale scale(AxisRange{0, 999999}, false, 0, 1600);
+    const std::vector<qint32> kept = ThinLineIndexes(v, 0, 999999, scale);
+    EXPECT_LE(kept.size(), 4u * 1601);
+    EXPECT_EQ(kept.front(), 0);
+    EXPECT_EQ(kept.back(), 999999);
+}

@@ -1,0 +1,184 @@
+#include "platform/chart/chart_export.h"
+#include "platform/chart/chart_hit.h"
+#include "platform/chart/chart_widget.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A chart of 100 points rising from 0 to 99 on a fixed 0..100 axis.
+void FillRamp(ChartModel& model) {
+    model.LeftAxis.Automatic = false;
+    model.LeftAxis.Minimum = 0;
+    model.LeftAxis.Maximum = 100;
+    ChartSeries& s = model.AddSeries(ChartSeriesKind::Line);
+    for (int i = 0; i < 100; ++i)
+        s.AddPoint(i, QStringLiteral("p%1").arg(i));
+}
+
+class ChartWidgetTest : public testing::Test {
+protected:
+    void SetUp() override {
+        FillRamp(widget.Model());
+        widget.resize(800, 500);
+        widget.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    }
+    QPoint PixelOf(qint32 index) {
+        return PointPixel(widget.Model(), widget.Geometry(), 0, index)->toPoint();
+    }
+    ChartWidget widget;
+};
+} // namespace
+
+TEST_F(ChartWidgetTest, ClickOnAPointReportsItsIndex) {
+    QSignalSpy clicked(&widget, &ChartWidget::PointClicked);
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, PixelOf(42) + QPoint(2, 1));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked[0][0].toInt(), 0);
+    EXPECT_EQ(clicked[0][1].toInt(), 42);
+    EXPECT_FALSE(widget.Zoomed()); // a click never zooms
+    // Far from every point: nothing.
+    const ChartGeometry g = widget.Geometry();
+    QTest::mouseClick(&widget, Qt::LeftButton, {},
+                      QPoint(int(g.x.ToPixel(80)), int(g.y.ToPixel(10))));
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST_F(ChartWidgetTest, RubberBandZoomsAndUndoShowsEverything) {
+    QSignalSpy changed(&widget, &ChartWidget::ViewChanged);
+    const ChartGeometry g = widget.Geometry();
+    const QPoint from(int(g.x.ToPixel(20)), int(g.y.ToPixel(60)));
+    const QPoint to(int(g.x.ToPixel(40)), int(g.y.ToPixel(10)));
+    QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&widget, (from + to) / 2);
+    QTest::mouseMove(&widget, to);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, to);
+    ASSERT_TRUE(widget.Zoomed());
+    EXPECT_EQ(changed.count(), 1);
+    const ChartGeometry zoomed = widget.Geometry();
+    EXPECT_NEAR(zoomed.x.Range().min, 20, 0.5);
+    EXPECT_NEAR(zoomed.x.Range().max, 40, 0.5);
+    EXPECT_NEAR(zoomed.y.Range().min, 10, 0.5);
+    EXPECT_NEAR(zoomed.y.Range().max, 60, 0.5);
+    // A point inside the window is now where the zoomed axes put it.
+    QSignalSpy clicked(&widget, &ChartWidget::PointClicked);
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, PixelOf(30));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked[0][1].toInt(), 30);
+
+    widget.UndoZoom();
+    EXPECT_FALSE(widget.Zoomed());
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_DOUBLE_EQ(widget.Geometry().x.Range().max, 99);
+    widget.UndoZoom(); // nothing to undo: no notice
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(ChartWidgetTest, DragToTheUpperLeftUndoesAndDisabledZoomIgnoresDrags) {
+    widget.ZoomTo(ChartZoom{10, 20, 10, 20});
+    ASSERT_TRUE(widget.Zoomed());
+    const ChartGeometry g = widget.Geometry();
+    const QPoint from(int(g.plot.center().x()), int(g.plot.center().y()));
+    QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&widget, from - QPoint(30, 30));
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, from - QPoint(30, 30));
+    EXPECT_FALSE(widget.Zoomed());
+
+    widget.Model().ZoomEnabled = false;
+    QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&widget, from + QPoint(60, 60));
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, from + QPoint(60, 60));
+    EXPECT_FALSE(widget.Zoomed());
+}
+
+TEST_F(ChartWidgetTest, CrossHair) {
+    EXPECT_FALSE(widget.CrossHairVisible());
+    widget.SetCrossHair(QPointF(PixelOf(10)));
+    EXPECT_TRUE(widget.CrossHairVisible());
+    EXPECT_EQ(widget.CrossHair()->toPoint(), PixelOf(10));
+    widget.HideCrossHair();
+    EXPECT_FALSE(widget.CrossHairVisible());
+}
+
+TEST(ChartHitTest, InactiveSeriesAndGapsAreNotHit) {
+    ChartModel model;
+    FillRamp(model);
+    ChartSeries& other = model.AddSeries(ChartSeriesKind::Line);
+    for (int i = 0; i < 100; ++i)
+        other.AddPoint(50);
+    model.Series(0).Active = false;
+    const ChartGeometry g = ComputeChartGeometry(model, QRectF(0, 0, 800, 500), QFont());
+    const QPointF at50 = *PointPixel(model, g, 0, 50); // both series pass here
+    auto hit = HitTest(model, g, at50);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->series, 1);
+    EXPECT_EQ(hit->index, 50);
+    model.Series(1).Active = false;
+    EXPECT_FALSE(HitTest(model, g, at50));
+    model.Series(0).Active = true;
+    EXPECT_EQ(HitTest(model, g, at50)->series, 0);
+    EXPECT_FALSE(PointPixel(model, g, 5, 0)); // no such series
+}
+
+TEST(ChartExport, JpegIs800By600AndSvgParses) {
+    ASSERT_TRUE(QImageWriter::supportedImageFormats().contains("jpeg"))
+        << "the Qt JPEG plugin is missing";
+    QTemporaryDir dir;
+    ChartModel model;
+    FillRamp(model);
+    QString error;
+    const QString jpeg = dir.filePath(QStringLiteral("chart.jpg"));
+    ASSERT_TRUE(SaveChartJpeg(model, jpeg, QFont(), QSize(800, 600), 100, &error))
+        << error.toStdString();
+    QImageReader reader(jpeg);
+    EXPECT_EQ(reader.format(), "jpeg");
+    EXPECT_EQ(reader.size(), QSize(800, 600));
+
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    ASSERT_TRUE(SaveChartSvg(model, svg, QFont(), QSize(800, 600), &error)) << error.toStdString();
+    QSvgRenderer renderer(svg);
+    EXPECT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 800, 600));
+}
+
+TEST(ChartExport, UnwritablePlaceFailsWithAReasonAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    ChartModel model;
+    FillRamp(model);
+    QString error;
+    EXPECT_FALSE(SaveChartJpeg(model, dir.filePath(QStringLiteral("no/such/folder/c.jpg")), QFont(),
+                               QSize(800, 600), 100, &error));
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_FALSE(SaveChartSvg(model, dir.filePath(QStringLiteral("no/such/folder/c.svg")), QFont(),
+                              QSize(800, 600), &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    // A read-only folder: the previous picture stays whole.
+    const QString folder = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/c.jpg");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old picture");
+    }
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(folder).isWritable())
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_FALSE(SaveChartJpeg(model, path, QFont(), QSize(800, 600), 100, &error));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old picture"));
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
