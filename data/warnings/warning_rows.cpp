@@ -3,6 +3,7 @@
 #include "data/dates/date_math.h"
 #include "data/dates/display_texts.h"
 #include "shell/core/language.h"
+#include "views/stats/sample_availability.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,7 +76,7 @@ SamplePass passOver(const DataSet& data, float threshold) {
     float largest = 0, smallest = 0;
     for (qint32 i = 1; i <= count; ++i) {
         const double res = data.DataRes[i];
-        if (res < 0) // not available
+        if (!IsAvailableSample(res))
             continue;
         const float value = static_cast<float>(res);
         if (pass.available == 0) {

@@ -1,0 +1,119 @@
+#include "shell/panes/info_view.h"
+
+#include "data/dates/date_math.h"
+#include "data/dates/display_texts.h"
+#include "shell/core/language.h"
+#include "shell/panes/bgr_color.h"
+
+namespace {
+const QString NoValue = QStringLiteral("---");
+
+QString idText(const QString& id) {
+    const QString trimmed = id.trimmed();
+    return trimmed.isEmpty() ? ResString(3021) : trimmed;
+}
+
+QString fieldText(double value, const QLocale& locale) {
+    return FixedText(value, 2, locale) + QStringLiteral(" µT");
+}
+QString fieldText(float value, const QLocale& locale) {
+    return FixedText(value, 2, locale) + QStringLiteral(" µT");
+}
+
+QString stepText(qint64 step, const QString& unit) {
+    return QString::number(step) + u' ' + StepUnitName(unit);
+}
+
+QString dateText(const QDateTime& when, const QLocale& locale) {
+    return when.isValid() ? GeneralDateText(when, locale) : NoValue;
+}
+
+void clearBlock(InfoView& view) {
+    view.Step = view.Source = view.Count = view.Start = view.End = NoValue;
+    view.Min = view.Max = view.Mean = NoValue;
+}
+} // namespace
+
+QString StepUnitName(const QString& letter) {
+    if (letter == u"s")
+        return ResString(3013);
+    if (letter == u"n")
+        return ResString(3012);
+    if (letter == u"h")
+        return ResString(3014);
+    if (letter == u"d")
+        return ResString(3015);
+    return QString();
+}
+
+InfoStatus StatusView(int monitorState, bool connected) {
+    InfoStatus status;
+    switch (monitorState) {
+    case 1:
+        status.MonitorText = ResString(3010);
+        status.MonitorBack = BgrColor(0xC0C0FF);
+        break;
+    case 0:
+        status.MonitorText = ResString(3011);
+        status.MonitorBack = BgrColor(0xC0FFC0);
+        break;
+    default:
+        status.MonitorText = ResString(5);
+        status.MonitorBack = BgrColor(0xE0E0E0);
+        break;
+    }
+    status.CommText = ResString(connected ? 3022 : 3023);
+    status.CommColour = BgrColor(connected ? 0xC000 : 0xC0);
+    return status;
+}
+
+InfoView DataInfoView(const DataSet& data, int monitorState, bool connected,
+                      const QLocale& locale) {
+    InfoView view;
+    view.ShortId = idText(data.IDShort);
+    view.LongId = idText(data.IDLong);
+    clearBlock(view);
+    view.Median = NoValue;
+    view.DataPresent = data.DataPresent;
+    view.Saved = data.DataPresent && data.DataSaved;
+    if (data.DataPresent) {
+        view.Step = stepText(static_cast<qint64>(data.SampleStep) * data.IntervalMultiplier,
+                             data.SampleStepUnit);
+        view.Source = data.DataSourceName;
+        view.Count = QString::number(data.NumSamples);
+        view.Start = dateText(data.StartDate, locale);
+        view.End = dateText(data.DataEndDate, locale);
+        if (data.StatisticsPresent) {
+            view.Min = fieldText(data.ResMin, locale);
+            view.Max = fieldText(data.ResMax, locale);
+            view.Mean = fieldText(data.ResMean, locale);
+        }
+        if (data.MedianPresent)
+            view.Median = fieldText(data.MedianValue, locale);
+    }
+    view.Status = StatusView(monitorState, connected);
+    return view;
+}
+
+InfoView LiveInfoView(const LiveInfo& live, int monitorState, bool connected,
+                      const QLocale& locale) {
+    InfoView view;
+    view.ShortId = idText(live.IdShort);
+    view.LongId = idText(live.IdLong);
+    clearBlock(view);
+    if (live.Active) {
+        view.Step = stepText(live.Step, live.StepUnit);
+        view.Source = live.SourceName;
+        view.Count = QString::number(live.Count);
+        view.Start = dateText(live.Start, locale);
+        if (live.Count > 0) {
+            const qint64 units = static_cast<qint64>(live.Count - 1) * live.Step;
+            view.End = dateText(DateAdd(live.StepUnit, units, live.Start), locale);
+            view.Min = fieldText(live.Min, locale);
+            view.Max = fieldText(live.Max, locale);
+            view.Mean = fieldText(live.Mean, locale);
+        }
+    }
+    view.Status = StatusView(monitorState, connected);
+    return view;
+}

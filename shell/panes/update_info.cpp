@@ -1,0 +1,38 @@
+#include "shell/panes/update_info.h"
+
+#include "data/dataset.h"
+#include "link/comm_state.h"
+#include "shell/core/error_report.h"
+#include "shell/main/frm_main.h"
+#include "shell/panes/frm_info.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+void UpdateInfo() {
+    Trapped("UpdateInfo", [] {
+        const CommunicationState& comm = CommState();
+        InfoWindow().Apply(DataInfoView(CurrentData(), comm.MonitorState, comm.Connected));
+    });
+}
+
+bool RealTimeViewActive() {
+    if (!MainWindowLoaded())
+        return false;
+    auto* area = qobject_cast<QMdiArea*>(MainWindow().centralWidget());
+    if (!area)
+        return false;
+    // The current child, not the active one: a box or a floating pane in front leaves the
+    // child that was last active current.
+    QMdiSubWindow* child = area->currentSubWindow();
+    return child && child->widget() && child->widget()->objectName() == u"frmView";
+}
+
+void UpdateRTInfo(const LiveInfo& live) {
+    Trapped("UpdateRTInfo", [&] {
+        if (!RealTimeViewActive())
+            return;
+        const CommunicationState& comm = CommState();
+        InfoWindow().Apply(LiveInfoView(live, comm.MonitorState, comm.Connected));
+    });
+}
