@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/dataset.h"
+
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QtGlobal>
+
+// The instrument's memory image as the download brings it: a 96-byte header (next write
+// address, start time stamps, unit and step, programmed stop, stop reason, the marker
+// "VYK", the identification texts) followed by 7-byte sample records.
+namespace MemoryImage {
+constexpr int HeaderBytes = 96;
+constexpr int RecordBytes = 7;
+constexpr int MarkerOffset = 29;
+} // namespace MemoryImage
+
+// Why an image cannot become a data set.
+enum class ImageRefusal {
+    None,
+    TooShort,  // not even the header arrived
+    NoMarker,  // "VYK" is missing: not a memory image of this instrument
+    NoSamples, // the write address leaves no record, or no whole record arrived
+    BadUnit,   // a sampling unit code without a letter (only 2..5 are units)
+    BadStep,   // a sampling step outside 1..99
+};
+
+struct UnpackedImage {
+    ImageRefusal Refusal = ImageRefusal::None;
+    DataSet Data; // the complete data set when Refusal is None
+};
+
+// Records that the address stands for: (address - 96) / 7 to the nearest whole number.
+qint32 RecordsForAddress(qint64 address);
+
+// One axis of a record: raw is unsigned 16-bit, high byte first. High range: 200/1024 uT a
+// count; low range: 2/1024 uT a count, raw 0..3 read as 0. Rounded to 2 decimals, halves
+// to even.
+float SampleValue(quint8 high, quint8 low, bool highRange);
+// The resultant of three components, rounded to 2 decimals, halves to even.
+double Resultant(float x, float y, float z);
+
+// Start date-time of a header stamp (second, minute, hour, day with the year bits, month):
+// each field read as BCD, the year the latest one not after now with the stamp's bits,
+// fields beyond their range carried into the next unit as calendar arithmetic does.
+QDateTime StampDateTime(const quint8* stamp, const QDateTime& now);
+
+// Turns a memory image into a fresh data set: nothing outside it is touched. The sample
+// count is bounded by the whole records present in the image. now picks the century-less
+// years of the time stamps.
+UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now);

@@ -1,0 +1,45 @@
+#include "data/upload/split_upload_data.h"
+
+#include "data/dataset.h"
+#include "data/upload/load_hooks.h"
+#include "data/upload/memory_image.h"
+#include "data/warnings/generate_warnings.h"
+#include "platform/clock.h"
+#include "shell/core/error_report.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+#include "shell/core/options.h"
+#include "shell/core/wait_box.h"
+
+namespace {
+// Head of the reply before the image, and the CRC after it.
+constexpr int ReplyHeadBytes = 4;
+constexpr int ReplyCrcBytes = 2;
+// The wait box's marker moves once every this many samples.
+constexpr int SamplesPerStep = 20;
+} // namespace
+
+bool SplitUploadData(const QByteArray& reply) {
+    return Trapped("SplitUploadData", false, [&] {
+        const qsizetype imageBytes = reply.size() - ReplyHeadBytes - ReplyCrcBytes;
+        const QByteArrayView image = imageBytes > 0
+                                         ? QByteArrayView(reply).sliced(ReplyHeadBytes, imageBytes)
+                                         : QByteArrayView();
+        WaitBoxScope wait(ResString(39));
+        UnpackedImage unpacked = UnpackMemoryImage(image, CurrentClock().Now());
+        if (unpacked.Refusal != ImageRefusal::None) {
+            MessBox(ResString(3032), QString(), -1, -1);
+            return false;
+        }
+        // The box's marker shows that the program works on.
+        for (qint32 i = SamplesPerStep; i <= unpacked.Data.NumSamples; i += SamplesPerStep)
+            StepWaitBox(1);
+
+        RecomputeStatistics(unpacked.Data);
+        ReplaceCurrentData(std::move(unpacked.Data));
+        GenerateWarnings();
+        if (Options().ShowWarningsOnLoad && DataLoad().ShowWarningsPane)
+            DataLoad().ShowWarningsPane();
+        return true;
+    });
+}

@@ -1,0 +1,72 @@
+#include "data/upload/upload_data.h"
+
+#include "data/dataset.h"
+#include "data/upload/load_hooks.h"
+#include "data/upload/split_upload_data.h"
+#include "link/comm_state.h"
+#include "link/connection.h"
+#include "link/exchange.h"
+#include "link/instrument_commands.h"
+#include "link/link_hooks.h"
+#include "shell/core/error_report.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+
+namespace {
+constexpr quint8 DownloadCommand = 4;
+// The data buttons a loaded data set enables: save, export, data table, statistics graph,
+// time graph.
+constexpr int DataButtons[] = {3, 4, 15, 14, 13};
+
+void updateInfo() {
+    if (DataLoad().UpdateInfo)
+        DataLoad().UpdateInfo();
+}
+} // namespace
+
+bool UploadData() {
+    return Trapped("UploadData", false, [] {
+        CommunicationState& state = CommState();
+        if (!state.Connected && !InitCommunication())
+            return false;
+        if (state.MonitorState == 1) {
+            if (!MessBox(ResString(27), QString(), 1, 0))
+                return false;
+            if (!StopMonitor()) {
+                MessBox(ResString(3201), QString(), -1, -1);
+                return false;
+            }
+            state.MonitorState = 0;
+            updateInfo();
+        }
+        if (!SendCommand(DownloadCommand, true, false, QByteArray(), Link::DefaultTimeoutMs))
+            return false;
+
+        DataSet& data = CurrentData();
+        data.CurrentFileName.clear();
+        data.RfDataPresent = false;
+        updateInfo();
+        if (DataLoad().EnableToolbarButton)
+            for (const int button : DataButtons)
+                DataLoad().EnableToolbarButton(button);
+        return true;
+    });
+}
+
+void TransferButtonCommand() {
+    if (UploadData() && DataLoad().OpenRequestedForms)
+        DataLoad().OpenRequestedForms();
+}
+
+void RegisterDataReplyHandlers() {
+    LinkReplyHandlers& replies = LinkReplies();
+    replies.Download = [](const QByteArray& reply) { return SplitUploadData(reply); };
+    replies.StoreIdTexts = [](const QString& idShort, const QString& idLong) {
+        CurrentData().IDShort = idShort;
+        CurrentData().IDLong = idLong;
+    };
+    replies.CurrentIdTexts = [](QString& idShort, QString& idLong) {
+        idShort = CurrentData().IDShort;
+        idLong = CurrentData().IDLong;
+    };
+}
