@@ -3,6 +3,7 @@
 #include "data/dataset.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
+#include "data/warnings/generate_warnings.h"
 #include "shell/core/error_report.h"
 #include "shell/core/language.h"
 #include "shell/core/message_box.h"
@@ -160,6 +161,7 @@ bool LoadFile(const QString& fileName) {
         loaded.DataSaved = true;
         loaded.RfDataPresent = false;
         ReplaceCurrentData(std::move(loaded));
+        GenerateWarnings();
         if (FileHooks().AfterLoad)
             FileHooks().AfterLoad();
         return true;

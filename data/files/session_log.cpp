@@ -213,9 +213,6 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
     data.DataY.fill(0.0f, size);
     data.DataZ.fill(0.0f, size);
     data.DataRes.fill(0.0, size);
-    data.SortedRes.fill(0.0, size);
-    data.SortedIndex.fill(0, size);
-    data.SampleTimeText.fill(QString(), size);
 
     for (qint32 i = 1; i <= count; ++i) {
         const QStringView record = values.Next();
@@ -238,12 +235,10 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
         data.DataY[i] = y;
         data.DataZ[i] = z;
         data.DataRes[i] = res;
-        data.SortedRes[i] = res;
-        data.SortedIndex[i] = i;
-        data.SampleTimeText[i] =
-            text.DateTimeText(DateAdd(unit, qint64(i - 1) * data.SampleStep, data.StartDate));
         if (i % 10 == 0 && progress)
             progress(i, count);
     }
+    FillSampleTimeText(data);
+    RecomputeStatistics(data);
     return LoadRefusal::None;
 }

@@ -31,9 +31,9 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
 enum class LoadRefusal { None, NotSessionLog, BadDate, BadStep, BadCount };
 
 // Reads a session log into data (a fresh data set: the caller replaces the current one
-// only on success). Fills the dates, step, count, identification texts, samples, sample
-// time texts, sorted copies and the end date; the caller sets the source, the file name
-// and the flags.
+// only on success). Fills the dates, step, count, identification texts, samples and the
+// end date, then the sample time texts and the statistics with the median, as every loader
+// does; the caller sets the source, the file name and the flags.
 LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
                            const SessionLogProgress& progress = {});
 

@@ -2,6 +2,7 @@
 
 #include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
+#include "data/warnings/generate_warnings.h"
 #include "shell/core/language.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/fake_ui.h"
@@ -23,6 +24,7 @@ protected:
         FileHooks() = {};
         FileHooks().StatusText = [this](const QString& text) { status.append(text); };
         FileHooks().AfterLoad = [this] { ++afterLoads; };
+        WarningsPane().Clear = [this] { ++warningsRebuilt; };
         DataSet previous = MakeDataSet({{7, 7, 7}, {8, 8, 8}});
         previous.CurrentFileName = QStringLiteral("previous.log");
         previous.DataSaved = false;
@@ -30,6 +32,7 @@ protected:
     }
     void TearDown() override {
         FileHooks() = {};
+        WarningsPane() = {};
         ReplaceCurrentData(DataSet());
     }
 
@@ -58,6 +61,7 @@ protected:
     FakeUi ui;
     QStringList status;
     int afterLoads = 0;
+    int warningsRebuilt = 0;
 };
 
 QByteArray goodFile(int count = 25) {
@@ -85,6 +89,9 @@ TEST_F(SessionFileTest, LoadReplacesTheDataSetAndRebuildsAfterIt) {
     EXPECT_FALSE(data.RfDataPresent);
     EXPECT_EQ(data.StopReason, 2);
     EXPECT_FLOAT_EQ(data.DataZ[25], 0.25f);
+    EXPECT_TRUE(data.StatisticsPresent);
+    EXPECT_FLOAT_EQ(data.ResMax, 25.01f);
+    EXPECT_EQ(warningsRebuilt, 1);
     EXPECT_EQ(afterLoads, 1);
     EXPECT_TRUE(ui.messageCalls.isEmpty());
     EXPECT_TRUE(ui.standardCalls.isEmpty());
@@ -131,6 +138,7 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
         }
         EXPECT_TRUE(previousDataKept()) << c.name;
         EXPECT_EQ(afterLoads, 0) << c.name;
+        EXPECT_EQ(warningsRebuilt, 0) << c.name;
         EXPECT_TRUE(status.isEmpty() || status.last().isEmpty()) << c.name;
     }
 }

@@ -1,5 +1,6 @@
 #include "data/files/session_log.h"
 
+#include "data/dates/display_texts.h"
 #include "shell/core/error_report.h"
 #include "tests/files/files_test_support.h"
 
@@ -136,8 +137,9 @@ TEST_P(SessionLogRoundTrip, EveryFieldComesBack) {
         EXPECT_EQ(back.DataZ, (QVector<float>{0, 7.89f, 200, -1, 0.13f}));
         EXPECT_EQ(back.DataRes[3], -1.0);
         EXPECT_EQ(back.DataEndDate, DateAdd(data.SampleStepUnit, 4 * 99, data.StartDate));
+        // Sample times are shown in the user's locale, whatever the file's.
         EXPECT_EQ(back.SampleTimeText[2],
-                  text.DateTimeText(DateAdd(data.SampleStepUnit, 99, data.StartDate)));
+                  GeneralDateText(DateAdd(data.SampleStepUnit, 99, data.StartDate)));
     }
 }
 
@@ -158,10 +160,12 @@ TEST(SessionLogReader, ValuesAndResultantFromTheRecords) {
     EXPECT_EQ(data.DataY, (QVector<float>{0, 0.5f, 4, 0, 0}));
     EXPECT_EQ(data.DataZ, (QVector<float>{0, 0.5f, 0, 4.56f, 0}));
     EXPECT_EQ(data.DataRes, (QVector<double>{0, 0.87, 5, 4.72, 0.01}));
-    EXPECT_EQ(data.SortedRes, data.DataRes);
-    EXPECT_EQ(data.SortedIndex, (QVector<qint32>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(data.SampleTimeText[1], u"09/12/2026 07:44:47");
-    EXPECT_EQ(data.SampleTimeText[4], u"09/12/2026 08:14:47");
+    EXPECT_TRUE(data.StatisticsPresent);
+    EXPECT_FLOAT_EQ(data.ResMax, 5.0f);
+    EXPECT_FLOAT_EQ(data.ResMin, 0.01f);
+    EXPECT_TRUE(data.MedianPresent);
+    EXPECT_EQ(data.SampleTimeText[1], GeneralDateText(NaiveDateTime(2026, 12, 9, 7, 44, 47)));
+    EXPECT_EQ(data.SampleTimeText[4], GeneralDateText(NaiveDateTime(2026, 12, 9, 8, 14, 47)));
     EXPECT_EQ(data.DataEndDate, NaiveDateTime(2026, 12, 9, 8, 24, 47));
 }
 
@@ -173,9 +177,10 @@ TEST(SessionLogReader, NotAvailableSamplesInBothSpellings) {
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(data.DataX[i], -1.0f);
         EXPECT_EQ(data.DataRes[i], -1.0) << i;
-        EXPECT_EQ(data.SortedRes[i], -1.0);
-        EXPECT_EQ(data.SortedIndex[i], i);
     }
+    // Samples that are not available give no statistics.
+    EXPECT_FALSE(data.StatisticsPresent);
+    EXPECT_FALSE(data.MedianPresent);
 }
 
 TEST(SessionLogReader, LineTwoWithoutStopOrReason) {
