@@ -59,7 +59,8 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent) {
     int row = 1;
     auto addRow = [&](QLabel* captionLabel, QLabel* valueLabel) {
         data->addWidget(captionLabel, row, 0, Qt::AlignLeft | Qt::AlignTop);
-        data->addWidget(valueLabel, row, 1, Qt::AlignLeft | Qt::AlignTop);
+        valueLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        data->addWidget(valueLabel, row, 1);
         ++row;
     };
     shortId_ = value(fmeData, "lblShortID");
