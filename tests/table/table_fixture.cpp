@@ -2,7 +2,6 @@
 
 #include "data/dates/date_math.h"
 #include "shell/core/language.h"
-#include "views/stats/median.h"
 
 TaggedLanguage::TaggedLanguage()
     : saved_(Language().Texts), savedLoaded_(Language().Loaded),
@@ -54,16 +53,7 @@ DataSet MakeData(const std::vector<Sample>& samples) {
 }
 
 void SortAndMedian(DataSet& data) {
-    const qint32 n = data.NumSamples;
-    data.SortedIndex = QVector<qint32>(n + 1, 0);
-    data.SortedRes = QVector<double>(n + 1, 0);
-    for (qint32 i = 1; i <= n; ++i) {
-        data.SortedIndex[i] = i;
-        data.SortedRes[i] = data.DataRes[i];
-    }
-    const MedianResult median = CalculateMediana(data.SortedRes, data.SortedIndex);
-    data.MedianIndex = median.Index;
-    data.MedianValue = median.Value;
+    RecomputeStatistics(data);
 }
 
 QStringList Lines(const QByteArray& text) {

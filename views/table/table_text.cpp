@@ -127,7 +127,7 @@ std::vector<qint32> ValueOrder(const DataSet& data) {
 
 qint32 MedianSample(const DataSet& data) {
     const qint32 index = data.MedianIndex;
-    if (index < 0 || index >= data.SortedIndex.size())
+    if (!data.MedianPresent || index < 0 || index >= data.SortedIndex.size())
         return -1;
     const qint32 k = data.SortedIndex.at(index);
     return k >= 1 && k <= data.NumSamples ? k : -1;
@@ -144,7 +144,9 @@ DataTable BuildDataTable(const DataSet& data, TableOrder order) {
     if (n > 0 && !data.StartDate.isValid())
         RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
     const qint64 start = n > 0 ? data.StartDate.toSecsSinceEpoch() : 0;
-    const qint64 step = n > 0 ? qint64(data.SampleStep) * unitSeconds(data.SampleStepUnit) : 0;
+    const qint64 step =
+        n > 0 ? qint64(data.SampleStep) * data.IntervalMultiplier * unitSeconds(data.SampleStepUnit)
+              : 0;
 
     std::vector<qint32> rows;
     if (order == TableOrder::Value)

@@ -24,8 +24,8 @@ int TableHeaderOffset(const DataSet& data);
 // (the sort's empty element 0 left out), else sorted here, equal values by sample number.
 std::vector<qint32> ValueOrder(const DataSet& data);
 
-// The sample the median stands on (SortedIndex at MedianIndex), or -1 when the sorted
-// arrays do not name a sample of this data set.
+// The sample the median stands on (SortedIndex at MedianIndex), or -1 when there is no
+// median or the sorted arrays do not name a sample of this data set.
 qint32 MedianSample(const DataSet& data);
 
 DataTable BuildDataTable(const DataSet& data, TableOrder order);

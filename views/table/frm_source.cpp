@@ -1,0 +1,203 @@
+#include "views/table/frm_source.h"
+
+#include "data/dataset.h"
+#include "platform/paths.h"
+#include "platform/ui_services.h"
+#include "shell/core/language.h"
+#include "views/table/save_table_text.h"
+#include "views/table/table_hooks.h"
+#include "views/table/table_text_box.h"
+#include "views/table/view_data_source.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<frmSource>& instance() {
+    static QPointer<frmSource> window;
+    return window;
+}
+
+// The spacer between the print and close buttons: 200 twips at 15 twips a pixel.
+constexpr int SpacerPixels = 13;
+
+QString orderCaption(bool timeOrder) {
+    return timeOrder ? ResString(4186) : ResString(4187);
+}
+} // namespace
+
+frmSource::frmSource(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmSource"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    SetTextId(this, 4074);
+
+    lblOrder = new QLabel(this);
+    lblOrder->setObjectName(QStringLiteral("lblOrder"));
+    lblOrder->setTextFormat(Qt::PlainText);
+    tbrGraphSrc = new QToolBar(this);
+    tbrGraphSrc->setObjectName(QStringLiteral("tbrGraphSrc"));
+    txtSource = new TableTextBox(this);
+    txtSource->setObjectName(QStringLiteral("txtSource"));
+
+    // The label at the left, level with the toolbar at the right; the text below.
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblOrder);
+    top->addStretch(1);
+    top->addWidget(tbrGraphSrc);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addLayout(top);
+    layout->addWidget(txtSource, 1);
+
+    SetUpForm(this);
+    orderFlag_ = true;
+
+    QStyle* style = this->style();
+    auto addButton = [&](int index, QStyle::StandardPixmap picture, const QString& tip) {
+        QAction* action = tbrGraphSrc->addAction(style->standardIcon(picture), tip);
+        action->setToolTip(tip);
+        connect(action, &QAction::triggered, this,
+                [this, index] { tbrGraphSrc_ButtonClick(index); });
+        buttons_[index] = action;
+    };
+    buttons_[1] = tbrGraphSrc->addSeparator();
+    addButton(2, QStyle::SP_DialogSaveButton, ResString(4147));
+    addButton(3, QStyle::SP_FileDialogDetailedView, ResString(4148));
+    auto* spacer = new QWidget(tbrGraphSrc);
+    spacer->setFixedWidth(SpacerPixels);
+    buttons_[4] = tbrGraphSrc->addWidget(spacer);
+    addButton(5, QStyle::SP_DialogCloseButton, ResString(4149));
+    buttons_[6] = tbrGraphSrc->addSeparator();
+    addButton(7, QStyle::SP_BrowserReload, ResString(4174));
+    buttons_[8] = tbrGraphSrc->addSeparator();
+    if (QAction* print = buttons_[3];
+        print && !QIcon::fromTheme(QStringLiteral("document-print")).isNull())
+        print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+
+    lblOrder->setText(orderCaption(true));
+    connect(txtSource, &TableTextBox::CaretMoved, this, [] { GetChartPoint(); });
+    resize(640, 480);
+    instance() = this;
+}
+
+frmSource::~frmSource() {
+    if (instance() == this)
+        instance() = nullptr;
+}
+
+void frmSource::ShowTable(const QString& text, bool timeOrder, int headerOffset) {
+    orderFlag_ = timeOrder;
+    headerOffset_ = headerOffset;
+    lblOrder->setText(orderCaption(timeOrder));
+    txtSource->SetTableText(text);
+}
+
+QAction* frmSource::Button(int index) const {
+    return index >= 1 && index <= 8 ? buttons_[index] : nullptr;
+}
+
+void frmSource::tbrGraphSrc_ButtonClick(int index) {
+    switch (index) {
+    case 2:
+        save();
+        break;
+    case 3:
+        if (DataTableHooks().PrintData)
+            DataTableHooks().PrintData();
+        break;
+    case 5:
+        closeWindow();
+        break;
+    case 7:
+        // Value order now gives time order next, and back.
+        ViewDataSource(orderFlag_ ? 0 : -1, -1);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmSource::save() {
+    FileDialogRequest request;
+    request.title = ResString(4084);
+    request.filter =
+        ResString(4085) + QStringLiteral(" (*.txt);;") + ResString(3002) + QStringLiteral(" (*.*)");
+    request.filterIndex = 0;
+    request.folder = WritableFolder();
+    request.confirmOverwrite = true;
+    const FileDialogResult chosen = Ui().SaveFile(request);
+    if (!chosen.accepted || chosen.fileName.isEmpty())
+        return;
+    SalvaDati(chosen.fileName, txtSource->toPlainText());
+}
+
+void frmSource::closeWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void frmSource::Form_Activate() {
+    const QString& fileName = CurrentData().CurrentFileName;
+    const QString own = ResString(4074);
+    const QString caption =
+        fileName.isEmpty() ? own : fileName + QStringLiteral(" [") + own + QStringLiteral("]");
+    setWindowTitle(caption);
+    if (DataTableHooks().UpdateInfo)
+        DataTableHooks().UpdateInfo();
+}
+
+bool frmSource::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !qobject_cast<QMdiSubWindow*>(parentWidget()))
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmSource::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // As a child of the main window the frame around it is what gets activated.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (sub && !watchingSubWindow_) {
+        watchingSubWindow_ = true;
+        connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates before, Qt::WindowStates now) {
+                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+                        Form_Activate();
+                });
+    }
+}
+
+qint32 frmSource::CaretLine() const {
+    return txtSource->CaretLine();
+}
+qint32 frmSource::SelectionLength() const {
+    return txtSource->SelectionLength();
+}
+qint32 frmSource::LineLength(qint32 line) const {
+    return txtSource->LineLength(line);
+}
+void frmSource::SelectLine(qint32 line) {
+    txtSource->SelectLine(line);
+}
+
+frmSource* SourceWindow() {
+    return instance().data();
+}
+
+frmSource& LoadSourceWindow() {
+    if (!instance())
+        new frmSource; // registers itself
+    return *instance();
+}
+
+bool SourceViewOpen() {
+    return !instance().isNull();
+}

@@ -1,0 +1,65 @@
+#include "views/table/view_data_source.h"
+
+#include "data/dataset.h"
+#include "shell/core/error_report.h"
+#include "views/table/chart_row_link.h"
+#include "views/table/frm_source.h"
+#include "views/table/table_hooks.h"
+#include "views/table/table_report_file.h"
+#include "views/table/table_text.h"
+#include "views/table/table_text_box.h"
+
+namespace {
+ChartRowWindows openWindows() {
+    ChartRowWindows windows;
+    const TableHooks& hooks = DataTableHooks();
+    windows.timeGraph = hooks.TimeGraph ? hooks.TimeGraph() : nullptr;
+    windows.rfGraph = hooks.RfGraph ? hooks.RfGraph() : nullptr;
+    windows.table = SourceWindow();
+    return windows;
+}
+} // namespace
+
+bool ViewDataSource(qint16 Chronological, qint16 unused) {
+    Q_UNUSED(unused);
+    return Trapped("ViewDataSource", false, [&] {
+        const DataSet& data = CurrentData();
+        if (!data.DataPresent)
+            return false;
+        const bool timeOrder = Chronological != 0;
+        // The text is whole before any window changes, so a failure leaves none half filled.
+        const DataTable table =
+            BuildDataTable(data, timeOrder ? TableOrder::Time : TableOrder::Value);
+        const QByteArray shown = PassThroughReportFile(table.text);
+
+        frmSource& form = LoadSourceWindow();
+        form.ShowTable(QString::fromUtf8(shown), timeOrder, table.headerOffset);
+        if (table.medianRow >= 0)
+            HighlightMediana(table.medianRow);
+        if (DataTableHooks().ShowChild)
+            DataTableHooks().ShowChild(&form);
+        else
+            form.show();
+        form.raise();
+        form.activateWindow();
+        return true;
+    });
+}
+
+void HighlightMediana(qint32 Pos) {
+    Trapped("HighlightMediana", [&] {
+        frmSource* form = SourceWindow();
+        if (!form || Pos < 0)
+            return;
+        // The header length of the table shown: a station import has one line more.
+        form->txtSource->MarkLine(LineOfPoint(Pos, form->HeaderOffset()));
+    });
+}
+
+void GetChartPoint() {
+    Trapped("GetChartPoint", [] { FollowCaret(openWindows()); });
+}
+
+void GetSourceRow(qint32 ValueIndex) {
+    Trapped("GetSourceRow", [&] { FollowPoint(openWindows(), ValueIndex); });
+}
