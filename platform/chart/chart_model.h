@@ -36,7 +36,7 @@ public:
     // Labels of the point axis for points that carry none (computed only for drawn ticks).
     std::function<QString(qint32 index)> PointLabel;
     // Called after each paint with the painter clipped to the plot.
-    std::function<void(QPainter&, const ChartGeometry&)> AfterDraw;
+    std::function<void(QPainter&, const ChartModel&, const ChartGeometry&)> AfterDraw;
     std::optional<ChartZoom> Zoom;
 
     ChartSeries& AddSeries(ChartSeriesKind kind);

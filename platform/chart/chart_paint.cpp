@@ -223,7 +223,7 @@ void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target
     if (model.AfterDraw) {
         painter.save();
         painter.setClipRect(g.plot);
-        model.AfterDraw(painter, g);
+        model.AfterDraw(painter, model, g);
         painter.restore();
     }
     painter.restore();

@@ -135,7 +135,7 @@ TEST(ChartRender, AfterDrawIsClippedToThePlot) {
     s.AddPoint(0.5);
     s.AddPoint(0.5);
     ChartGeometry seen;
-    model.AfterDraw = [&](QPainter& painter, const ChartGeometry& g) {
+    model.AfterDraw = [&](QPainter& painter, const ChartModel&, const ChartGeometry& g) {
         seen = g;
         painter.setPen(QPen(Qt::green, 0));
         // Far beyond the plot both ways, as a threshold above the axis maximum would be.
