@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <Qt>
-
-class QWidget;
 
 // What the program asks of the user through modal boxes and dialogs. Every window and
 // routine reaches them through Ui(), so that a test installs a fake that answers at
@@ -57,7 +57,7 @@ public:
     QWidget* Owner() const { return owner_; }
 
 private:
-    QWidget* owner_ = nullptr;
+    QPointer<QWidget> owner_; // cleared when the window goes
 };
 
 // The services in use: the installed ones, else plain Qt dialogs.

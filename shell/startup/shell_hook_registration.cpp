@@ -1,0 +1,22 @@
+// Every registration of the program, run once before Main: the shell's start-up and
+// shutdown hooks, and the panes and windows that stand behind the lower layers' hooks. A
+// subsystem whose shared state needs its start values at start-up adds its reset to
+// ResetState here.
+#include "data/files/session_file.h"
+#include "link/comm_state.h"
+#include "link/connection.h"
+#include "shell/command_line/command_line.h"
+#include "shell/panes/register_panes.h"
+#include "shell/startup/shell_hooks.h"
+
+void RegisterShellHooks() {
+    RegisterPanes();
+    ShellHooks& hooks = ShellHooksRegistry();
+    hooks.ResetState = {
+        [] { ResetCommState(); },
+    };
+    hooks.KillTimers = [] { StopLinkTimers(); };
+    hooks.InitCommunication = [] { return InitCommunication(); };
+    hooks.GestioneCommandLine = [] { GestioneCommandLine(); };
+    hooks.SaveFile = [](const QString& fileName) { return SaveFile(fileName); };
+}

@@ -1,0 +1,6 @@
+#include "shell/startup/shell_hooks.h"
+
+ShellHooks& ShellHooksRegistry() {
+    static ShellHooks hooks;
+    return hooks;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// What start-up and shutdown ask of the other subsystems. Each hook is called only when
+// it is set; RegisterShellHooks() sets the program's own, tests set fakes.
+struct ShellHooks {
+    // Start values of the shared state each subsystem owns (communication state, live
+    // readings, drawing sizes and scale table, open flags of the views...), run in turn by
+    // InitVariabili. A subsystem adds its reset in RegisterShellHooks().
+    std::vector<std::function<void()>> ResetState;
+    // Kills the keep-alive, reply time-out and live-reading timers and clears their ids.
+    std::function<void()> KillTimers;
+    // Connects to the instrument (start-up with Options().ConnectOnStart); its result is
+    // not looked at.
+    std::function<bool()> InitCommunication;
+    // Handles the program's command line, last step of the start-up.
+    std::function<void()> GestioneCommandLine;
+    // Writes the current data set as a session file; true when written.
+    std::function<bool(const QString&)> SaveFile;
+    // Lets the message loop run once while the splash waits. Unset: the real event loop.
+    std::function<void()> DoEvents;
+};
+
+ShellHooks& ShellHooksRegistry();
+// Sets the program's own hooks (called once by the program's main before Main).
+void RegisterShellHooks();

@@ -1,0 +1,6 @@
+#include "shell/startup/shell_state.h"
+
+ShellState& Shell() {
+    static ShellState state;
+    return state;
+}

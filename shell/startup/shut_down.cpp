@@ -1,0 +1,85 @@
+#include "shell/startup/shut_down.h"
+
+#include "data/dataset.h"
+#include "platform/ui_services.h"
+#include "shell/core/error_report.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+#include "shell/core/options.h"
+#include "shell/main/dock_host.h"
+#include "shell/main/frm_main.h"
+#include "shell/startup/frm_splash.h"
+#include "shell/startup/shell_hooks.h"
+#include "shell/startup/shell_state.h"
+#include "shell/startup/startup_rules.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+// Asks to save an unsaved data set. A save that fails asks again, so the user can try
+// another name or let the data go.
+void offerToSave() {
+    const DataSet& data = CurrentData();
+    while (data.DataPresent && !data.DataSaved) {
+        if (!MessBox(ResString(31), QString(), -1, 0))
+            return;
+        const FileDialogResult chosen = Ui().SaveFile(ShutdownSaveRequest(Options().LastFolder));
+        if (!chosen.accepted)
+            return;
+        const auto& save = ShellHooksRegistry().SaveFile;
+        if (save && save(chosen.fileName))
+            return;
+        MessBox(ResString(8), QString(), -1, -1);
+    }
+}
+
+void storeMainWindowState() {
+    if (!MainWindowLoaded())
+        return;
+    frmMain& main = MainWindow();
+    StoreMainWindowOptions(Options(), main.windowState(),
+                           main.DockControl().State(QStringLiteral("frmInfo")), main.PortOpen(),
+                           main.CommPort());
+}
+
+void unloadWindows(QWidget* frm) {
+    delete Shell().Splash.data();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        windows.append(w);
+    QWidget* main = MainWindowLoaded() ? &MainWindow() : nullptr;
+    for (const QPointer<QWidget>& w : windows)
+        if (w && w != frm && w != main && w->isVisible())
+            w->close();
+    if (main && main != frm) {
+        Ui().SetOwner(nullptr);
+        UnloadMainWindow();
+    }
+}
+} // namespace
+
+void ShutDown(QWidget* frm) {
+    ShellState& shell = Shell();
+    if (shell.ShutDownStarted)
+        return;
+    shell.ShutDownStarted = true;
+    // A failure in one step is reported and the later steps still run, so that the
+    // options are written and a failed start still ends.
+    Trapped("ShutDown", [] {
+        if (ShellHooksRegistry().KillTimers)
+            ShellHooksRegistry().KillTimers();
+    });
+    Trapped("ShutDown", [] { offerToSave(); });
+    Trapped("ShutDown", [] { storeMainWindowState(); });
+    Trapped("ShutDown", [frm] { unloadWindows(frm); });
+    FreeResLibrary();
+    SaveOptions();
+    if (!frm)
+        shell.Ended = true;
+}
+
+void EndProgram() {
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,73 @@
+#include "shell/startup/startup_rules.h"
+
+#include "platform/clock.h"
+#include "shell/core/language.h"
+#include "shell/core/options.h"
+
+#include <QFileInfo>
+
+#ifndef CORVANEL_VERSION_MAJOR
+#define CORVANEL_VERSION_MAJOR 0
+#define CORVANEL_VERSION_MINOR 0
+#define CORVANEL_VERSION_PATCH 0
+#endif
+
+QString VersionText(int major, int minor, int revision) {
+    return QStringLiteral("KL720 Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+QString ProgramVersionText() {
+    return VersionText(CORVANEL_VERSION_MAJOR, CORVANEL_VERSION_MINOR, CORVANEL_VERSION_PATCH);
+}
+
+QString HelpFileFor(int language) {
+    return language != 0 ? QStringLiteral("Corvanel_en.hlp") : QStringLiteral("Corvanel_it.hlp");
+}
+
+Qt::WindowStates WindowStateFromOption(int stored) {
+    switch (stored) {
+    case 1:
+        return Qt::WindowMinimized;
+    case 2:
+        return Qt::WindowMaximized;
+    default:
+        return Qt::WindowNoState;
+    }
+}
+
+qint16 OptionFromWindowState(Qt::WindowStates state) {
+    if (state & Qt::WindowMinimized)
+        return 1;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return 2;
+    return 0;
+}
+
+void WaitForSplash(qint64 startMs, const Clock& clock, const std::function<void()>& doEvents) {
+    do {
+        doEvents();
+    } while (clock.MonotonicMs() - startMs <= SplashMilliseconds);
+}
+
+void StoreMainWindowOptions(OptionsRecord& options, Qt::WindowStates state, int dockState,
+                            bool portOpen, int commPort) {
+    options.WindowState = OptionFromWindowState(state);
+    options.InfoPaneVisible = dockState != 0;
+    options.InfoPaneDocked = dockState == 1;
+    if (portOpen)
+        options.CommPort = static_cast<quint8>(commPort);
+}
+
+FileDialogRequest ShutdownSaveRequest(const QString& lastFolder) {
+    FileDialogRequest request;
+    request.title = ResString(3003);
+    request.filter =
+        QStringLiteral("Corvanel Log File (*.log);;") + ResString(3002) + QStringLiteral(" (*)");
+    request.filterIndex = 0;
+    request.folder = lastFolder.trimmed();
+    // The preset name is the folder text's last part, when that names a file.
+    const QFileInfo last(request.folder);
+    request.fileName = last.isFile() ? last.fileName() : QString();
+    request.confirmOverwrite = false;
+    return request;
+}
