@@ -1,21 +1,30 @@
 #pragma once
 
+#include "docking/dock_state.h"
+
 #include <QString>
 
 class QWidget;
 
-// What the main window asks of the docking control that hosts the information pane.
-// Sizes are in twips at this surface; the host converts them to pixels.
+// What the main window asks of the docking control that hosts the information pane. A
+// form is named by its object name ("frmInfo") once it has been added. Sizes are in twips
+// at this surface; the host converts them to pixels.
 class DockHost {
 public:
     virtual ~DockHost() = default;
-    virtual void AddForm(QWidget* form) = 0;
-    virtual void Show(const QString& formName, int state, int edge) = 0;
-    virtual void Hide(const QString& formName) = 0;
-    virtual int State(const QString& formName) const = 0; // 0 hidden, 1 docked, 2 floating
-    virtual void SetState(const QString& formName, int state) = 0;
-    virtual void SetCanDockTop(bool can) = 0;
-    virtual void SetCanDockBottom(bool can) = 0;
+    // Registers a form, not shown, with the state it takes when shown and the edge it
+    // docks to (1 top, 2 bottom, 3 left, 4 right). A second form of the same name is
+    // ignored.
+    virtual void AddForm(QWidget* form, int state, int align) = 0;
+    // Align 0 floats the form; 1..4 docks it on that edge.
+    virtual void Show(const QString& key, int align = dockable::NoEAlign) = 0;
+    virtual void Hide(const QString& key) = 0;
+    // dockable::FormHidden, FormDocked or FormUndocked; FormHidden for an unknown name.
+    virtual int State(const QString& key) const = 0;
+    // 0 hides, 1 docks on the form's edge, 2 floats; other values do nothing.
+    virtual void SetState(const QString& key, int state) = 0;
+    virtual void SetCanDockTop(const QString& key, bool can) = 0;
+    virtual void SetCanDockBottom(const QString& key, bool can) = 0;
     virtual void SetLeftEdgeWidth(int twips) = 0;
     virtual void SetRightEdgeWidth(int twips) = 0;
 };

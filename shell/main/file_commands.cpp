@@ -1,0 +1,91 @@
+#include "shell/main/file_commands.h"
+
+#include "platform/ui_services.h"
+#include "shell/core/language.h"
+#include "shell/core/message_box.h"
+#include "shell/core/options.h"
+#include "shell/main/file_dialogs.h"
+#include "shell/main/main_hooks.h"
+
+namespace {
+void failed(int textId) {
+    MessBox(ResString(textId), QString(), -1, -1);
+}
+
+bool loadAndRemember(const QString& name) {
+    MainHooks& hooks = MainWindowHooks();
+    if (!hooks.LoadFile(name)) {
+        failed(7);
+        return false;
+    }
+    if (hooks.SaveMRUFile)
+        hooks.SaveMRUFile(name);
+    return true;
+}
+} // namespace
+
+bool CommandNotAvailable() {
+    MessBox(ResString(4191), QString(), -1, -1);
+    return false;
+}
+
+bool OpenSessionCommand() {
+    if (!MainWindowHooks().LoadFile)
+        return CommandNotAvailable();
+    const FileDialogResult chosen = Ui().OpenFile(OpenSessionDialog());
+    if (!chosen.accepted || chosen.fileName.isEmpty())
+        return false;
+    const QString folder = FolderPart(chosen.fileName);
+    StoreLastFolder(folder);
+    if (!loadAndRemember(chosen.fileName))
+        return false;
+    StoreLastFolder(folder);
+    return true;
+}
+
+bool SaveSessionCommand() {
+    if (!MainWindowHooks().SaveFile)
+        return CommandNotAvailable();
+    const FileDialogResult chosen = Ui().SaveFile(SaveSessionDialog());
+    if (!chosen.accepted || chosen.fileName.isEmpty())
+        return false;
+    const QString folder = FolderPart(chosen.fileName);
+    StoreLastFolder(folder);
+    if (!MainWindowHooks().SaveFile(chosen.fileName)) {
+        failed(8);
+        return false;
+    }
+    StoreLastFolder(folder);
+    return false;
+}
+
+bool ExportCommand() {
+    if (!MainWindowHooks().SaveTableFile)
+        return CommandNotAvailable();
+    const FileDialogResult chosen = Ui().SaveFile(ExportDialog());
+    if (!chosen.accepted || chosen.fileName.isEmpty())
+        return false;
+    const QString folder = FolderPart(chosen.fileName);
+    StoreLastFolder(folder);
+    // The chosen filter names the kind: the first CSV, the second tab-separated.
+    const int kind = chosen.filterIndex == 1 ? 2 : 1;
+    if (!MainWindowHooks().SaveTableFile(chosen.fileName, kind)) {
+        failed(8);
+        return false;
+    }
+    StoreLastFolder(folder);
+    return false;
+}
+
+bool OpenRecentFileCommand(int slot) {
+    if (slot < 1 || slot > 4)
+        return false;
+    if (!MainWindowHooks().LoadFile)
+        return CommandNotAvailable();
+    QString& stored = Options().MRU[static_cast<size_t>(slot)];
+    stored = stored.trimmed();
+    const QString name = stored; // the list changes under the load
+    if (name.isEmpty())
+        return false;
+    return loadAndRemember(name);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "shell/main/text_id.h"
+
+#include <array>
+
+// The main window's menu tree. Each top menu's items form one array indexed from 0; an
+// item with no caption id is a separator. An item that forwards to a toolbar button runs
+// the dispatcher with that button and is enabled exactly while the button is.
+enum class TopMenu { File, Monitor, Graph, Windows, Help };
+
+struct TopMenuSpec {
+    TopMenu menu;
+    const char* name;
+    int captionId;
+    const char* designCaption;
+};
+
+struct MenuItemSpec {
+    TopMenu menu;
+    int index;
+    int captionId; // 0: separator
+    const char* designCaption;
+    const char* shortcut; // portable text of the key sequence, "" for none
+    int button;           // toolbar button it forwards to, 0 for none
+};
+
+inline constexpr std::array<TopMenuSpec, 5> TopMenus{{
+    {TopMenu::File, "mnuFile", TextIdOf(4100), "&File"},
+    {TopMenu::Monitor, "mnuMonitor", TextIdOf(4107), "&Monitor"},
+    {TopMenu::Graph, "mnuGraph", TextIdOf(4114), "&Graphics"},
+    {TopMenu::Windows, "mnuWindows", TextIdOf(4118), "&Windows"},
+    {TopMenu::Help, "mnuHelp", TextIdOf(4122), "&Help"},
+}};
+
+inline constexpr MenuItemSpec MenuItems[] = {
+    {TopMenu::File, 0, TextIdOf(4101), "&Load Data File...", "Ctrl+L", 2},
+    {TopMenu::File, 1, TextIdOf(4102), "&Save Data File...", "Ctrl+S", 3},
+    {TopMenu::File, 2, 0, "-", "", 0},
+    {TopMenu::File, 3, TextIdOf(4103), "&Upload data...", "Ctrl+U", 7},
+    {TopMenu::File, 4, TextIdOf(55), "&Import Data from Tresil", "", 0},
+    {TopMenu::File, 5, TextIdOf(4104), "&Export data...", "Ctrl+E", 4},
+    {TopMenu::File, 6, 0, "-", "", 0},
+    {TopMenu::File, 7, TextIdOf(4105), "&Preferences...", "Ctrl+P", 17},
+    {TopMenu::File, 8, 0, "-", "", 0},
+    {TopMenu::File, 9, TextIdOf(4106), "E&xit", "Ctrl+X", 0},
+    {TopMenu::Monitor, 0, TextIdOf(4108), "&Direct Monitor...", "Ctrl+D", 9},
+    {TopMenu::Monitor, 1, 0, "-", "", 0},
+    {TopMenu::Monitor, 2, TextIdOf(4109), "&Read Monitor Settings", "", 0},
+    {TopMenu::Monitor, 3, TextIdOf(4110), "&Set Monitor Settings...", "Ctrl+I", 10},
+    {TopMenu::Monitor, 4, TextIdOf(4111), "Set &ID Code...", "Ctrl+C", 11},
+    {TopMenu::Monitor, 5, 0, "-", "", 0},
+    {TopMenu::Monitor, 6, TextIdOf(4112), "S&elect Com Port", "", 0},
+    {TopMenu::Monitor, 7, TextIdOf(4113), "Start &Communication", "Ctrl+G", 6},
+    {TopMenu::Graph, 0, TextIdOf(4115), "Show &Time Evolution...", "F4", 13},
+    {TopMenu::Graph, 1, TextIdOf(4116), "Show S&tatistics...", "F5", 14},
+    {TopMenu::Graph, 2, TextIdOf(4117), "Show &Data Source...", "F6", 15},
+    {TopMenu::Windows, 0, TextIdOf(4119), "Show &Info Window", "Ctrl+V", 20},
+    {TopMenu::Windows, 1, TextIdOf(4120), "&Dock Info Window", "Ctrl+A", 0},
+    {TopMenu::Windows, 2, TextIdOf(4155), "&Show Data Analisys Window", "Ctrl+W", 19},
+    {TopMenu::Windows, 3, 0, "-", "", 0},
+    {TopMenu::Windows, 4, TextIdOf(4121), "&Arrange", "", 21},
+    {TopMenu::Help, 0, TextIdOf(4123), "&Index...", "F1", 24},
+    {TopMenu::Help, 1, TextIdOf(4124), "&Search in help...", "F2", 23},
+    {TopMenu::Help, 2, 0, "-", "", 0},
+    {TopMenu::Help, 3, TextIdOf(4125), "A&bout...", "F3", 0},
+};
+
+inline constexpr int PortMenuItems = 10;

@@ -1,0 +1,84 @@
+#include "shell/main/reopen_views.h"
+
+#include "shell/core/error_report.h"
+#include "shell/core/options.h"
+#include "shell/main/main_hooks.h"
+#include "shell/main/toolbar_buttons.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+
+namespace {
+// The busy pointer for the length of the reopening, restored however it ends.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// The window whose place the user sees: the child-window frame around a view in the MDI
+// area, else the view itself.
+QWidget* frameOf(QWidget* view) {
+    if (!view)
+        return nullptr;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget()))
+        return frame;
+    return view;
+}
+
+struct Noted {
+    bool wasOpen = false;
+    QRect place;
+};
+} // namespace
+
+void ReopenViews(const std::function<void(int button)>& dispatch) {
+    BusyPointer busy;
+    MainHooks& hooks = MainWindowHooks();
+    struct ViewSlot {
+        MainHooks::View* view;
+        bool wanted;
+        int button;
+    };
+    const OptionsRecord& options = Options();
+    const std::array<ViewSlot, 3> views{{
+        {&hooks.GraphTe, options.OpenGraphTeOnLoad, Button::GraphTe},
+        {&hooks.GraphSt, options.OpenGraphStOnLoad, Button::GraphSt},
+        {&hooks.Source, options.OpenSourceOnLoad, Button::Source},
+    }};
+    std::array<Noted, 3> noted{};
+    for (size_t i = 0; i < views.size(); ++i) {
+        MainHooks::View& view = *views[i].view;
+        if (!view.IsOpen || !view.IsOpen())
+            continue;
+        noted[i].wasOpen = true;
+        if (QWidget* frame = frameOf(view.Window ? view.Window() : nullptr))
+            noted[i].place = frame->geometry();
+        if (view.Unload)
+            view.Unload();
+    }
+    if (hooks.UnloadGraphRf)
+        hooks.UnloadGraphRf();
+
+    Trapped("OpenRequestedForms", [&] {
+        for (size_t i = 0; i < views.size(); ++i) {
+            if (!noted[i].wasOpen && !views[i].wanted)
+                continue;
+            dispatch(views[i].button);
+            MainHooks::View& view = *views[i].view;
+            if (!noted[i].wasOpen || !noted[i].place.isValid() || !view.Window)
+                continue;
+            QWidget* frame = frameOf(view.Window());
+            if (frame && (frame->windowState() &
+                          (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) == 0)
+                frame->setGeometry(noted[i].place);
+        }
+        dispatch(Button::Tile);
+    });
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/paths.h"
+#include "shell/core/language.h"
+#include "shell/core/options.h"
+#include "shell/main/main_hooks.h"
+#include "tests/support/fake_ui.h"
+
+#include <QStringList>
+
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+// The program's language table, the default options, empty hooks and the recording UI for
+// each test; whatever a test registers is gone after it.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProgramFolderForTests(QStringLiteral(CORVANEL_PROGRAM_DIR));
+        ASSERT_TRUE(InitLibrary(QStringLiteral("Language.dll")));
+        SetLanguage(0);
+        SetDefaultOptions(Options());
+        MainWindowHooks() = MainHooks{};
+    }
+    void TearDown() override {
+        MainWindowHooks() = MainHooks{};
+        FreeResLibrary();
+        SetLanguage(0);
+        SetProgramFolderForTests(QString());
+    }
+
+    // The language offset in use (0 Italian, 1 English).
+    void UseLanguage(int language) {
+        SetLanguage(language);
+        Options().Language = static_cast<quint8>(language);
+    }
+
+    // The texts of the message boxes shown so far.
+    QStringList Messages() const {
+        QStringList texts;
+        for (const MessageBoxRequest& call : ui.messageCalls)
+            texts.append(call.message);
+        return texts;
+    }
+
+    FakeUi ui;
+};
+
+// Readable failures for the texts the tests compare.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{';
+    for (const QString& text : texts)
+        *out << " \"" << text.toStdString() << '"';
+    *out << " }";
+}
