@@ -21,12 +21,21 @@ class StartupFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         resetAll();
+        // Port numbers name paths that do not exist, so the machine's own serial devices
+        // never take part.
+        for (int n = 1; n <= 10; ++n)
+            qputenv(QByteArray("CORVANEL_COM") + QByteArray::number(n),
+                    folder.File(QStringLiteral("no-port-%1").arg(n)).toUtf8());
         ShellHooksRegistry().DoEvents = [this] {
             ++turns;
             clock.Advance(500);
         };
     }
-    void TearDown() override { resetAll(); }
+    void TearDown() override {
+        resetAll();
+        for (int n = 1; n <= 10; ++n)
+            qunsetenv(QByteArray("CORVANEL_COM") + QByteArray::number(n));
+    }
 
     static void resetAll() {
         if (MainWindowLoaded())
