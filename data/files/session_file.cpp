@@ -98,6 +98,30 @@ QString loadRefusalText(LoadRefusal refusal) {
     }
     return QString();
 }
+
+// Reads into a fresh data set and makes it the current one only when the whole file read.
+bool loadBytes(const QByteArray& bytes, const QString& fileName) {
+    DataSet loaded;
+    LoadRefusal refusal;
+    {
+        StatusProgress status(ResString(3030));
+        refusal = ReadSessionLog(bytes, FileTextLocale(), loaded, status.Callback());
+    }
+    if (refusal != LoadRefusal::None) {
+        tell(loadRefusalText(refusal));
+        return false;
+    }
+    loaded.DataSourceName = QStringLiteral("File");
+    loaded.CurrentFileName = fileName;
+    loaded.DataPresent = true;
+    loaded.DataSaved = true;
+    loaded.RfDataPresent = false;
+    ReplaceCurrentData(std::move(loaded));
+    GenerateWarnings();
+    if (FileHooks().AfterLoad)
+        FileHooks().AfterLoad();
+    return true;
+}
 } // namespace
 
 bool SaveFile(const QString& fileName) {
@@ -144,26 +168,11 @@ bool LoadFile(const QString& fileName) {
         if (file.error() != QFileDevice::NoError)
             RaiseError(ErrorNumber::DeviceIo, file.errorString());
         file.close();
-
-        DataSet loaded;
-        LoadRefusal refusal;
-        {
-            StatusProgress status(ResString(3030));
-            refusal = ReadSessionLog(bytes, FileTextLocale(), loaded, status.Callback());
-        }
-        if (refusal != LoadRefusal::None) {
-            tell(loadRefusalText(refusal));
-            return false;
-        }
-        loaded.DataSourceName = QStringLiteral("File");
-        loaded.CurrentFileName = fileName;
-        loaded.DataPresent = true;
-        loaded.DataSaved = true;
-        loaded.RfDataPresent = false;
-        ReplaceCurrentData(std::move(loaded));
-        GenerateWarnings();
-        if (FileHooks().AfterLoad)
-            FileHooks().AfterLoad();
-        return true;
+        return loadBytes(bytes, fileName);
     });
+}
+
+bool LoadSessionBytes(const QByteArray& bytes, const QString& fileName) {
+    BusyCursor busy;
+    return Trapped("LoadFile", false, [&] { return loadBytes(bytes, fileName); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Writes the current data set to a session log; true when written. Asks first when the
@@ -10,3 +11,7 @@ bool SaveFile(const QString& fileName);
 // data set; true when loaded. The current data set changes only when the whole file was
 // read. Reports its own failures.
 bool LoadFile(const QString& fileName);
+
+// What LoadFile does once the file was read: makes a session log's bytes the current data
+// set, named fileName, or reports why not.
+bool LoadSessionBytes(const QByteArray& bytes, const QString& fileName);

@@ -1,0 +1,151 @@
+// Saving and loading a 100,000-sample session against writing and reading the same bytes
+// with one buffered write and one read.
+#include "data/dataset.h"
+#include "data/dates/date_math.h"
+#include "data/files/file_hooks.h"
+#include "data/files/session_file.h"
+#include "data/files/session_log.h"
+#include "platform/ui_services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr qint32 Samples = 100000;
+
+// Answers every box at once (no modal loop in a benchmark).
+class QuietUi : public UiServices {
+public:
+    bool StandardBox(const QString&, const QString&, StandardIcon, StandardButtons) override {
+        return true;
+    }
+    bool ShowMessageBox(const MessageBoxRequest&) override { return true; }
+    FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
+    FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
+    Qt::KeyboardModifiers KeyboardModifiers() override { return Qt::NoModifier; }
+};
+
+DataSet session() {
+    DataSet data;
+    data.DataPresent = true;
+    data.StartDate = NaiveDateTime(2026, 12, 9, 7, 44, 47);
+    data.StopDate = NoStopDate();
+    data.SampleStep = 5;
+    data.SampleStepUnit = QStringLiteral("s");
+    data.NumSamples = Samples;
+    data.IDShort = QStringLiteral("SN001");
+    data.IDLong = QStringLiteral("Cantiere nord");
+    data.DataX.fill(0, Samples + 1);
+    data.DataY.fill(0, Samples + 1);
+    data.DataZ.fill(0, Samples + 1);
+    data.DataRes.fill(0, Samples + 1);
+    for (qint32 i = 1; i <= Samples; ++i) {
+        data.DataX[i] = static_cast<float>(i % 1000) / 100.0f;
+        data.DataY[i] = static_cast<float>(i % 777) / 100.0f;
+        data.DataZ[i] = static_cast<float>(i % 333) / 10.0f;
+    }
+    return data;
+}
+
+struct Setup {
+    Setup() {
+        SetUi(&ui);
+        FileHooks().StatusText = [this](const QString& text) { status = text; };
+        ReplaceCurrentData(session());
+        path = QDir(dir.path()).filePath(QStringLiteral("bench.log"));
+        bytes = SessionLogBytes(CurrentData(), FileTextLocale());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    QuietUi ui;
+    QTemporaryDir dir;
+    QString path;
+    QString status;
+    QByteArray bytes;
+};
+
+Setup& setup() {
+    static Setup s;
+    return s;
+}
+
+void BM_SaveFile(benchmark::State& state) {
+    Setup& s = setup();
+    ReplaceCurrentData(session());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SaveFile(s.path));
+    state.SetBytesProcessed(state.iterations() * s.bytes.size());
+}
+
+void BM_WriteSameBytes(benchmark::State& state) {
+    Setup& s = setup();
+    for (auto _ : state) {
+        QSaveFile file(s.path);
+        file.open(QIODevice::WriteOnly);
+        file.write(s.bytes);
+        benchmark::DoNotOptimize(file.commit());
+    }
+    state.SetBytesProcessed(state.iterations() * s.bytes.size());
+}
+
+void BM_LoadFile(benchmark::State& state) {
+    Setup& s = setup();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadFile(s.path));
+    state.SetBytesProcessed(state.iterations() * s.bytes.size());
+}
+
+void BM_ReadSameBytes(benchmark::State& state) {
+    Setup& s = setup();
+    for (auto _ : state) {
+        QFile file(s.path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll());
+    }
+    state.SetBytesProcessed(state.iterations() * s.bytes.size());
+}
+
+// The parts of a load: the file's values alone, and the texts and figures after them.
+void BM_ReadSessionLog(benchmark::State& state) {
+    Setup& s = setup();
+    const FileTextLocale text;
+    for (auto _ : state) {
+        DataSet data;
+        benchmark::DoNotOptimize(ReadSessionLog(s.bytes, text, data));
+    }
+}
+
+void BM_SampleTimeTexts(benchmark::State& state) {
+    DataSet data = session();
+    for (auto _ : state)
+        FillSampleTimeText(data);
+}
+
+void BM_Statistics(benchmark::State& state) {
+    DataSet data = session();
+    for (auto _ : state)
+        RecomputeStatistics(data);
+}
+} // namespace
+
+BENCHMARK(BM_SampleTimeTexts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteSameBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSameBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSessionLog)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
