@@ -1,0 +1,100 @@
+// kl720-emulator: an emulated KL720 on a pseudo-terminal for trying the program by hand.
+//
+//   kl720-emulator [--samples N] [--paced] [--port n]
+//
+// Prints the line to give the program (CORVANEL_COM<n>=/dev/pts/...), then reads commands
+// from its input, one a line: "fault NAME" (none, silence, badcrc, error, truncated, echo,
+// length, garbage, slow, vanish), "status", "quit".
+#include "link/time_stamp.h"
+#include "tests/support/kl720_pty.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QStringList>
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace {
+// A finished session of n samples every 15 minutes, ending now.
+void fillSession(Kl720Instrument& k, int n) {
+    k.samples.clear();
+    for (int i = 0; i < n; ++i) {
+        const double t = i / 40.0;
+        k.samples.push_back({quint16(300 + 200 * std::sin(t)), quint16(250 + 150 * std::cos(t)),
+                             quint16(100 + (i % 50)), quint8(i % 97 == 0 ? 1 : 0)});
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime start =
+        QDateTime(now.date(), now.time(), Qt::UTC).addSecs(-qint64(n) * 15 * 60);
+    const InstrumentStamp stamp = EncodeStamp(start);
+    for (int i = 0; i < 5; ++i) {
+        k.settings[i] = stamp[i];
+        k.settings[8 + i] = stamp[i];
+    }
+    k.settings[5] = 3;    // minutes
+    k.settings[6] = 0x15; // every 15
+    k.settings[16] = n > 0 ? 0x07 : 0x00;
+    k.settings[18] = n > 0 ? 1 : 0; // memory end
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    int samples = 500, port = 1;
+    Kl720Pacing pacing;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--samples") && i + 1 < args.size())
+            samples = qBound(0, args[++i].toInt(), Kl720Instrument::MaxSamples);
+        else if (args[i] == QLatin1String("--port") && i + 1 < args.size())
+            port = qBound(1, args[++i].toInt(), 10);
+        else if (args[i] == QLatin1String("--paced"))
+            pacing.lineSpeed = true;
+        else {
+            std::fprintf(stderr, "usage: kl720-emulator [--samples N] [--paced] [--port n]\n");
+            return 2;
+        }
+    }
+    Kl720PtyServer server(pacing);
+    if (!server.IsRunning()) {
+        std::fprintf(stderr, "kl720-emulator: no pseudo-terminal could be made\n");
+        return 1;
+    }
+    server.With([&](Kl720Instrument& k) { fillSession(k, samples); });
+    std::printf("CORVANEL_COM%d=%s\n", port, qPrintable(server.SlavePath()));
+    std::fflush(stdout);
+
+    using F = Kl720Instrument::Fault;
+    const std::map<std::string, F> faults = {{"none", F::None},           {"silence", F::Silence},
+                                             {"badcrc", F::BadCrc},       {"error", F::ErrorReply},
+                                             {"truncated", F::Truncated}, {"echo", F::WrongEcho},
+                                             {"length", F::WrongLength},  {"garbage", F::Garbage},
+                                             {"slow", F::SlowPieces},     {"vanish", F::Vanish}};
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (line == "quit")
+            break;
+        if (line == "status") {
+            const int requests =
+                server.With([](Kl720Instrument& k) { return int(k.requests.size()); });
+            std::printf("requests %d, replies %d%s\n", requests, server.RepliesSent(),
+                        server.Vanished() ? ", line gone" : "");
+        } else if (line.rfind("fault ", 0) == 0 && faults.count(line.substr(6))) {
+            const F fault = faults.at(line.substr(6));
+            if (fault == F::Vanish)
+                server.Vanish();
+            else
+                server.With([&](Kl720Instrument& k) { k.SetFault(fault); });
+            std::printf("fault %s\n", line.substr(6).c_str());
+        } else if (!line.empty()) {
+            std::printf("commands: fault none|silence|badcrc|error|truncated|echo|length|"
+                        "garbage|slow|vanish, status, quit\n");
+        }
+        std::fflush(stdout);
+    }
+    return 0;
+}
