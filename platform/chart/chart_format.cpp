@@ -1,5 +1,7 @@
 #include "platform/chart/chart_format.h"
 
+#include "platform/chart/chart_axis.h"
+
 #include <cmath>
 
 QString FormatChartValue(double value, const QString& pattern, const QLocale& locale) {
@@ -44,4 +46,15 @@ QString FormatChartValue(double value, const QString& pattern, const QLocale& lo
             text.remove(0, 1);
     }
     return text;
+}
+
+QString AxisLabelText(const ChartAxis& axis, double value, const QLocale& locale) {
+    const QString text = FormatChartValue(value, axis.ValueFormat, locale);
+    if (!axis.Logarithmic || value <= 0)
+        return text;
+    bool ok = false;
+    const double shown = locale.toDouble(text, &ok);
+    if (ok && std::abs(shown - value) <= value * 0.01)
+        return text;
+    return FormatChartValue(value, QString(), locale);
 }

@@ -148,8 +148,7 @@ ChartGeometry ComputeChartGeometry(const ChartModel& model, const QRectF& target
                               bottom - top, 1.5 * h);
     double yLabelWidth = 0;
     for (double v : g.yTicks)
-        yLabelWidth = std::max(
-            yLabelWidth, fm.horizontalAdvance(FormatChartValue(v, model.LeftAxis.ValueFormat)));
+        yLabelWidth = std::max(yLabelWidth, fm.horizontalAdvance(AxisLabelText(model.LeftAxis, v)));
     double left = target.left() + pad + yLabelWidth + g.tickLength + h / 4;
     if (!model.LeftAxis.Title.isEmpty())
         left += h + pad / 2;

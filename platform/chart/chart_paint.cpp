@@ -172,8 +172,7 @@ void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target
         const double y = g.y.ToPixel(v);
         painter.drawLine(QPointF(g.plot.left() - tick, y), QPointF(g.plot.left(), y));
         DrawText(painter, QPointF(g.plot.left() - tick - h / 4, y),
-                 FormatChartValue(v, model.LeftAxis.ValueFormat), 0,
-                 Qt::AlignRight | Qt::AlignVCenter, h);
+                 AxisLabelText(model.LeftAxis, v), 0, Qt::AlignRight | Qt::AlignVCenter, h);
     }
     const int angle = model.BottomAxis.LabelAngle;
     for (qint32 i : g.xTicks) {

@@ -174,3 +174,15 @@ TEST(ChartThin, AMillionPointsBecomeAtMostFourAColumn) {
     EXPECT_EQ(kept.front(), 0);
     EXPECT_EQ(kept.back(), 999999);
 }
+
+TEST(ChartFormat, SmallValuesOfALogarithmicAxisKeepTheirDigits) {
+    ChartAxis axis;
+    axis.ValueFormat = QStringLiteral("#0.00#");
+    const QLocale c(QLocale::C);
+    EXPECT_EQ(AxisLabelText(axis, 0.0002, c), QStringLiteral("0.00")); // linear: the pattern
+    axis.Logarithmic = true;
+    EXPECT_EQ(AxisLabelText(axis, 0.0002, c), QStringLiteral("0.0002"));
+    EXPECT_EQ(AxisLabelText(axis, 0.0005, c), QStringLiteral("0.0005"));
+    EXPECT_EQ(AxisLabelText(axis, 0.05, c), QStringLiteral("0.05"));
+    EXPECT_EQ(AxisLabelText(axis, 20, c), QStringLiteral("20.00"));
+}

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QWidget;
+
 // Calls from the graphs up to the main window, the panes and the data table. The upper
 // layers register them; each is called only when set, so the graphs run alone in tests.
 struct GraphHooks {
@@ -18,5 +20,8 @@ struct GraphHooks {
     std::function<void(const QString& title, const QString& kind)> PrintGraph;
     // Show the RF graph window (created on first use), modeless.
     std::function<void()> ShowRfGraph;
+    // Places a graph window as a child of the main window and shows it; unset, it shows
+    // alone.
+    std::function<void(QWidget* window)> ShowChild;
 };
 GraphHooks& GraphHook();

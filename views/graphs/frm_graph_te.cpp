@@ -1,0 +1,353 @@
+#include "views/graphs/frm_graph_te.h"
+
+#include "data/dataset.h"
+#include "platform/chart/chart_widget.h"
+#include "shell/core/language.h"
+#include "shell/core/options.h"
+#include "views/graphs/graph_colors.h"
+#include "views/graphs/graph_hooks.h"
+#include "views/graphs/graph_picture.h"
+#include "views/table/table_hooks.h"
+#include "views/table/view_data_source.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+QPointer<frmGraphTe>& instance() {
+    static QPointer<frmGraphTe> window;
+    return window;
+}
+bool& openFlag() {
+    static bool open = false;
+    return open;
+}
+
+// 1700 twips at 15 twips a pixel: the control frame's width.
+constexpr int FrameWidth = 113;
+// The spacer between the print and close buttons: 200 twips.
+constexpr int SpacerPixels = 13;
+
+// The table follows this window and this window's clicks go to the table, unless the
+// program has wired them otherwise.
+void ConnectTable() {
+    if (!DataTableHooks().TimeGraph)
+        DataTableHooks().TimeGraph = []() -> CrosshairChart* {
+            return GraphTeOpen() ? GraphTeWindow() : nullptr;
+        };
+    if (!GraphHook().PointClicked)
+        GraphHook().PointClicked = [](qint32 valueIndex) { GetSourceRow(valueIndex); };
+}
+
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmGraphTe"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    SetTextId(this, 4014);
+
+    teeEvolution = new ChartWidget(this);
+    teeEvolution->setObjectName(QStringLiteral("teeEvolution"));
+    fmeControl = new QGroupBox(this);
+    fmeControl->setObjectName(QStringLiteral("fmeControl"));
+    SetTextId(fmeControl, 4009);
+    tbrGraphTe = new QToolBar(fmeControl);
+    tbrGraphTe->setObjectName(QStringLiteral("tbrGraphTe"));
+    tbrGraphTe->setIconSize(QSize(16, 16));
+
+    auto* frame = new QVBoxLayout(fmeControl);
+    frame->setContentsMargins(4, 4, 4, 4);
+    frame->addWidget(tbrGraphTe, 0, Qt::AlignHCenter);
+    frame->addSpacing(12);
+    const int legendIds[4] = {4015, 4016, 4017, 4018};
+    for (int k = 0; k < 4; ++k) {
+        lblDescrizione[k] = new QLabel(fmeControl);
+        lblDescrizione[k]->setObjectName(QStringLiteral("lblDescrizione%1").arg(k));
+        SetTextId(lblDescrizione[k], legendIds[k]);
+        Linea[k] = new QFrame(fmeControl);
+        Linea[k]->setObjectName(QStringLiteral("Linea%1").arg(k));
+        Linea[k]->setFixedSize(60, 2);
+        Linea[k]->setAutoFillBackground(true);
+        chkHidePlot[k] = new QCheckBox(fmeControl);
+        chkHidePlot[k]->setObjectName(QStringLiteral("chkHidePlot%1").arg(k));
+        SetTextId(chkHidePlot[k], 4019);
+        frame->addWidget(lblDescrizione[k], 0, Qt::AlignHCenter);
+        frame->addWidget(Linea[k], 0, Qt::AlignHCenter);
+        frame->addWidget(chkHidePlot[k], 0, Qt::AlignHCenter);
+        frame->addSpacing(6);
+        connect(chkHidePlot[k], &QCheckBox::clicked, this, [this, k] { chkHidePlot_Click(k); });
+    }
+    chkLogaritmic = new QCheckBox(fmeControl);
+    chkLogaritmic->setObjectName(QStringLiteral("chkLogaritmic"));
+    SetTextId(chkLogaritmic, 4208);
+    btnFullScale = new QPushButton(fmeControl);
+    btnFullScale->setObjectName(QStringLiteral("btnFullScale"));
+    SetTextId(btnFullScale, 4020);
+    btnShowRf = new QPushButton(fmeControl);
+    btnShowRf->setObjectName(QStringLiteral("btnShowRf"));
+    SetTextId(btnShowRf, 4207);
+    frame->addSpacing(14);
+    frame->addWidget(chkLogaritmic, 0, Qt::AlignHCenter);
+    frame->addSpacing(24);
+    frame->addWidget(btnFullScale, 0, Qt::AlignHCenter);
+    frame->addSpacing(14);
+    frame->addWidget(btnShowRf, 0, Qt::AlignHCenter);
+    frame->addStretch(1);
+    connect(chkLogaritmic, &QCheckBox::clicked, this, [this] { chkLogaritmic_Click(); });
+    connect(btnFullScale, &QPushButton::clicked, this, [this] { btnFullScale_Click(); });
+    connect(btnShowRf, &QPushButton::clicked, this, [this] { btnShowRf_Click(); });
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(3);
+    layout->addWidget(teeEvolution, 1);
+    layout->addWidget(fmeControl, 0);
+
+    connect(teeEvolution, &ChartWidget::PointClicked, this, [](int, qint32 index) {
+        if (GraphHook().PointClicked)
+            GraphHook().PointClicked(index);
+    });
+    connect(teeEvolution, &ChartWidget::ViewChanged, this, [this] { HideCrosshair(); });
+    resize(760, 520);
+    instance() = this;
+}
+
+frmGraphTe::~frmGraphTe() {
+    if (instance() == this) {
+        instance() = nullptr;
+        openFlag() = false;
+    }
+}
+
+void frmGraphTe::Form_Load() {
+    SetUpForm(this);
+    QStyle* style = this->style();
+    auto addButton = [&](int index, QStyle::StandardPixmap picture, int tipId) {
+        const QString tip = ResString(tipId);
+        QAction* action = tbrGraphTe->addAction(style->standardIcon(picture), tip);
+        action->setToolTip(tip);
+        connect(action, &QAction::triggered, this,
+                [this, index] { tbrGraphTe_ButtonClick(index); });
+        buttons_[index] = action;
+    };
+    tbrGraphTe->clear();
+    buttons_[1] = tbrGraphTe->addSeparator();
+    addButton(2, QStyle::SP_DialogSaveButton, 4142);
+    addButton(3, QStyle::SP_FileDialogDetailedView, 4143);
+    auto* spacer = new QWidget(tbrGraphTe);
+    spacer->setFixedWidth(SpacerPixels);
+    buttons_[4] = tbrGraphTe->addWidget(spacer);
+    addButton(5, QStyle::SP_DialogCloseButton, 4144);
+    buttons_[6] = tbrGraphTe->addSeparator();
+    if (!QIcon::fromTheme(QStringLiteral("document-print")).isNull())
+        buttons_[3]->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    btnFullScale->setToolTip(ResString(4146));
+    fmeControl->setFixedWidth(std::max(FrameWidth, fmeControl->sizeHint().width()));
+
+    for (int k = 0; k < 4; ++k) {
+        QPalette palette = Linea[k]->palette();
+        palette.setColor(QPalette::Window, OptionColor(Options().SeriesColor[k]));
+        Linea[k]->setPalette(palette);
+    }
+    btnShowRf->setVisible(CurrentData().RfDataPresent);
+
+    ConnectTable();
+    GraphSetup(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
+    DrawGraph(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
+    teeEvolution->Refresh();
+    openFlag() = true;
+}
+
+void frmGraphTe::Form_Activate() {
+    const QString& fileName = CurrentData().CurrentFileName;
+    const QString own = ResString(4014);
+    setWindowTitle(
+        fileName.isEmpty() ? own : fileName + QStringLiteral(" [") + own + QStringLiteral("]"));
+    if (GraphHook().UpdateInfo)
+        GraphHook().UpdateInfo();
+}
+
+void frmGraphTe::btnFullScale_Click() {
+    teeEvolution->UndoZoom();
+}
+
+void frmGraphTe::btnShowRf_Click() {
+    BusyPointer busy;
+    if (GraphHook().ShowRfGraph)
+        GraphHook().ShowRfGraph();
+}
+
+void frmGraphTe::chkLogaritmic_Click() {
+    ChartAxis& axis = teeEvolution->Model().LeftAxis;
+    axis.LogarithmicBase = 10;
+    if (chkLogaritmic->isChecked()) {
+        axis.Maximum = 1;
+        axis.Minimum = 0;
+    }
+    axis.Logarithmic = chkLogaritmic->isChecked();
+    rebuild();
+}
+
+void frmGraphTe::chkHidePlot_Click(int index) {
+    if (index < 0 || index > 3 || index >= teeEvolution->Model().SeriesCount())
+        return;
+    teeEvolution->Model().Series(index).Active = !chkHidePlot[index]->isChecked();
+    if (index == 3)
+        HideCrosshair();
+    teeEvolution->Refresh();
+}
+
+void frmGraphTe::tbrGraphTe_ButtonClick(int index) {
+    switch (index) {
+    case 2:
+        SaveGraphPicture(teeEvolution->Model(), teeEvolution->font(), ResString(3007),
+                         GraphPictureFilter());
+        break;
+    case 3:
+        if (GraphHook().PrintGraph) {
+            const DataSet& data = CurrentData();
+            GraphHook().PrintGraph(ResString(4083) + QStringLiteral(" ") + data.IDShort.trimmed() +
+                                       QStringLiteral(" - ") + data.IDLong.trimmed(),
+                                   QStringLiteral("TE"));
+        }
+        break;
+    case 5:
+        closeWindow();
+        break;
+    default:
+        break;
+    }
+}
+
+QAction* frmGraphTe::Button(int index) const {
+    return index >= 1 && index <= 6 ? buttons_[index] : nullptr;
+}
+
+GraphSwitches frmGraphTe::Switches() const {
+    GraphSwitches switches;
+    switches.logarithmic = chkLogaritmic->isChecked();
+    for (int k = 0; k < 4; ++k)
+        switches.hidden[k] = chkHidePlot[k]->isChecked();
+    return switches;
+}
+
+void frmGraphTe::SetCrossHair(qint32 point, int series) {
+    ShowCrosshair(series, point);
+}
+
+qint32 frmGraphTe::PointCount(int series) const {
+    const ChartModel& model = teeEvolution->Model();
+    return series >= 0 && series < model.SeriesCount() ? model.Series(series).Count() : 0;
+}
+
+bool frmGraphTe::SeriesShown(int series) const {
+    const ChartModel& model = teeEvolution->Model();
+    return series >= 0 && series < model.SeriesCount() && model.Series(series).Active;
+}
+
+void frmGraphTe::ShowCrosshair(int series, qint32 point) {
+    const auto pixel = PointPixel(teeEvolution->Model(), teeEvolution->Geometry(), series, point);
+    if (!pixel) {
+        teeEvolution->HideCrossHair();
+        return;
+    }
+    teeEvolution->SetCrossHair(*pixel);
+}
+
+void frmGraphTe::HideCrosshair() {
+    teeEvolution->HideCrossHair();
+}
+
+bool frmGraphTe::CrosshairVisible() const {
+    return teeEvolution->CrossHairVisible();
+}
+
+bool frmGraphTe::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !qobject_cast<QMdiSubWindow*>(parentWidget()))
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmGraphTe::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // As a child of the main window the frame around it is what gets activated.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (sub && !watchingSubWindow_) {
+        watchingSubWindow_ = true;
+        connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates before, Qt::WindowStates now) {
+                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
+                        Form_Activate();
+                });
+    }
+}
+
+void frmGraphTe::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    HideCrosshair();
+}
+
+void frmGraphTe::rebuild() {
+    HideCrosshair();
+    GraphSetup(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
+    DrawGraph(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
+    teeEvolution->Refresh();
+}
+
+void frmGraphTe::closeWindow() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+frmGraphTe* GraphTeWindow() {
+    return instance().data();
+}
+
+frmGraphTe& LoadGraphTe() {
+    if (!instance()) {
+        auto* window = new frmGraphTe;
+        window->Form_Load();
+    }
+    return *instance();
+}
+
+frmGraphTe& ShowGraphTe() {
+    frmGraphTe& window = LoadGraphTe();
+    if (GraphHook().ShowChild)
+        GraphHook().ShowChild(&window);
+    else
+        window.show();
+    return window;
+}
+
+void CloseGraphTe() {
+    if (frmGraphTe* window = GraphTeWindow()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+            delete sub;
+        else
+            delete window;
+    }
+}
+
+bool GraphTeOpen() {
+    return openFlag() && !instance().isNull();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "views/graphs/graph_builders.h"
+#include "views/table/chart_row_link.h"
+
+#include <QWidget>
+
+class ChartWidget;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QToolBar;
+
+// The time-evolution graph window: the x, y, z and resultant curves of the current data set
+// against sample time, with its own legend and hide boxes, a logarithmic switch, the zoom
+// undo, the RF button and a toolbar (save as picture, print, close).
+class frmGraphTe : public QWidget, public CrosshairChart {
+    Q_OBJECT
+public:
+    explicit frmGraphTe(QWidget* parent = nullptr);
+    ~frmGraphTe() override;
+
+    void Form_Load();
+    void Form_Activate();
+    void btnFullScale_Click();
+    void btnShowRf_Click();
+    void chkLogaritmic_Click();
+    void chkHidePlot_Click(int index);
+    // By button index: 2 save the picture, 3 print, 5 close.
+    void tbrGraphTe_ButtonClick(int index);
+    QAction* Button(int index) const;
+
+    // The switches the chart follows (log axis, hidden series).
+    GraphSwitches Switches() const;
+
+    // The cross-hair through point p of a series (sample p + 1); hidden for a gap.
+    void SetCrossHair(qint32 point, int series = 3);
+    qint32 PointCount(int series) const override;
+    bool SeriesShown(int series) const override;
+    void ShowCrosshair(int series, qint32 point) override;
+    void HideCrosshair() override;
+    bool CrosshairVisible() const;
+
+    ChartWidget* teeEvolution = nullptr;
+    QGroupBox* fmeControl = nullptr;
+    QToolBar* tbrGraphTe = nullptr;
+    QLabel* lblDescrizione[4] = {};
+    QFrame* Linea[4] = {};
+    QCheckBox* chkHidePlot[4] = {};
+    QCheckBox* chkLogaritmic = nullptr;
+    QPushButton* btnFullScale = nullptr;
+    QPushButton* btnShowRf = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void rebuild();
+    void closeWindow();
+
+    QAction* buttons_[7] = {};
+    bool watchingSubWindow_ = false;
+};
+
+// The loaded window, or nullptr.
+frmGraphTe* GraphTeWindow();
+// The window, created and loaded on first use.
+frmGraphTe& LoadGraphTe();
+// Loads the window if needed and shows it as a child of the main window (or alone).
+frmGraphTe& ShowGraphTe();
+// Unloads the window when it is loaded.
+void CloseGraphTe();
+// True from the end of the window's load to its unload.
+bool GraphTeOpen();
