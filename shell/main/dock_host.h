@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // What the main window asks of the docking control that hosts the information pane. A
@@ -27,4 +29,6 @@ public:
     virtual void SetCanDockBottom(const QString& key, bool can) = 0;
     virtual void SetLeftEdgeWidth(int twips) = 0;
     virtual void SetRightEdgeWidth(int twips) = 0;
+    // Told when the user changes a form's state (closes, floats or docks it by hand).
+    virtual void SetStateObserver(std::function<void(const QString& key, int state)> observer) {}
 };

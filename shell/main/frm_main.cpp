@@ -127,6 +127,15 @@ void frmMain::MDIForm_Load() {
     dockControl_->AddForm(frmInfo_, dockable::FormHidden, dockable::EAlignRight);
     dockControl_->SetCanDockBottom(InfoKey, false);
     dockControl_->SetCanDockTop(InfoKey, false);
+    dockControl_->SetStateObserver([this](const QString& key, int state) {
+        // The user closed, floated or docked the pane by hand: its button and marks follow.
+        if (key != InfoKey)
+            return;
+        buttons_[Button::Info]->setChecked(state != dockable::FormHidden);
+        MenuItem(TopMenu::Windows, 0)->setChecked(state != dockable::FormHidden);
+        if (state != dockable::FormHidden)
+            MenuItem(TopMenu::Windows, 1)->setChecked(state == dockable::FormDocked);
+    });
     dockControl_->SetRightEdgeWidth(2355);
     dockControl_->SetLeftEdgeWidth(2355);
     if (hooks.UpdateInfo)

@@ -77,8 +77,10 @@ void PlainDockHost::AddForm(QWidget* form, int state, int align) {
     // is the form's state from then on.
     const QString key = entry.key;
     connect(holder, &QDockWidget::topLevelChanged, this, [this, key](bool floating) {
-        if (Entry* e = find(key); e && e->state != dockable::FormHidden)
+        if (Entry* e = find(key); e && e->state != dockable::FormHidden) {
             e->state = floating ? dockable::FormUndocked : dockable::FormDocked;
+            userChanged(*e);
+        }
     });
     connect(holder, &QDockWidget::dockLocationChanged, this, [this, key](Qt::DockWidgetArea area) {
         if (Entry* e = find(key); e && alignOf(area) != dockable::NoEAlign)
@@ -94,10 +96,17 @@ void PlainDockHost::AddForm(QWidget* form, int state, int align) {
 bool PlainDockHost::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         for (Entry& entry : entries_)
-            if (entry.holder == watched)
+            if (entry.holder == watched && entry.state != dockable::FormHidden) {
                 entry.state = dockable::FormHidden;
+                userChanged(entry);
+            }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void PlainDockHost::userChanged(const Entry& entry) {
+    if (observer_ && !applying_)
+        observer_(entry.key, entry.state);
 }
 
 void PlainDockHost::Show(const QString& key, int align) {
@@ -105,6 +114,13 @@ void PlainDockHost::Show(const QString& key, int align) {
     if (!entry)
         return;
     QDockWidget* holder = entry->holder;
+    const bool wasApplying = applying_;
+    applying_ = true;
+    struct Restore {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore{applying_, wasApplying};
     if (align >= dockable::EAlignTop && align <= dockable::EAlignRight) {
         entry->align = align;
         host_->addDockWidget(areaOf(align), holder);

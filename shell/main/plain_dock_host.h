@@ -27,6 +27,9 @@ public:
     void SetCanDockBottom(const QString& key, bool can) override;
     void SetLeftEdgeWidth(int twips) override;
     void SetRightEdgeWidth(int twips) override;
+    void SetStateObserver(std::function<void(const QString& key, int state)> observer) override {
+        observer_ = std::move(observer);
+    }
 
     // The dock widget holding that form (nullptr for an unknown name).
     QDockWidget* Holder(const QString& key) const;
@@ -56,7 +59,11 @@ private:
     void placeFloating(Entry& entry);
     double dotsPerInch() const;
 
+    void userChanged(const Entry& entry);
+
     QMainWindow* host_;
+    std::function<void(const QString&, int)> observer_;
+    bool applying_ = false; // our own Show and Hide, not the user's doing
     std::vector<Entry> entries_;
     int leftTwips_ = 1000;
     int rightTwips_ = 1000;

@@ -6,11 +6,13 @@
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "shell/command_line/command_line.h"
+#include "shell/main/register_main_window.h"
 #include "shell/panes/register_panes.h"
 #include "shell/startup/shell_hooks.h"
 
 void RegisterShellHooks() {
     RegisterPanes();
+    RegisterMainWindow();
     ShellHooks& hooks = ShellHooksRegistry();
     hooks.ResetState = {
         [] { ResetCommState(); },

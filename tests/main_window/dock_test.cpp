@@ -215,3 +215,17 @@ TEST(PlainDockHost, UnknownNamesAndStatesChangeNothing) {
     dock.AddForm(twin, 0, 4); // a second form of the same name is ignored
     EXPECT_EQ(dock.Holder("frmInfo")->widget(), form);
 }
+
+TEST_F(MainWindowTest, PaneClosedByTheUserRaisesItsButton) {
+    Options().InfoPaneVisible = true;
+    Options().InfoPaneDocked = true;
+    frmMain window;
+    auto& dock = dynamic_cast<PlainDockHost&>(window.DockControl());
+    ASSERT_TRUE(window.ToolbarButton(20)->isChecked());
+    dock.Holder("frmInfo")->close();
+    EXPECT_EQ(dock.State("frmInfo"), 0);
+    EXPECT_FALSE(window.ToolbarButton(20)->isChecked());
+    EXPECT_FALSE(window.MenuItem(TopMenu::Windows, 0)->isChecked());
+    window.tbrToolbar_ButtonClick(20); // shows it again, docked as the mark says
+    EXPECT_EQ(dock.State("frmInfo"), 1);
+}
