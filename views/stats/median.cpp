@@ -3,6 +3,8 @@
 #include "shell/core/error_report.h"
 #include "views/stats/sample_availability.h"
 
+#include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -11,20 +13,51 @@ struct Pair {
     qint32 index;
 };
 
-// One pass of the Shell sort with gap h over positions from..to, each chain of positions
-// congruent modulo h sorted by insertion. Position 0 holds no sample and is never moved:
-// it counts as lower than every value.
+// Insertion along the chains of gap h whose residues (position mod h) lie in
+// [firstResidue, lastResidue), in increasing position. Position 0 holds no sample and is
+// never moved: it counts as lower than every value.
+void SortChains(Pair* a, std::size_t n, std::size_t h, std::size_t firstResidue,
+                std::size_t lastResidue) {
+    for (std::size_t base = 0; base < n; base += h) {
+        for (std::size_t r = firstResidue; r < lastResidue; ++r) {
+            const std::size_t i = base + r;
+            if (i >= n)
+                break;
+            if (i < h)
+                continue;
+            const Pair taken = a[i];
+            std::size_t j = i;
+            while (j > h && a[j - h].value > taken.value) {
+                a[j] = a[j - h];
+                j -= h;
+            }
+            a[j] = taken;
+        }
+    }
+}
+
+// Below these sizes a pass runs on one thread: the chains of one gap are independent, so
+// splitting them among threads gives the same order, but only pays for long arrays.
+constexpr std::size_t ParallelCount = 100000;
+constexpr std::size_t ParallelGap = 256;
+
+// One pass of the Shell sort with gap h: every chain of positions congruent modulo h
+// sorted by insertion.
 void ShellPass(std::vector<Pair>& a, std::size_t h) {
     const std::size_t n = a.size();
-    for (std::size_t i = h; i < n; ++i) {
-        const Pair taken = a[i];
-        std::size_t j = i;
-        while (j >= h && j - h > 0 && a[j - h].value > taken.value) {
-            a[j] = a[j - h];
-            j -= h;
-        }
-        a[j] = taken;
+    const std::size_t threads = std::max(1u, std::thread::hardware_concurrency());
+    if (n < ParallelCount || h < ParallelGap || threads == 1) {
+        SortChains(a.data(), n, h, 0, h);
+        return;
     }
+    std::vector<std::thread> workers;
+    const std::size_t share = (h + threads - 1) / threads;
+    for (std::size_t first = 0; first < h; first += share) {
+        const std::size_t last = std::min(h, first + share);
+        workers.emplace_back([&a, n, h, first, last] { SortChains(a.data(), n, h, first, last); });
+    }
+    for (std::thread& worker : workers)
+        worker.join();
 }
 } // namespace
 
