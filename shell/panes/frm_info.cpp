@@ -1,8 +1,8 @@
 #include "shell/panes/frm_info.h"
 
 #include "shell/core/language.h"
-#include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
+#include "shell/panes/main_window_panes.h"
 #include "shell/panes/pane_pictures.h"
 
 #include <QCloseEvent>
@@ -158,7 +158,7 @@ void frmInfo::closeEvent(QCloseEvent* event) {
     // The pane lives for the whole run: closing it only hides it in its dock host.
     event->ignore();
     if (MainWindowLoaded())
-        MainWindow().DockControl().SetState(QLatin1String(InfoPaneName), 0);
+        InfoPaneHiddenByUser();
     else
         hide();
 }

@@ -19,7 +19,7 @@ void UpdateInfo() {
 bool RealTimeViewActive() {
     if (!MainWindowLoaded())
         return false;
-    auto* area = qobject_cast<QMdiArea*>(MainWindow().centralWidget());
+    QMdiArea* area = MainWindow().MdiArea();
     if (!area)
         return false;
     // The current child, not the active one: a box or a floating pane in front leaves the
