@@ -57,11 +57,11 @@ TEST(TableTimes, FieldPatternsGiveQtsOwnTexts) {
         for (const char* pattern : patterns) {
             RowTimeText times(QStringLiteral("dd/MM/yyyy"), QLatin1String(pattern), locale);
             for (int second = 0; second < 86400; second += 7) {
-                QByteArray out;
+                TextBuffer out;
                 times.AppendTime(out, second);
                 const QString expected =
                     locale.toString(QTime(0, 0).addSecs(second), QLatin1String(pattern));
-                ASSERT_EQ(QString::fromUtf8(out), expected) << pattern << " " << second;
+                ASSERT_EQ(QString::fromUtf8(out.Text()), expected) << pattern << " " << second;
             }
         }
     }
@@ -69,18 +69,18 @@ TEST(TableTimes, FieldPatternsGiveQtsOwnTexts) {
 
 TEST(TableTimes, PatternsWithOtherFieldsAreLeftToQt) {
     RowTimeText times(QStringLiteral("d/M/yy"), QStringLiteral("HH:mm:ss.zzz"), QLocale::c());
-    QByteArray out;
+    TextBuffer out;
     times.AppendDateAndTime(out, 86400 * 3 + 3661);
-    EXPECT_EQ(out, QByteArray("4/1/70 01:01:01.000"));
+    EXPECT_EQ(out.Text(), QByteArray("4/1/70 01:01:01.000"));
 }
 
 TEST(TableTimes, DatesBefore1970AndAcrossDays) {
     RowTimeText times(QStringLiteral("yyyy-MM-dd"), QStringLiteral("HH:mm:ss"), QLocale::c());
-    QByteArray out;
+    TextBuffer out(1); // grows as the texts come
     times.AppendGeneral(out, -1);
-    out.append('|');
+    out.Append('|');
     times.AppendGeneral(out, -86400);
-    out.append('|');
+    out.Append('|');
     times.AppendDateAndTime(out, 0);
-    EXPECT_EQ(out, QByteArray("1969-12-31 23:59:59|1969-12-31|1970-01-01 00:00:00"));
+    EXPECT_EQ(out.Text(), QByteArray("1969-12-31 23:59:59|1969-12-31|1970-01-01 00:00:00"));
 }

@@ -201,3 +201,14 @@ TEST_F(TableText, UnknownStepUnitOrShortArraysAreErrors) {
     data.DataZ.resize(2);
     EXPECT_ANY_THROW(BuildDataTable(data, TableOrder::Value));
 }
+
+TEST_F(TableText, RowsFollowTheLocaleDatesAndDecimalSeparator) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    const DataTable table = BuildDataTable(threeSamples(), TableOrder::Time);
+    QLocale::setDefault(saved);
+    const QStringList lines = Lines(table.text);
+    EXPECT_EQ(lines[4], QStringLiteral("         Mediana dei dati :622,06(uT)"));
+    EXPECT_EQ(lines[7], QStringLiteral("09/12/2026 07:44:47    1,50    2,25    0,50    2,75"));
+    EXPECT_EQ(lines[9], QStringLiteral("09/12/2026 07:46:47   12,34  123,45  1234,50  1241,37"));
+}

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 // A value lies within half a unit in its last place of its shortest decimal text: under
@@ -18,42 +19,95 @@ struct Margin {
 constexpr Margin FloatMargin{1e4, 0.1};
 constexpr Margin DoubleMargin{1e9, 1e-4};
 
-void appendCents(QByteArray& out, unsigned long long cents, const QByteArray& decimalPoint) {
+} // namespace
+
+const char TwoDigits[201] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+namespace {
+template <class T> bool quickCents(T value, unsigned long long& cents, Margin margin) {
+    const double scaled = static_cast<double>(value) * 100.0;
+    const double rounded = std::nearbyint(scaled);
+    if (!(value >= 0 && scaled < margin.limit * 100.0 &&
+          std::fabs(scaled - rounded) < 0.5 - margin.tieDistance))
+        return false;
+    cents = static_cast<unsigned long long>(rounded);
+    return true;
+}
+
+int writeCents(char* buffer, unsigned long long cents, const QByteArray& decimalPoint) {
+    // The integer part forwards, then the separator and the two decimals.
+    const unsigned long long whole = cents / 100;
+    const unsigned hundredths = static_cast<unsigned>(cents % 100);
     char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + cents % 10);
-        cents /= 10;
-    } while (cents > 0 || n < 3);
-    // digits holds the number backwards: the two decimals first, then the integer part.
-    for (int i = n - 1; i >= 2; --i)
-        out.append(digits[i]);
-    out.append(decimalPoint);
-    out.append(digits[1]);
-    out.append(digits[0]);
+    char* end = digits + sizeof digits;
+    char* first = end;
+    unsigned long long rest = whole;
+    while (rest >= 100) {
+        first -= 2;
+        std::memcpy(first, TwoDigits + 2 * (rest % 100), 2);
+        rest /= 100;
+    }
+    if (rest >= 10) {
+        first -= 2;
+        std::memcpy(first, TwoDigits + 2 * rest, 2);
+    } else {
+        *--first = static_cast<char>('0' + rest);
+    }
+    char* p = buffer;
+    const auto count = static_cast<size_t>(end - first);
+    std::memcpy(p, first, count);
+    p += count;
+    if (decimalPoint.size() == 1) {
+        *p++ = decimalPoint.at(0);
+    } else {
+        std::memcpy(p, decimalPoint.constData(), static_cast<size_t>(decimalPoint.size()));
+        p += decimalPoint.size();
+    }
+    std::memcpy(p, TwoDigits + 2 * hundredths, 2);
+    return static_cast<int>(p + 2 - buffer);
 }
 
 template <class T>
-void appendFixed2(QByteArray& out, T value, const QByteArray& decimalPoint, Margin margin) {
-    const double scaled = static_cast<double>(value) * 100.0;
-    const double rounded = std::nearbyint(scaled);
-    if (value >= 0 && scaled < margin.limit * 100.0 &&
-        std::fabs(scaled - rounded) < 0.5 - margin.tieDistance) {
-        appendCents(out, static_cast<unsigned long long>(rounded), decimalPoint);
-        return;
-    }
+int writeFixed2(char* buffer, T value, const QByteArray& decimalPoint, Margin margin) {
+    unsigned long long cents = 0;
+    if (quickCents(value, cents, margin))
+        return writeCents(buffer, cents, decimalPoint);
     QLocale locale;
     QString text = FixedText(value, 2, locale);
     if (decimalPoint != locale.decimalPoint().toUtf8())
         text.replace(locale.decimalPoint(), QString::fromUtf8(decimalPoint));
-    out.append(text.toUtf8());
+    const QByteArray bytes = text.toUtf8();
+    const int length = static_cast<int>(qMin<qsizetype>(bytes.size(), Fixed2Room));
+    std::memcpy(buffer, bytes.constData(), static_cast<size_t>(length));
+    return length;
 }
 } // namespace
 
+bool QuickCents(float value, unsigned long long& cents) {
+    return quickCents(value, cents, FloatMargin);
+}
+
+bool QuickCents(double value, unsigned long long& cents) {
+    return quickCents(value, cents, DoubleMargin);
+}
+
+int WriteFixed2(char* buffer, float value, const QByteArray& decimalPoint) {
+    return writeFixed2(buffer, value, decimalPoint, FloatMargin);
+}
+
+int WriteFixed2(char* buffer, double value, const QByteArray& decimalPoint) {
+    return writeFixed2(buffer, value, decimalPoint, DoubleMargin);
+}
+
 void AppendFixed2(QByteArray& out, float value, const QByteArray& decimalPoint) {
-    appendFixed2(out, value, decimalPoint, FloatMargin);
+    char buffer[Fixed2Room];
+    out.append(buffer, WriteFixed2(buffer, value, decimalPoint));
 }
 
 void AppendFixed2(QByteArray& out, double value, const QByteArray& decimalPoint) {
-    appendFixed2(out, value, decimalPoint, DoubleMargin);
+    char buffer[Fixed2Room];
+    out.append(buffer, WriteFixed2(buffer, value, decimalPoint));
 }

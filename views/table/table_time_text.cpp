@@ -5,17 +5,25 @@
 #include <QDate>
 #include <QTime>
 
+#include <cstring>
+
 namespace {
 constexpr qint64 EpochJulianDay = 2440588; // 1 January 1970
 
-void appendTwo(QByteArray& out, int value) {
-    out.append(static_cast<char>('0' + value / 10));
-    out.append(static_cast<char>('0' + value % 10));
+char* writeTwo(char* p, int value) {
+    *p++ = static_cast<char>('0' + value / 10);
+    *p++ = static_cast<char>('0' + value % 10);
+    return p;
 }
-void appendNumber(QByteArray& out, int value) {
+char* writeNumber(char* p, int value) {
     if (value >= 10)
-        out.append(static_cast<char>('0' + value / 10));
-    out.append(static_cast<char>('0' + value % 10));
+        *p++ = static_cast<char>('0' + value / 10);
+    *p++ = static_cast<char>('0' + value % 10);
+    return p;
+}
+char* writeBytes(char* p, const QByteArray& bytes) {
+    std::memcpy(p, bytes.constData(), static_cast<size_t>(bytes.size()));
+    return p + bytes.size();
 }
 } // namespace
 
@@ -28,6 +36,14 @@ RowTimeText::RowTimeText(const QString& datePattern, const QString& timePattern,
         am_[1] = locale_.toString(QTime(0, 0), QStringLiteral("ap")).toUtf8();
         pm_[0] = locale_.toString(QTime(12, 0), QStringLiteral("AP")).toUtf8();
         pm_[1] = locale_.toString(QTime(12, 0), QStringLiteral("ap")).toUtf8();
+        qsizetype amPm = 0;
+        for (const QByteArray* text : {&am_[0], &am_[1], &pm_[0], &pm_[1]})
+            amPm = qMax(amPm, text->size());
+        for (const Piece& piece : pieces_)
+            quickRoom_ += piece.field == Field::Literal ? piece.text.size()
+                          : piece.field == Field::AmPmUpper || piece.field == Field::AmPmLower
+                              ? amPm
+                              : 2;
     }
 }
 
@@ -116,57 +132,62 @@ bool RowTimeText::compileTime(const QString& pattern) {
     return true;
 }
 
-void RowTimeText::AppendTime(QByteArray& out, int secondOfDay) {
+void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
     const int hour = secondOfDay / 3600;
     const int minute = secondOfDay / 60 % 60;
     const int second = secondOfDay % 60;
     if (!quickTime_) {
-        out.append(locale_.toString(QTime(hour, minute, second), timePattern_).toUtf8());
+        out.Append(locale_.toString(QTime(hour, minute, second), timePattern_).toUtf8());
         return;
     }
     const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
+    char* p = out.Room(quickRoom_);
     for (const Piece& piece : pieces_) {
         switch (piece.field) {
         case Field::Literal:
-            out.append(piece.text);
+            if (piece.text.size() == 1)
+                *p++ = piece.text.at(0);
+            else
+                p = writeBytes(p, piece.text);
             break;
         case Field::Hour24:
-            appendNumber(out, hour);
+            p = writeNumber(p, hour);
             break;
         case Field::Hour24Padded:
-            appendTwo(out, hour);
+            p = writeTwo(p, hour);
             break;
         case Field::Hour12:
-            appendNumber(out, hour12);
+            p = writeNumber(p, hour12);
             break;
         case Field::Hour12Padded:
-            appendTwo(out, hour12);
+            p = writeTwo(p, hour12);
             break;
         case Field::Minute:
-            appendNumber(out, minute);
+            p = writeNumber(p, minute);
             break;
         case Field::MinutePadded:
-            appendTwo(out, minute);
+            p = writeTwo(p, minute);
             break;
         case Field::Second:
-            appendNumber(out, second);
+            p = writeNumber(p, second);
             break;
         case Field::SecondPadded:
-            appendTwo(out, second);
+            p = writeTwo(p, second);
             break;
         case Field::AmPmUpper:
-            out.append(hour < 12 ? am_[0] : pm_[0]);
+            p = writeBytes(p, hour < 12 ? am_[0] : pm_[0]);
             break;
         case Field::AmPmLower:
-            out.append(hour < 12 ? am_[1] : pm_[1]);
+            p = writeBytes(p, hour < 12 ? am_[1] : pm_[1]);
             break;
         }
     }
+    out.Used(p);
 }
 
-void RowTimeText::AppendDate(QByteArray& out, qint64 day) {
+void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
     if (haveLastDay_ && day == lastDay_) {
-        out.append(lastDayText_);
+        out.Append(lastDayText_);
         return;
     }
     auto known = days_.constFind(day);
@@ -179,25 +200,25 @@ void RowTimeText::AppendDate(QByteArray& out, qint64 day) {
     lastDay_ = day;
     haveLastDay_ = true;
     lastDayText_ = known.value();
-    out.append(lastDayText_);
+    out.Append(lastDayText_);
 }
 
-void RowTimeText::AppendDateAndTime(QByteArray& out, qint64 secondsSinceEpoch) {
+void RowTimeText::AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch) {
     qint64 day = 0;
     int second = 0;
     SplitSeconds(secondsSinceEpoch, day, second);
     AppendDate(out, day);
-    out.append(' ');
+    out.Append(' ');
     AppendTime(out, second);
 }
 
-void RowTimeText::AppendGeneral(QByteArray& out, qint64 secondsSinceEpoch) {
+void RowTimeText::AppendGeneral(TextBuffer& out, qint64 secondsSinceEpoch) {
     qint64 day = 0;
     int second = 0;
     SplitSeconds(secondsSinceEpoch, day, second);
     AppendDate(out, day);
     if (second != 0) {
-        out.append(' ');
+        out.Append(' ');
         AppendTime(out, second);
     }
 }

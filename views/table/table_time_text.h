@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include "views/table/text_buffer.h"
+
 #include <vector>
 
 // The time texts of the data-table rows. The table holds one per sample, so a pattern is
@@ -15,12 +17,12 @@ public:
     RowTimeText(const QString& datePattern, const QString& timePattern, const QLocale& locale);
 
     // Date text, a blank and time text: the row of the time order (midnight shows its time).
-    void AppendDateAndTime(QByteArray& out, qint64 secondsSinceEpoch);
+    void AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch);
     // The general date-time text: as above, but the time is left out at exactly midnight.
-    void AppendGeneral(QByteArray& out, qint64 secondsSinceEpoch);
+    void AppendGeneral(TextBuffer& out, qint64 secondsSinceEpoch);
 
-    void AppendDate(QByteArray& out, qint64 day);
-    void AppendTime(QByteArray& out, int secondOfDay);
+    void AppendDate(TextBuffer& out, qint64 day);
+    void AppendTime(TextBuffer& out, int secondOfDay);
 
 private:
     enum class Field {
@@ -46,6 +48,7 @@ private:
     QString timePattern_;
     QLocale locale_;
     bool quickTime_ = false;
+    qsizetype quickRoom_ = 0; // the longest text the pieces can give
     std::vector<Piece> pieces_;
     QByteArray am_[2], pm_[2]; // [0] upper case, [1] lower case
     qint64 lastDay_ = 0;
