@@ -3,8 +3,9 @@
 //   kl720-emulator [--samples N] [--paced] [--port n]
 //
 // Prints the line to give the program (CORVANEL_COM<n>=/dev/pts/...), then reads commands
-// from its input, one a line: "fault NAME" (none, silence, badcrc, error, truncated, echo,
-// length, garbage, slow, vanish), "status", "quit".
+// from its input (when it has one; in the background it just serves until stopped), one a line:
+// "fault NAME" (none, silence, badcrc, error, truncated, echo, length, garbage, slow, vanish),
+// "status", "quit".
 #include "link/time_stamp.h"
 #include "tests/support/kl720_pty.h"
 
@@ -13,10 +14,12 @@
 #include <QStringList>
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 namespace {
 // A finished session of n samples every 15 minutes, ending now.
@@ -68,6 +71,8 @@ int main(int argc, char** argv) {
     std::printf("CORVANEL_COM%d=%s\n", port, qPrintable(server.SlavePath()));
     std::fflush(stdout);
 
+    // Run in the background, it cannot read commands: it just serves until it is stopped.
+    std::signal(SIGTTIN, SIG_IGN);
     using F = Kl720Instrument::Fault;
     const std::map<std::string, F> faults = {{"none", F::None},           {"silence", F::Silence},
                                              {"badcrc", F::BadCrc},       {"error", F::ErrorReply},
@@ -95,6 +100,10 @@ int main(int argc, char** argv) {
                         "garbage|slow|vanish, status, quit\n");
         }
         std::fflush(stdout);
+    }
+    if (line != "quit") {
+        while (true)
+            ::pause();
     }
     return 0;
 }
