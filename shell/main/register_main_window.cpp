@@ -13,6 +13,7 @@
 #include "shell/panes/frm_warnings.h"
 #include "shell/panes/update_info.h"
 #include "shell/startup/shut_down.h"
+#include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
@@ -46,12 +47,30 @@ void setPanelText(const QString& text) {
     onMainWindow([&text](frmMain& w) { w.SetPanelText(text); });
 }
 
+// Shows a view as a child window of the main window (alone while none stands).
+void showChild(QWidget* window) {
+    if (!MainWindowLoaded()) {
+        window->show();
+        return;
+    }
+    frmMain& main = MainWindow();
+    QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!frame)
+        frame = main.AddChildWindow(window);
+    frame->show();
+    window->show();
+}
+
 void registerCommands(MainHooks& hooks) {
     hooks.ShutDown = [](QWidget* closing) { ShutDown(closing); };
     hooks.LoadFile = [](const QString& name) { return LoadFile(name); };
     hooks.SaveFile = [](const QString& name) { return SaveFile(name); };
     hooks.SaveMRUFile = [](const QString& name) { SaveMRUFile(name); };
     hooks.UploadData = [] { return UploadData(); };
+    hooks.GraphTe.IsOpen = [] { return GraphTeOpen(); };
+    hooks.GraphTe.Show = [] { ShowGraphTe(); };
+    hooks.GraphTe.Window = []() -> QWidget* { return GraphTeWindow(); };
+    hooks.GraphTe.Unload = [] { CloseGraphTe(); };
     hooks.Source.IsOpen = [] { return SourceViewOpen(); };
     hooks.Source.Show = [] { ViewDataSource(-1, 0); };
     hooks.Source.Window = []() -> QWidget* { return SourceWindow(); };
@@ -106,18 +125,10 @@ void registerUpwardCalls() {
 
     GraphHook().PanelText = setPanelText;
 
-    DataTableHooks().ShowChild = [](QWidget* window) {
-        if (!MainWindowLoaded()) {
-            window->show();
-            return;
-        }
-        frmMain& main = MainWindow();
-        QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
-        if (!frame)
-            frame = main.AddChildWindow(window);
-        frame->show();
-        window->show();
-    };
+    GraphHook().ShowChild = showChild;
+    if (!GraphHook().UpdateInfo)
+        GraphHook().UpdateInfo = [] { UpdateInfo(); };
+    DataTableHooks().ShowChild = showChild;
 }
 } // namespace
 

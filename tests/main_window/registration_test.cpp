@@ -8,11 +8,14 @@
 #include "shell/main/register_main_window.h"
 #include "shell/panes/frm_info.h"
 #include "shell/panes/frm_warnings.h"
+#include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/table/table_hooks.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 
 namespace {
@@ -73,4 +76,19 @@ TEST_F(Registered, DataTableWithNoDataSetOpensNothing) {
     window.ToolbarButton(15)->setEnabled(true);
     window.tbrToolbar_ButtonClick(15);
     EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+TEST_F(Registered, ReopeningAfterALoadOpensTheTimeGraphAsAChildWindow) {
+    Options().OpenGraphTeOnLoad = true;
+    Options().OpenGraphStOnLoad = false;
+    Options().OpenSourceOnLoad = false;
+    frmMain& window = MainWindow();
+    window.OpenRequestedForms();
+    ASSERT_TRUE(GraphTeOpen());
+    EXPECT_EQ(window.MdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(window.MdiArea()->subWindowList().at(0)->widget(), GraphTeWindow());
+    window.OpenRequestedForms(); // open before: closed and opened again, still one
+    EXPECT_TRUE(GraphTeOpen());
+    EXPECT_EQ(window.MdiArea()->subWindowList().size(), 1);
+    CloseGraphTe();
 }
