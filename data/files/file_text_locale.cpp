@@ -121,37 +121,35 @@ bool FileTextLocale::ParseDateTime(QStringView text, QDateTime* when) const {
     return false;
 }
 
-void AppendTwoDecimals(QByteArray& out, float value, char decimal) {
+char* WriteTwoDecimalsBySignificantDigits(char* out, float value, char decimal) {
     if (!std::isfinite(value))
         value = 0.0f;
     // Seven significant digits, as the single-precision text conversion gives them.
     char sci[32];
-    const auto written =
-        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 6);
+    const char* sciEnd =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 6).ptr;
     const char* p = sci;
     const bool negative = *p == '-';
     if (negative)
         ++p;
     std::uint64_t mantissa = 0;
-    for (; p < written.ptr && *p != 'e'; ++p)
+    for (; p < sciEnd && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
     int exponent = 0;
-    std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, written.ptr, exponent);
+    std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, sciEnd, exponent);
     // value = mantissa * 10^(exponent - 6); hundredths = mantissa * 10^(exponent - 4).
     const int shift = exponent - 4;
-    char digits[64];
-    char* end = digits;
     if (shift > 11) {
-        end = std::to_chars(digits, digits + sizeof digits, mantissa).ptr;
-        for (int i = 0; i < exponent - 6; ++i)
-            *end++ = '0';
         if (negative)
-            out += '-';
-        out.append(digits, end - digits);
-        out += decimal;
-        out += "00";
-        return;
+            *out++ = '-';
+        out = std::to_chars(out, out + 24, mantissa).ptr;
+        for (int i = 0; i < exponent - 6; ++i)
+            *out++ = '0';
+        *out++ = decimal;
+        *out++ = '0';
+        *out++ = '0';
+        return out;
     }
     std::uint64_t hundredths = mantissa;
     if (shift >= 0) {
@@ -168,13 +166,40 @@ void AppendTwoDecimals(QByteArray& out, float value, char decimal) {
             ++hundredths;
     }
     if (negative && hundredths != 0)
-        out += '-';
-    end = std::to_chars(digits, digits + sizeof digits, hundredths / 100).ptr;
-    out.append(digits, end - digits);
-    out += decimal;
-    const auto cents = static_cast<char>(hundredths % 100);
-    out += static_cast<char>('0' + cents / 10);
-    out += static_cast<char>('0' + cents % 10);
+        *out++ = '-';
+    out = std::to_chars(out, out + 24, hundredths / 100).ptr;
+    *out++ = decimal;
+    const auto cents = static_cast<int>(hundredths % 100);
+    *out++ = static_cast<char>('0' + cents / 10);
+    *out++ = static_cast<char>('0' + cents % 10);
+    return out;
+}
+
+char* WriteTwoDecimals(char* out, float value, char decimal) {
+    // Below 1000 the seven significant digits move a value by less than 0.005 hundredths,
+    // so only a value that close to a half needs them; the others round straight away.
+    const double magnitude = std::fabs(double(value));
+    if (magnitude < 1000.0) {
+        const double hundredths = magnitude * 100.0;
+        const double whole = std::floor(hundredths);
+        const double fraction = hundredths - whole;
+        if (std::fabs(fraction - 0.5) > 0.01) {
+            const auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+            if (value < 0 && rounded != 0)
+                *out++ = '-';
+            out = std::to_chars(out, out + 24, rounded / 100).ptr;
+            *out++ = decimal;
+            *out++ = static_cast<char>('0' + rounded % 100 / 10);
+            *out++ = static_cast<char>('0' + rounded % 10);
+            return out;
+        }
+    }
+    return WriteTwoDecimalsBySignificantDigits(out, value, decimal);
+}
+
+void AppendTwoDecimals(QByteArray& out, float value, char decimal) {
+    char text[TwoDecimalsMaxLength];
+    out.append(text, WriteTwoDecimals(text, value, decimal) - text);
 }
 
 double Val(QStringView text, bool commaIsPoint) {

@@ -44,6 +44,11 @@ QDate ZeroDate();
 // taken to its type's seven significant digits first and then rounded half away from zero,
 // so 0.125 gives 0.13 and 2.675 gives 2.68. A value that rounds to zero has no sign.
 void AppendTwoDecimals(QByteArray& out, float value, char decimal);
+// The same into a buffer of at least TwoDecimalsMaxLength characters; returns the end.
+char* WriteTwoDecimals(char* out, float value, char decimal);
+// The same taken the long way, through the seven significant digits for every value.
+char* WriteTwoDecimalsBySignificantDigits(char* out, float value, char decimal);
+inline constexpr int TwoDecimalsMaxLength = 64;
 
 // The number at the start of a text, the way the basic language's Val reads it: leading
 // blanks skipped, optional sign, digits, "." and digits, an exponent (E or D); it stops at

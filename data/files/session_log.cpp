@@ -3,12 +3,14 @@
 #include "data/dates/date_math.h"
 #include "shell/core/error_report.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
 
 namespace {
 constexpr QStringView NotAvailableRecord = u"-1 -1 -1 0";
+constexpr char NotAvailableBytes[] = "-1 -1 -1 0";
 constexpr int MaxRecordPosition = 255; // record positions are held in one byte
 
 bool isUnitLetter(const QString& unit) {
@@ -136,18 +138,21 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
         const float x = data.DataX[i];
         const float y = data.DataY[i];
         const float z = data.DataZ[i];
-        out += '"';
+        char record[3 * TwoDecimalsMaxLength + 8];
+        char* end = record;
+        *end++ = '"';
         if (x == NotAvailable && y == NotAvailable && z == NotAvailable) {
-            out += "-1 -1 -1 0";
+            end = std::copy_n(NotAvailableBytes, sizeof NotAvailableBytes - 1, end);
         } else {
-            AppendTwoDecimals(out, x, decimal);
-            out += ' ';
-            AppendTwoDecimals(out, y, decimal);
-            out += ' ';
-            AppendTwoDecimals(out, z, decimal);
-            out += "  0";
+            end = WriteTwoDecimals(end, x, decimal);
+            *end++ = ' ';
+            end = WriteTwoDecimals(end, y, decimal);
+            *end++ = ' ';
+            end = WriteTwoDecimals(end, z, decimal);
+            end = std::copy_n("  0", 3, end);
         }
-        out += "\"\r\n";
+        end = std::copy_n("\"\r\n", 3, end);
+        out.append(record, end - record);
     }
     return out;
 }

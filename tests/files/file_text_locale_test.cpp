@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 QByteArray twoDecimals(float value, char decimal = '.') {
@@ -32,6 +34,22 @@ TEST(TwoDecimals, RoundsOnSevenDigitsHalfAwayFromZero) {
     for (const auto& c : cases)
         EXPECT_EQ(twoDecimals(c.value), QByteArray(c.text)) << c.value;
     EXPECT_EQ(twoDecimals(1.5f, ','), QByteArray("1,50"));
+}
+
+TEST(TwoDecimals, ShortWayAgreesWithTheSignificantDigits) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> wide(-2000.0f, 2000.0f);
+    std::uniform_int_distribution<int> cents(-150000, 150000);
+    for (int i = 0; i < 200000; ++i) {
+        // Arbitrary values, values on a hundredth, and values on a half hundredth.
+        const float value = i % 3 == 0   ? wide(random)
+                            : i % 3 == 1 ? float(cents(random)) / 100.0f
+                                         : (float(cents(random)) + 0.5f) / 100.0f;
+        char fast[TwoDecimalsMaxLength], slow[TwoDecimalsMaxLength];
+        const std::string a(fast, WriteTwoDecimals(fast, value, '.'));
+        const std::string b(slow, WriteTwoDecimalsBySignificantDigits(slow, value, '.'));
+        ASSERT_EQ(a, b) << value;
+    }
 }
 
 TEST(Val, ReadsTheLeadingNumberAndNeverFails) {
