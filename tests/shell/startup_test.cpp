@@ -137,3 +137,34 @@ TEST_F(Startup, AnErrorAfterTheMainWindowShowsLeavesTheProgramRunning) {
     EXPECT_TRUE(MainWindow().isVisible());
     EXPECT_FALSE(commandLineRead) << "Main leaves at its error";
 }
+
+TEST_F(Startup, TheProgramClosedByItsWindowLeavesOptionsThatTheNextStartReadsBackUnchanged) {
+    folder.InstallSupportFiles();
+    for (int language : {0, 1}) {
+        QFile::remove(ini());
+        if (language == 1)
+            writeOptions([](OptionsRecord& r) { r.Language = 1; });
+        QByteArray saved;
+        for (int run = 0; run < 2; ++run) {
+            resetAll();
+            RegisterShellHooks();
+            // The test program's own arguments are no command line of the program's.
+            ShellHooksRegistry().GestioneCommandLine = nullptr;
+            ShellHooksRegistry().DoEvents = [this] { clock.Advance(500); };
+            ASSERT_EQ(Main(), StartResult::Running);
+            EXPECT_EQ(Language().ResOffset, language * 5000);
+            MainWindow().close();
+            const QByteArray written = iniBytes();
+            ASSERT_EQ(written.size(), 24658) << "run " << run;
+            EXPECT_FALSE(Language().Loaded);
+            if (run == 1)
+                EXPECT_EQ(written.left(24656), saved.left(24656)) << language;
+            saved = written;
+        }
+        OptionsRecord read;
+        ASSERT_TRUE(OptionsFromBytes(saved, read));
+        EXPECT_EQ(read.Language, language);
+        EXPECT_FALSE(read.DefaultsMade);
+    }
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+}
