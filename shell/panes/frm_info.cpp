@@ -2,7 +2,7 @@
 
 #include "shell/core/language.h"
 #include "shell/main/frm_main.h"
-#include "shell/panes/main_window_panes.h"
+#include "shell/panes/info_pane_close.h"
 #include "shell/panes/pane_pictures.h"
 
 #include <QCloseEvent>

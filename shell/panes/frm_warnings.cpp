@@ -55,12 +55,6 @@ void frmWarnings::Unload() {
     close();
 }
 
-void frmWarnings::ShowByProgram() {
-    show();
-    raise();
-    emit ShownByProgram();
-}
-
 void frmWarnings::closeEvent(QCloseEvent* event) {
     if (unloading_ || QCoreApplication::closingDown()) {
         event->accept();

@@ -19,13 +19,8 @@ public:
     void Clear();
     // The program's own unload at shutdown.
     void Unload();
-    // Shows the pane when the program asks for it (after a load): in front, its toolbar
-    // button pressed.
-    void ShowByProgram();
 
 signals:
-    // The program showed the pane: its toolbar button shows pressed.
-    void ShownByProgram();
     // The user closed the pane: it is hidden and its toolbar button shows raised.
     void ClosedByUser();
 

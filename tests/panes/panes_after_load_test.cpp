@@ -13,6 +13,7 @@
 #include "shell/core/wait_box.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
+#include "shell/main/register_main_window.h"
 #include "shell/main/toolbar_buttons.h"
 #include "shell/panes/frm_info.h"
 #include "shell/panes/frm_warnings.h"
@@ -49,7 +50,8 @@ protected:
         Options().Threshold = 0.2f;
         ResetCommState();
         ReplaceCurrentData(DataSet());
-        RegisterPanes();
+        RegisterPanes(); // as at start-up
+        RegisterMainWindow();
         RegisterDataReplyHandlers();
         auto owned = std::make_unique<FakeSerialPort>(&time);
         port = owned.get();
