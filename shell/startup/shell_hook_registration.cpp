@@ -6,6 +6,7 @@
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "shell/command_line/command_line.h"
+#include "shell/datatable/register_data_table.h"
 #include "shell/main/register_main_window.h"
 #include "shell/panes/register_panes.h"
 #include "shell/startup/shell_hooks.h"
@@ -13,6 +14,7 @@
 void RegisterShellHooks() {
     RegisterPanes();
     RegisterMainWindow();
+    RegisterDataTable();
     ShellHooks& hooks = ShellHooksRegistry();
     hooks.ResetState = {
         [] { ResetCommState(); },
