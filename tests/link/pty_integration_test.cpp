@@ -194,6 +194,30 @@ TEST_F(PtyLinkTest, AVanishedLineDropsTheLinkOnceWithoutABox) {
     EXPECT_FALSE(Seriale().IsOpen());
 }
 
+// The whole keep-alive on real timers: presence every 5 s, and an instrument that falls
+// silent is dropped at its third unanswered presence request (about 17 s).
+TEST_F(PtyLinkTest, KeepAliveOnRealTimersDropsASilentInstrument) {
+    start();
+    connect();
+    auto presences = [&] {
+        return server->With([](Kl720Instrument& k) { return int(k.commands.count(3)); });
+    };
+    EXPECT_EQ(presences(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return presences() == 2; }, 8000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !CommState().CommandPending(); }, 3000));
+    EXPECT_EQ(CommState().TimeoutCount, 0);
+    EXPECT_TRUE(CommState().Connected);
+
+    server->With([](Kl720Instrument& k) { k.SetFault(Kl720Instrument::Fault::Silence); });
+    EXPECT_TRUE(QTest::qWaitFor([] { return !CommState().Connected; }, 25000));
+    EXPECT_EQ(presences(), 5);
+    EXPECT_EQ(CommState().TimeoutCount, 3);
+    EXPECT_EQ(statuses.last(), QStringLiteral("No reply (time-out)"));
+    EXPECT_EQ(connected, (QList<bool>{true, false}));
+    EXPECT_EQ(CommState().PollTimerId, 0u);
+    EXPECT_EQ(ui.messageCalls.size(), 1); // the connect question only
+}
+
 TEST_F(PtyLinkTest, OpenFailuresSayWhy) {
     start();
     QtSerialPort second;
