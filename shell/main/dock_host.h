@@ -29,6 +29,7 @@ public:
     virtual void SetCanDockBottom(const QString& key, bool can) = 0;
     virtual void SetLeftEdgeWidth(int twips) = 0;
     virtual void SetRightEdgeWidth(int twips) = 0;
-    // Told when the user changes a form's state (closes, floats or docks it by hand).
+    // Told when a form's state changes other than by the main window's own Show and
+    // SetState (the user closes, floats or docks it by hand; the form hides itself).
     virtual void SetStateObserver(std::function<void(const QString& key, int state)> observer) {}
 };

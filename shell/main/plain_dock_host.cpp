@@ -151,8 +151,12 @@ void PlainDockHost::placeFloating(Entry& entry) {
 
 void PlainDockHost::Hide(const QString& key) {
     if (Entry* entry = find(key)) {
+        const bool wasShown = entry->state != dockable::FormHidden;
         entry->holder->hide();
         entry->state = dockable::FormHidden;
+        // The pane may hide itself (its own close box): whoever shows its state hears it.
+        if (wasShown && observer_)
+            observer_(entry->key, entry->state);
     }
 }
 

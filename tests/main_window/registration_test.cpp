@@ -4,6 +4,7 @@
 #include "data/files/file_hooks.h"
 #include "data/upload/load_hooks.h"
 #include "shell/command_line/command_line.h"
+#include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/register_main_window.h"
 #include "shell/panes/frm_info.h"
@@ -91,4 +92,15 @@ TEST_F(Registered, ReopeningAfterALoadOpensTheTimeGraphAsAChildWindow) {
     EXPECT_TRUE(GraphTeOpen());
     EXPECT_EQ(window.MdiArea()->subWindowList().size(), 1);
     CloseGraphTe();
+}
+
+TEST_F(Registered, InfoPaneClosingItselfRaisesItsButton) {
+    Options().InfoPaneVisible = true;
+    Options().InfoPaneDocked = false;
+    frmMain& window = MainWindow();
+    ASSERT_EQ(window.DockControl().State("frmInfo"), 2);
+    window.InfoPane()->close(); // the pane's own close box only hides it
+    EXPECT_EQ(window.DockControl().State("frmInfo"), 0);
+    EXPECT_TRUE(MainWindowLoaded());
+    EXPECT_FALSE(window.ToolbarButton(20)->isChecked());
 }
