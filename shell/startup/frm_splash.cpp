@@ -32,8 +32,12 @@ frmSplash::frmSplash(QWidget* parent)
     lblVersion_->setFont(versionFont);
     lblDescription_->setWordWrap(true);
     const int logoSize = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this) * 2;
+    // The style may hold only small sizes of the picture: it is scaled up to the logo's.
     imgLogo_->setPixmap(
-        style()->standardIcon(QStyle::SP_ComputerIcon, nullptr, this).pixmap(logoSize, logoSize));
+        style()
+            ->standardIcon(QStyle::SP_ComputerIcon, nullptr, this)
+            .pixmap(logoSize, logoSize)
+            .scaled(logoSize, logoSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pctRight_->setFixedWidth(12);
     pctRight_->setAutoFillBackground(true);
     QPalette band = pctRight_->palette();
