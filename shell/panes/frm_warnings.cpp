@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QPointer<frmWarnings>& current() {
     static QPointer<frmWarnings> pane;
@@ -63,6 +65,18 @@ void frmWarnings::closeEvent(QCloseEvent* event) {
     event->ignore();
     hide();
     emit ClosedByUser();
+}
+
+void frmWarnings::showEvent(QShowEvent* event) {
+    // The first time it shows, the pane sits in the lower left of the main window's client
+    // area, so it covers neither the menus nor the information pane at the right.
+    if (!placed_ && parentWidget()) {
+        placed_ = true;
+        QWidget* main = parentWidget();
+        const QPoint corner(16, std::max(16, main->height() - height() - 48));
+        move(main->mapToGlobal(corner));
+    }
+    QWidget::showEvent(event);
 }
 
 frmWarnings* LoadWarningsPane(QWidget* mainWindow) {

@@ -26,9 +26,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QTreeWidget* trwWarning_;
+    bool placed_ = false;
     bool unloading_ = false;
 };
 

@@ -92,6 +92,15 @@ TEST_F(WarningsPaneTest, TheCloseBoxHidesThePaneAndKeepsItsRows) {
     EXPECT_EQ(WarningsWindow(), nullptr);
 }
 
+TEST_F(WarningsPaneTest, ItFirstShowsInsideTheMainWindow) {
+    QWidget* main = pane->parentWidget();
+    ASSERT_TRUE(main);
+    main->move(300, 200);
+    pane->show();
+    const QRect inside(main->mapToGlobal(QPoint(0, 0)), main->size());
+    EXPECT_TRUE(inside.contains(pane->geometry())) << pane->x() << "," << pane->y();
+}
+
 TEST_F(WarningsPaneTest, TheTreeFillsThePaneWhenItIsResized) {
     pane->show();
     pane->resize(300, 120);
