@@ -7,6 +7,7 @@
 #include "link/connection.h"
 #include "shell/command_line/command_line.h"
 #include "shell/datatable/register_data_table.h"
+#include "shell/graphs/register_graphs.h"
 #include "shell/main/register_main_window.h"
 #include "shell/panes/register_panes.h"
 #include "shell/startup/shell_hooks.h"
@@ -15,6 +16,7 @@ void RegisterShellHooks() {
     RegisterPanes();
     RegisterMainWindow();
     RegisterDataTable();
+    RegisterGraphs();
     ShellHooks& hooks = ShellHooksRegistry();
     hooks.ResetState = {
         [] { ResetCommState(); },

@@ -1,0 +1,42 @@
+#include "shell/graphs/register_graphs.h"
+
+#include "shell/main/frm_main.h"
+#include "shell/main/main_hooks.h"
+#include "shell/panes/update_info.h"
+#include "views/graphs/frm_graph_te.h"
+#include "views/graphs/graph_hooks.h"
+#include "views/table/table_hooks.h"
+#include "views/table/view_data_source.h"
+
+#include <QMdiSubWindow>
+
+namespace {
+// A graph window in a child frame of the main window while it stands, else alone.
+void showChild(QWidget* window) {
+    if (!MainWindowLoaded()) {
+        window->show();
+        return;
+    }
+    QMdiSubWindow* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!frame)
+        frame = MainWindow().AddChildWindow(window);
+    frame->show();
+    window->show();
+}
+} // namespace
+
+void RegisterGraphs() {
+    MainHooks::View& view = MainWindowHooks().GraphTe;
+    view.IsOpen = [] { return GraphTeOpen(); };
+    view.Show = [] { ShowGraphTe(); };
+    view.Window = []() -> QWidget* { return GraphTeWindow(); };
+    view.Unload = [] { CloseGraphTe(); };
+
+    GraphHooks& graphs = GraphHook();
+    graphs.ShowChild = showChild;
+    graphs.UpdateInfo = [] { UpdateInfo(); };
+    graphs.PointClicked = [](qint32 valueIndex) { GetSourceRow(valueIndex); };
+    DataTableHooks().TimeGraph = []() -> CrosshairChart* {
+        return GraphTeOpen() ? GraphTeWindow() : nullptr;
+    };
+}
