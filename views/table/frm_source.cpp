@@ -172,6 +172,9 @@ void frmSource::showEvent(QShowEvent* event) {
                     if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
                         Form_Activate();
                 });
+        // Shown straight into the front: that is its first activation.
+        if (sub->windowState().testFlag(Qt::WindowActive))
+            Form_Activate();
     }
 }
 
