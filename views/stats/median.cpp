@@ -39,7 +39,7 @@ void SortChains(Pair* a, std::size_t n, std::size_t h, std::size_t firstResidue,
 // Below these sizes a pass runs on one thread: the chains of one gap are independent, so
 // splitting them among threads gives the same order, but only pays for long arrays.
 constexpr std::size_t ParallelCount = 100000;
-constexpr std::size_t ParallelGap = 256;
+constexpr std::size_t ParallelGap = 32;
 
 // One pass of the Shell sort with gap h: every chain of positions congruent modulo h
 // sorted by insertion.
