@@ -58,9 +58,12 @@ bool waitForBytes(SerialPort& port, int timeoutMs) {
         const qint64 left = deadline - CurrentClock().MonotonicMs();
         if (left < 0 || !port.IsOpen())
             return false;
+        const qint64 before = CurrentClock().MonotonicMs();
         if (port.WaitForReadyRead(static_cast<int>(left)))
             return true;
-        if (left == 0)
+        // Only a wait that ended early (the port gave up before its time) is tried again;
+        // a clock that did not move means there is nothing more to wait for.
+        if (left == 0 || CurrentClock().MonotonicMs() == before)
             return false;
     }
 }

@@ -1,0 +1,70 @@
+// The whole program's start against the emulated instrument: port 1 named by CORVANEL_COM1,
+// "connect at start" set, the user's OK to the question; then the keep-alive, and the drop
+// once the instrument falls silent. Real time and real timers: each wait ends on an event.
+#include "link/comm_state.h"
+#include "shell/core/language.h"
+#include "shell/core/options.h"
+#include "shell/main/frm_main.h"
+#include "shell/startup/shell_hooks.h"
+#include "shell/startup/start_up.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/kl720_pty.h"
+#include "tests/support/scratch_folder.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+TEST(ProgramConnect, ConnectsAtStartKeepsAliveAndDropsASilentInstrument) {
+    ScratchProgramFolder folder;
+    folder.InstallSupportFiles();
+    OptionsRecord options;
+    SetDefaultOptions(options);
+    options.CommPort = 1;
+    options.ConnectOnStart = true;
+    options.Language = 1;
+    {
+        QFile file(folder.File(QString::fromLatin1(OptionsFileName)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(OptionsToBytes(options));
+    }
+    Kl720PtyServer server;
+    ASSERT_TRUE(server.IsRunning());
+    server.ExportAsComPort(1);
+    FakeUi ui;
+    RegisterShellHooks();
+
+    ASSERT_EQ(Main(), StartResult::Running);
+    ASSERT_TRUE(MainWindowLoaded());
+    frmMain& window = MainWindow();
+    ASSERT_FALSE(ui.messageCalls.isEmpty());
+    EXPECT_EQ(ui.messageCalls[0].message, ResString(19));
+    EXPECT_TRUE(CommState().Connected);
+    EXPECT_EQ(window.CommPort(), 1);
+    EXPECT_EQ(window.lblCommStatus()->text(), QStringLiteral("Last Command OK"));
+    EXPECT_FALSE(window.ToolbarButton(6)->isEnabled());
+
+    auto presences = [&] {
+        return server.With([](Kl720Instrument& k) { return int(k.commands.count(3)); });
+    };
+    EXPECT_EQ(presences(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return presences() == 2; }, 8000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !CommState().CommandPending(); }, 3000));
+    EXPECT_EQ(window.lblCommStatus()->text(), ResString(3027));
+
+    server.With([](Kl720Instrument& k) { k.SetFault(Kl720Instrument::Fault::Silence); });
+    EXPECT_TRUE(QTest::qWaitFor([] { return !CommState().Connected; }, 25000));
+    EXPECT_EQ(presences(), 5);
+    EXPECT_EQ(window.lblCommStatus()->text(), ResString(3029));
+    EXPECT_TRUE(window.ToolbarButton(6)->isEnabled());
+    EXPECT_EQ(ui.messageCalls.size(), 1) << "the connect question only; no box from the timers";
+
+    StopLinkTimers();
+    UnloadMainWindow();
+    ShellHooksRegistry() = ShellHooks();
+}
+} // namespace
