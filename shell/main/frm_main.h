@@ -25,6 +25,9 @@ class QToolBar;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
+    // The form name under which the dock host knows the information pane.
+    static inline const QString InfoFormName = QStringLiteral("frmInfo");
+
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 

@@ -3,6 +3,7 @@
 #include "shell/main/text_id.h"
 
 #include <array>
+#include <cstddef>
 
 // The main window's menu tree. Each top menu's items form one array indexed from 0; an
 // item with no caption id is a separator. An item that forwards to a toolbar button runs
@@ -67,3 +68,8 @@ inline constexpr MenuItemSpec MenuItems[] = {
 };
 
 inline constexpr int PortMenuItems = 10;
+
+// The position of a top menu in arrays kept per menu.
+constexpr size_t MenuSlot(TopMenu menu) {
+    return static_cast<size_t>(menu);
+}
