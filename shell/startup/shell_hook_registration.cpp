@@ -3,6 +3,7 @@
 // subsystem whose shared state needs its start values at start-up adds its reset to
 // ResetState here.
 #include "data/files/session_file.h"
+#include "data/upload/upload_data.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "shell/command_line/command_line.h"
@@ -17,6 +18,7 @@ void RegisterShellHooks() {
     RegisterMainWindow();
     RegisterDataTable();
     RegisterGraphs();
+    RegisterDataReplyHandlers();
     ShellHooks& hooks = ShellHooksRegistry();
     hooks.ResetState = {
         [] { ResetCommState(); },
