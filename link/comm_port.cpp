@@ -6,11 +6,19 @@
 #include "link/link_hooks.h"
 #include "platform/serial/qt_serial_port.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct PortHolder {
     std::unique_ptr<SerialPort> port;
     PortResolver resolver;
     int number = 0;
+    ~PortHolder() {
+        // At the very end of the program the application object may be gone already; a
+        // port object is then left to the system rather than torn down without it.
+        if (!QCoreApplication::instance())
+            (void)port.release();
+    }
 };
 
 PortHolder& holder() {
