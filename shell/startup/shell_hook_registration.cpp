@@ -14,6 +14,7 @@
 #include "shell/startup/shell_hooks.h"
 
 void RegisterShellHooks() {
+    RegisterDataReplyHandlers();
     RegisterPanes();
     RegisterMainWindow();
     RegisterDataTable();
