@@ -13,7 +13,6 @@
 #include "shell/panes/frm_warnings.h"
 #include "shell/panes/update_info.h"
 #include "shell/startup/shut_down.h"
-#include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
@@ -47,7 +46,7 @@ void setPanelText(const QString& text) {
     onMainWindow([&text](frmMain& w) { w.SetPanelText(text); });
 }
 
-// Shows a view as a child window of the main window (alone while none stands).
+// Shows the data table as a child window of the main window (alone while none stands).
 void showChild(QWidget* window) {
     if (!MainWindowLoaded()) {
         window->show();
@@ -67,10 +66,6 @@ void registerCommands(MainHooks& hooks) {
     hooks.SaveFile = [](const QString& name) { return SaveFile(name); };
     hooks.SaveMRUFile = [](const QString& name) { SaveMRUFile(name); };
     hooks.UploadData = [] { return UploadData(); };
-    hooks.GraphTe.IsOpen = [] { return GraphTeOpen(); };
-    hooks.GraphTe.Show = [] { ShowGraphTe(); };
-    hooks.GraphTe.Window = []() -> QWidget* { return GraphTeWindow(); };
-    hooks.GraphTe.Unload = [] { CloseGraphTe(); };
     hooks.Source.IsOpen = [] { return SourceViewOpen(); };
     hooks.Source.Show = [] { ViewDataSource(-1, 0); };
     hooks.Source.Window = []() -> QWidget* { return SourceWindow(); };
@@ -125,9 +120,6 @@ void registerUpwardCalls() {
 
     GraphHook().PanelText = setPanelText;
 
-    GraphHook().ShowChild = showChild;
-    if (!GraphHook().UpdateInfo)
-        GraphHook().UpdateInfo = [] { UpdateInfo(); };
     DataTableHooks().ShowChild = showChild;
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "data/files/file_hooks.h"
 #include "data/upload/load_hooks.h"
 #include "shell/command_line/command_line.h"
+#include "shell/graphs/register_graphs.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/register_main_window.h"
@@ -26,6 +27,7 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         RegisterMainWindow();
+        RegisterGraphs();
         CurrentData() = DataSet{};
     }
     void TearDown() override {
