@@ -46,7 +46,7 @@ void setPanelText(const QString& text) {
     onMainWindow([&text](frmMain& w) { w.SetPanelText(text); });
 }
 
-// Shows the data table as a child window of the main window (alone while none stands).
+// Shows a view as a child window of the main window (alone while none stands).
 void showChild(QWidget* window) {
     if (!MainWindowLoaded()) {
         window->show();
@@ -120,6 +120,8 @@ void registerUpwardCalls() {
 
     GraphHook().PanelText = setPanelText;
 
+    // Graph windows and the data table are child windows of the main window.
+    GraphHook().ShowChild = showChild;
     DataTableHooks().ShowChild = showChild;
 }
 } // namespace
