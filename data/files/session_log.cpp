@@ -58,8 +58,15 @@ private:
     qsizetype pos_ = 0;
 };
 
+// Rounded halves to even; beyond the 64-bit range it stops at the range's ends (callers
+// refuse such values anyway).
 qint64 wholeNumber(double value) {
-    return static_cast<qint64>(std::nearbyint(value));
+    const double rounded = std::nearbyint(value);
+    if (!(rounded > -9.0e18))
+        return std::numeric_limits<qint64>::min();
+    if (rounded > 9.0e18)
+        return std::numeric_limits<qint64>::max();
+    return static_cast<qint64>(rounded);
 }
 
 float toSingle(double value) {

@@ -245,6 +245,8 @@ TEST(SessionLogReader, RefusalsBeforeAnythingIsRead) {
         {header(nullptr, nullptr, "-3"), LoadRefusal::BadCount},
         {header(nullptr, nullptr, "0.3"), LoadRefusal::BadCount},
         {header(nullptr, nullptr, "1e10"), LoadRefusal::BadCount},
+        {header(nullptr, nullptr, "99999999999999999999"), LoadRefusal::BadCount},
+        {header(nullptr, "1e300s"), LoadRefusal::BadStep},
     };
     for (const auto& c : cases) {
         DataSet data;
@@ -271,6 +273,9 @@ TEST(SessionLogReader, MalformedRecordsRaiseErrors) {
         {header() + QStringList{QString(300, u'1') + QStringLiteral(" 2 3 0")},
          ErrorNumber::Overflow},
         {header() + QStringList{QStringLiteral("1e39 2 3 0")}, ErrorNumber::Overflow},
+        {header("09/12/2026 07:44:47@09/12/2026 09:44:47@-1e300") +
+             QStringList{QStringLiteral("1 2 3 0")},
+         ErrorNumber::Overflow},
         {header("09/12/2026 07:44:47@09/12/2026 09:44:47@99999") +
              QStringList{QStringLiteral("1 2 3 0")},
          ErrorNumber::Overflow},
