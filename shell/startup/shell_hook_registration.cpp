@@ -19,7 +19,6 @@ void RegisterShellHooks() {
     RegisterMainWindow();
     RegisterDataTable();
     RegisterGraphs();
-    RegisterDataReplyHandlers();
     ShellHooks& hooks = ShellHooksRegistry();
     hooks.ResetState = {
         [] { ResetCommState(); },
