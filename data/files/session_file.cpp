@@ -124,16 +124,16 @@ bool loadBytes(const QByteArray& bytes, const QString& fileName) {
 }
 } // namespace
 
-bool SaveFile(const QString& fileName) {
-    return Trapped("SaveFile", false, [&] {
+SaveOutcome SaveSessionFile(const QString& fileName) {
+    return Trapped("SaveFile", SaveOutcome::Failed, [&] {
         DataSet& data = CurrentData();
         const SaveRefusal refusal = CheckSavable(data);
         if (refusal != SaveRefusal::None) {
             tell(saveRefusalText(refusal));
-            return false;
+            return SaveOutcome::Failed;
         }
         if (QFileInfo::exists(fileName) && !MessBox(ResString(26), QString(), 2, 0))
-            return false;
+            return SaveOutcome::Declined;
         QByteArray bytes;
         {
             StatusProgress status(ResString(3031));
@@ -148,8 +148,12 @@ bool SaveFile(const QString& fileName) {
             RaiseError(ErrorNumber::DeviceIo, file.errorString());
         data.DataSaved = true;
         data.CurrentFileName = fileName;
-        return true;
+        return SaveOutcome::Saved;
     });
+}
+
+bool SaveFile(const QString& fileName) {
+    return SaveSessionFile(fileName) == SaveOutcome::Saved;
 }
 
 bool LoadFile(const QString& fileName) {

@@ -51,8 +51,11 @@ bool SaveSessionCommand() {
         return false;
     const QString folder = FolderPart(chosen.fileName);
     StoreLastFolder(folder);
-    if (!MainWindowHooks().SaveFile(chosen.fileName)) {
-        failed(8);
+    const SaveOutcome outcome = MainWindowHooks().SaveFile(chosen.fileName);
+    if (outcome != SaveOutcome::Saved) {
+        // A user who declined to replace the file was not let down by a failure.
+        if (outcome == SaveOutcome::Failed)
+            failed(8);
         return false;
     }
     StoreLastFolder(folder);

@@ -73,7 +73,8 @@ FileDialogRequest OpenSessionDialog() {
 
 FileDialogRequest SaveSessionDialog() {
     FileDialogRequest request = sessionRequest(ResString(3003));
-    request.confirmOverwrite = true;
+    // The save asks itself before it replaces a file; the dialog asking too would ask twice.
+    request.confirmOverwrite = false;
     return request;
 }
 

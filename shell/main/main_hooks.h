@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/files/session_file.h"
+
 #include <QString>
 
 #include <functional>
@@ -27,7 +29,7 @@ struct MainHooks {
 
     // Session files and the recent-files list.
     std::function<bool(const QString& name)> LoadFile;
-    std::function<bool(const QString& name)> SaveFile;
+    std::function<SaveOutcome(const QString& name)> SaveFile;
     std::function<bool(const QString& name, int kind)> SaveTableFile; // 1 CSV, 2 tab-separated
     std::function<void(const QString& name)> SaveMRUFile;
 

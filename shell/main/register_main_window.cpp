@@ -63,7 +63,7 @@ void showChild(QWidget* window) {
 void registerCommands(MainHooks& hooks) {
     hooks.ShutDown = [](QWidget* closing) { ShutDown(closing); };
     hooks.LoadFile = [](const QString& name) { return LoadFile(name); };
-    hooks.SaveFile = [](const QString& name) { return SaveFile(name); };
+    hooks.SaveFile = [](const QString& name) { return SaveSessionFile(name); };
     hooks.SaveMRUFile = [](const QString& name) { SaveMRUFile(name); };
     hooks.UploadData = [] { return UploadData(); };
     hooks.Source.IsOpen = [] { return SourceViewOpen(); };

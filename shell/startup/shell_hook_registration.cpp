@@ -26,5 +26,5 @@ void RegisterShellHooks() {
     hooks.KillTimers = [] { StopLinkTimers(); };
     hooks.InitCommunication = [] { return InitCommunication(); };
     hooks.GestioneCommandLine = [] { GestioneCommandLine(); };
-    hooks.SaveFile = [](const QString& fileName) { return SaveFile(fileName); };
+    hooks.SaveFile = [](const QString& fileName) { return SaveSessionFile(fileName); };
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/files/session_file.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,8 +21,8 @@ struct ShellHooks {
     std::function<bool()> InitCommunication;
     // Handles the program's command line, last step of the start-up.
     std::function<void()> GestioneCommandLine;
-    // Writes the current data set as a session file; true when written.
-    std::function<bool(const QString&)> SaveFile;
+    // Writes the current data set as a session file (asking before it replaces one).
+    std::function<SaveOutcome(const QString&)> SaveFile;
     // Lets the message loop run once while the splash waits. Unset: the real event loop.
     std::function<void()> DoEvents;
 };

@@ -29,9 +29,12 @@ void offerToSave() {
         if (!chosen.accepted)
             return;
         const auto& save = ShellHooksRegistry().SaveFile;
-        if (save && save(chosen.fileName))
+        const SaveOutcome outcome = save ? save(chosen.fileName) : SaveOutcome::Failed;
+        if (outcome == SaveOutcome::Saved)
             return;
-        MessBox(ResString(8), QString(), -1, -1);
+        // Declining to replace a file is no failure: the question comes again instead.
+        if (outcome == SaveOutcome::Failed)
+            MessBox(ResString(8), QString(), -1, -1);
     }
 }
 

@@ -174,14 +174,15 @@ TEST_F(SessionFileTest, SaveWritesTheCurrentDataSetAndMarksItSaved) {
 TEST_F(SessionFileTest, SaveOverAFileAsksFirst) {
     write(QStringLiteral("old.log"), "old bytes");
     ui.messageAnswers = {false, true};
-    EXPECT_FALSE(SaveFile(path(QStringLiteral("old.log"))));
+    // No is the user's choice, told apart from a failure.
+    EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Declined);
     ASSERT_EQ(ui.messageCalls.size(), 1);
     EXPECT_EQ(ui.messageCalls[0].message, ResString(26));
     EXPECT_EQ(ui.messageCalls[0].iconKind, 2);
     EXPECT_EQ(ui.messageCalls[0].buttonKind, 0);
     EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
     EXPECT_FALSE(CurrentData().DataSaved);
-    EXPECT_TRUE(SaveFile(path(QStringLiteral("old.log"))));
+    EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Saved);
     EXPECT_TRUE(contents(QStringLiteral("old.log")).startsWith("\"Field Activity Log\""));
 }
 
@@ -197,7 +198,7 @@ TEST_F(SessionFileTest, AFailedSaveKeepsTheOldFileWhole) {
         if (!text.isEmpty())
             throw std::runtime_error("disk gone");
     };
-    EXPECT_FALSE(SaveFile(path(QStringLiteral("old.log"))));
+    EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Failed);
     ASSERT_EQ(ui.standardCalls.size(), 1);
     EXPECT_TRUE(ui.standardCalls.first().text.contains(u"SaveFile"));
     EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
@@ -222,7 +223,7 @@ TEST_F(SessionFileTest, DataTheReaderWouldRefuseIsNotWritten) {
         CurrentData().NumSamples = c.count;
         CurrentData().SampleStep = c.step;
         CurrentData().SampleStepUnit = QLatin1String(c.unit);
-        EXPECT_FALSE(SaveFile(path(QStringLiteral("refused.log"))));
+        EXPECT_EQ(SaveSessionFile(path(QStringLiteral("refused.log"))), SaveOutcome::Failed);
         EXPECT_EQ(onlyMessage(), ResString(c.textId));
         EXPECT_FALSE(ResString(c.textId).isEmpty());
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("refused.log"))));

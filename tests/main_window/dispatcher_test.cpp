@@ -16,7 +16,9 @@ public:
     RecordingHooks() {
         MainHooks& h = MainWindowHooks();
         h.LoadFile = [this](const QString& name) { return note("LoadFile " + name), loads; };
-        h.SaveFile = [this](const QString& name) { return note("SaveFile " + name), saves; };
+        h.SaveFile = [this](const QString& name) {
+            return note("SaveFile " + name), saves ? SaveOutcome::Saved : SaveOutcome::Failed;
+        };
         h.SaveTableFile = [this](const QString& name, int kind) {
             return note(QStringLiteral("SaveTableFile %1 %2").arg(name).arg(kind)), saves;
         };

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace {
 // The files subsystem as the dispatcher sees it: answers and the calls it got.
 struct FakeFiles {
@@ -20,7 +22,7 @@ struct FakeFiles {
         };
         h.SaveFile = [this](const QString& name) {
             calls.append("SaveFile " + name);
-            return result;
+            return saveOutcome ? *saveOutcome : result ? SaveOutcome::Saved : SaveOutcome::Failed;
         };
         h.SaveTableFile = [this](const QString& name, int kind) {
             calls.append(QStringLiteral("SaveTableFile %1 %2").arg(name).arg(kind));
@@ -30,6 +32,7 @@ struct FakeFiles {
         h.UnloadGraphRf = [this] { calls.append("reopen"); };
     }
     bool result = true;
+    std::optional<SaveOutcome> saveOutcome; // when set, the session save's own answer
     QStringList calls;
 };
 
@@ -81,8 +84,10 @@ TEST_F(FileCommandTest, DialogsCarryTheirTitlesFiltersAndFolder) {
     EXPECT_EQ(open.folder, startFolder);
     EXPECT_EQ(open.filterIndex, 0);
     EXPECT_EQ(ui.saveCalls[0].title, ResString(3003));
-    EXPECT_TRUE(ui.saveCalls[0].confirmOverwrite);
+    // The session save asks before it replaces a file, so its dialog does not ask too.
+    EXPECT_FALSE(ui.saveCalls[0].confirmOverwrite);
     EXPECT_EQ(ui.saveCalls[1].title, ResString(3004));
+    EXPECT_TRUE(ui.saveCalls[1].confirmOverwrite);
     EXPECT_EQ(ui.saveCalls[1].filter, ResString(3005) + QStringLiteral(" (*.csv);;") +
                                           ResString(3006) + QStringLiteral(" (*.tab)"));
 }
@@ -138,6 +143,17 @@ TEST_F(FileCommandTest, SaveAndExportReportFailureWithText8) {
         EXPECT_EQ(Options().LastFolder, QStringLiteral("/o/"));
         MainWindowHooks() = MainHooks{};
     }
+}
+
+TEST_F(FileCommandTest, DeclinedReplaceOfTheSessionFileIsNoFailure) {
+    FakeFiles files;
+    files.saveOutcome = SaveOutcome::Declined;
+    frmMain window;
+    window.ToolbarButton(3)->setEnabled(true);
+    ui.saveAnswers.push_back(chosen("/o/s.log"));
+    window.tbrToolbar_ButtonClick(3);
+    EXPECT_EQ(files.calls, QStringList{"SaveFile /o/s.log"});
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 TEST_F(FileCommandTest, RecentFileEntryLoadsItsOwnSlot) {

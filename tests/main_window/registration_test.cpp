@@ -15,10 +15,12 @@
 #include "views/table/table_hooks.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTemporaryDir>
 
 namespace {
 // The program's own registrations, taken back after each test.
@@ -105,4 +107,46 @@ TEST_F(Registered, InfoPaneClosingItselfRaisesItsButton) {
     EXPECT_EQ(window.DockControl().State("frmInfo"), 0);
     EXPECT_TRUE(MainWindowLoaded());
     EXPECT_FALSE(window.ToolbarButton(20)->isChecked());
+}
+
+TEST_F(Registered, SavingOverAFileAsksOnceAndNoIsNoFailure) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString name = dir.filePath(QStringLiteral("old.log"));
+    {
+        QFile old(name);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old bytes");
+    }
+    DataSet& data = CurrentData();
+    data.DataPresent = true;
+    data.StartDate = QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC);
+    data.SampleStep = 5;
+    data.SampleStepUnit = QStringLiteral("s");
+    data.NumSamples = 1;
+    data.DataX = data.DataY = data.DataZ = {0, 1};
+    data.DataRes = {0, 1.73};
+    frmMain& window = MainWindow();
+    window.ToolbarButton(3)->setEnabled(true);
+
+    ui.saveAnswers.push_back({true, name, 0});
+    ui.messageAnswers = {false};
+    window.tbrToolbar_ButtonClick(3);
+    ASSERT_EQ(ui.saveCalls.size(), 1);
+    EXPECT_FALSE(ui.saveCalls[0].confirmOverwrite) << "the save asks, the dialog does not";
+    EXPECT_EQ(Messages(), QStringList{ResString(26)});
+    QFile old(name);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old bytes"));
+    old.close();
+
+    // Yes replaces it, with no further message.
+    ui.messageCalls.clear();
+    ui.saveAnswers.push_back({true, name, 0});
+    ui.messageAnswers = {true};
+    window.tbrToolbar_ButtonClick(3);
+    EXPECT_EQ(Messages(), QStringList{ResString(26)});
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.readAll().startsWith("\"Field Activity Log\""));
+    EXPECT_TRUE(CurrentData().DataSaved);
 }

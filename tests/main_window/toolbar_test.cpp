@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, ShortcutOfADisabledCommandRunsNothing) {
     int saves = 0;
     MainWindowHooks().SaveFile = [&](const QString&) {
         ++saves;
-        return true;
+        return SaveOutcome::Saved;
     };
     ui.saveAnswers.push_back({true, QStringLiteral("/tmp/x.log"), 0});
     frmMain window;

@@ -53,7 +53,7 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         const char* what;
         std::deque<bool> answers;             // questions and failure notices, in turn
         std::deque<FileDialogResult> dialogs; // save dialogs, in turn
-        std::deque<bool> saves;               // SaveFile results, in turn
+        std::deque<SaveOutcome> saves;        // SaveFile results, in turn
         int questions, shownDialogs, savesTried, failureNotices;
     };
     const FileDialogResult chosen{true, QStringLiteral("/tmp/sessione.log"), 0};
@@ -61,12 +61,22 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
     const Case cases[] = {
         {"no", {false}, {}, {}, 1, 0, 0, 0},
         {"yes, cancel", {true}, {cancelled}, {}, 1, 1, 0, 0},
-        {"yes, saved", {true}, {chosen}, {true}, 1, 1, 1, 0},
-        {"yes, failed, then no", {true, true, false}, {chosen}, {false}, 2, 1, 1, 1},
+        {"yes, saved", {true}, {chosen}, {SaveOutcome::Saved}, 1, 1, 1, 0},
+        {"yes, failed, then no", {true, true, false}, {chosen}, {SaveOutcome::Failed}, 2, 1, 1, 1},
+        // Declining to replace the file is no failure: no notice, the question again.
+        {"yes, declined, then no", {true, false}, {chosen}, {SaveOutcome::Declined}, 2, 1, 1, 0},
+        {"yes, declined, yes, saved",
+         {true, true},
+         {chosen, chosen},
+         {SaveOutcome::Declined, SaveOutcome::Saved},
+         2,
+         2,
+         2,
+         0},
         {"yes, failed, yes, saved",
          {true, true, true},
          {chosen, chosen},
-         {false, true},
+         {SaveOutcome::Failed, SaveOutcome::Saved},
          2,
          2,
          2,
@@ -78,14 +88,14 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         unsavedData();
         ui.messageAnswers = c.answers;
         ui.saveAnswers = c.dialogs;
-        std::deque<bool> saves = c.saves;
+        std::deque<SaveOutcome> saves = c.saves;
         QStringList savedNames;
         ShellHooksRegistry().SaveFile = [&](const QString& name) {
             savedNames << name;
-            const bool ok = !saves.empty() && saves.front();
+            const SaveOutcome outcome = saves.empty() ? SaveOutcome::Failed : saves.front();
             if (!saves.empty())
                 saves.pop_front();
-            return ok;
+            return outcome;
         };
         // Texts are looked up before the shutdown frees the table.
         const QString question = ResString(31), notice = ResString(8);
