@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <optional>
+#include <vector>
 
 namespace {
 // Far enough outside the plot that a clipped line keeps its slope near the plot, near
@@ -55,19 +58,104 @@ void DrawText(QPainter& painter, const QPointF& anchor, const QString& text, int
     painter.restore();
 }
 
-void DrawLineSeries(QPainter& painter, const ChartSeries& series, const ChartGeometry& g,
-                    bool thin) {
+// A thinned line: in each pixel column the span from its lowest to its highest point, and
+// the step from the last point of one column to the first of the next. These cover the
+// pixels of the polyline through the same points without drawing its up-and-down strokes
+// over each other.
+void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGeometry& g,
+                     const std::vector<qint32>& indexes) {
+    const double top = g.plot.top();
+    const double bottom = g.plot.bottom();
+    std::vector<QLineF> lines;
+    lines.reserve(indexes.size());
+    std::vector<QRectF> spans;
+    spans.reserve(indexes.size() / 2);
+    const QColor color = series.Color;
+    auto pixel = [&](qint32 i) {
+        return QPointF(g.x.ToPixel(i), ClampPixel(g.y.ToPixel(series.Value(i)), top, bottom));
+    };
+    std::optional<QPointF> previousLast;
+    size_t k = 0;
+    while (k < indexes.size()) {
+        if (indexes[k] == ThinBreak) {
+            previousLast.reset();
+            ++k;
+            continue;
+        }
+        // The points of one column (at most four, in index order).
+        const double column = std::floor(g.x.ToPixel(indexes[k]));
+        const QPointF first = pixel(indexes[k]);
+        QPointF low = first;
+        QPointF high = first;
+        QPointF last = first;
+        ++k;
+        while (k < indexes.size() && indexes[k] != ThinBreak &&
+               std::floor(g.x.ToPixel(indexes[k])) == column) {
+            last = pixel(indexes[k]);
+            if (last.y() < low.y())
+                low = last;
+            if (last.y() > high.y())
+                high = last;
+            ++k;
+        }
+        if (previousLast)
+            lines.emplace_back(*previousLast, first);
+        else
+            lines.emplace_back(first, first);
+        // The span as one pixel wide bar: a solid fill is far cheaper than a stroke.
+        if (low.y() != high.y()) {
+            const double x = std::floor(low.x());
+            const double y0 = std::floor(low.y());
+            const double y1 = std::floor(high.y());
+            spans.emplace_back(x, y0, 1.0, y1 - y0 + 1);
+        }
+        previousLast = last;
+    }
+    for (const QRectF& span : spans)
+        painter.fillRect(span, color);
+    for (const QLineF& line : lines) {
+        if (line.p1() == line.p2())
+            painter.drawPoint(line.p1());
+    }
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+// Points a pixel column from which a thinned line is painted as spans and steps.
+constexpr double SpanDensity = 8;
+
+// Whether a line series has more visible points than twice the plot's pixel columns, so
+// that it is drawn thinned; first and last are its visible points.
+bool Dense(const ChartSeries& series, const ChartGeometry& g, bool thin, qint32& first,
+           qint32& last) {
+    first = 0;
+    last = -1;
+    VisibleIndexes(g.x.Range(), series.Count(), first, last);
+    return thin && last >= first && (static_cast<double>(last) - first + 1) > 2 * g.plot.width();
+}
+
+// thinned: the series' thinned points when it is dense (worked out beforehand).
+void DrawLineSeries(QPainter& painter, const ChartSeries& series, const ChartGeometry& g, bool thin,
+                    std::future<std::vector<qint32>>* thinned) {
     qint32 first = 0;
     qint32 last = -1;
-    VisibleIndexes(g.x.Range(), series.Count(), first, last);
+    const bool dense = Dense(series, g, thin, first, last);
     if (last < first)
         return;
-    const bool dense = thin && (static_cast<double>(last) - first + 1) > 2 * g.plot.width();
-    const std::vector<qint32> indexes = dense ? ThinLineIndexes(series.Values(), first, last, g.x)
-                                              : AllLineIndexes(series.Values(), first, last);
     QPen pen(series.Color, 0);
     pen.setCosmetic(true);
     painter.setPen(pen);
+    std::vector<qint32> indexes;
+    if (!dense)
+        indexes = AllLineIndexes(series.Values(), first, last);
+    else if (thinned && thinned->valid())
+        indexes = thinned->get();
+    else
+        indexes = ThinLineIndexes(series.Values(), first, last, g.x);
+    // Very dense: spans and steps paint the same pixels in far fewer strokes.
+    if (dense && (static_cast<double>(last) - first + 1) >= SpanDensity * g.plot.width()) {
+        DrawThinnedLine(painter, series, g, indexes);
+        return;
+    }
     QPolygonF run;
     const double top = g.plot.top();
     const double bottom = g.plot.bottom();
@@ -155,6 +243,28 @@ void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target
     painter.save();
     // The frame's own pixels too, so a value on the axis minimum or maximum still shows.
     painter.setClipRect(g.plot.adjusted(-1, -1, 1, 1));
+    // Dense series are thinned side by side (each read only), then drawn in order.
+    std::vector<std::future<std::vector<qint32>>> thinned(model.SeriesCount());
+    std::vector<int> dense;
+    for (int s = 0; s < model.SeriesCount(); ++s) {
+        const ChartSeries& series = model.Series(s);
+        qint32 first = 0;
+        qint32 last = -1;
+        if (series.Active && series.Kind() == ChartSeriesKind::Line &&
+            Dense(series, g, options.thin, first, last))
+            dense.push_back(s);
+    }
+    if (dense.size() > 1) {
+        for (int s : dense) {
+            const ChartSeries& series = model.Series(s);
+            qint32 first = 0;
+            qint32 last = -1;
+            Dense(series, g, options.thin, first, last);
+            thinned[s] = std::async(std::launch::async, [&series, &g, first, last] {
+                return ThinLineIndexes(series.Values(), first, last, g.x);
+            });
+        }
+    }
     for (int s = 0; s < model.SeriesCount(); ++s) {
         const ChartSeries& series = model.Series(s);
         if (!series.Active)
@@ -162,7 +272,7 @@ void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target
         if (series.Kind() == ChartSeriesKind::Bar)
             DrawBarSeries(painter, series, g);
         else
-            DrawLineSeries(painter, series, g, options.thin);
+            DrawLineSeries(painter, series, g, options.thin, &thinned[s]);
     }
     painter.restore();
 

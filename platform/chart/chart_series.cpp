@@ -1,11 +1,15 @@
 #include "platform/chart/chart_series.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 void ChartSeries::AddPoint(double value, const QString& label, const QColor& color) {
     const size_t index = values_.size();
-    values_.push_back(std::isfinite(value) ? value : std::numeric_limits<double>::quiet_NaN());
+    constexpr double largest = std::numeric_limits<float>::max();
+    values_.push_back(std::isfinite(value)
+                          ? static_cast<float>(std::clamp(value, -largest, largest))
+                          : std::numeric_limits<float>::quiet_NaN());
     if (!label.isEmpty() || !labels_.empty()) {
         labels_.resize(index);
         labels_.push_back(label);
@@ -20,7 +24,7 @@ void ChartSeries::AddGap(const QString& label) {
     AddPoint(std::numeric_limits<double>::quiet_NaN(), label);
 }
 
-void ChartSeries::SetValues(std::vector<double> values) {
+void ChartSeries::SetValues(ChartValues values) {
     values_ = std::move(values);
     labels_.clear();
     colors_.clear();

@@ -6,6 +6,10 @@
 
 #include <vector>
 
+// Point values in single precision: a chart shows no more, and a dense series paints from
+// half the memory. NaN marks a gap.
+using ChartValues = std::vector<float>;
+
 enum class ChartSeriesKind { Line = 0, Bar = 1 };
 
 // One series of a chart. Point p sits at x = p; a gap keeps its place (and its label) but
@@ -23,7 +27,7 @@ public:
     void AddPoint(double value, const QString& label = QString(), const QColor& color = QColor());
     void AddGap(const QString& label = QString());
     // Replaces every value at once (NaN = gap); labels and point colours are dropped.
-    void SetValues(std::vector<double> values);
+    void SetValues(ChartValues values);
     void Clear();
 
     qint32 Count() const { return static_cast<qint32>(values_.size()); }
@@ -34,11 +38,11 @@ public:
     bool HasLabels() const { return !labels_.empty(); }
     // The largest x value: the index of the last point, -1 when there is none.
     qint32 MaxX() const { return Count() - 1; }
-    const std::vector<double>& Values() const { return values_; }
+    const ChartValues& Values() const { return values_; }
 
 private:
     ChartSeriesKind kind_;
-    std::vector<double> values_;
+    ChartValues values_;
     std::vector<QString> labels_; // empty until a point brings a label
     std::vector<QRgb> colors_;    // empty until a point brings a colour; alpha 0 = series colour
 };

@@ -27,42 +27,81 @@ void Break(std::vector<qint32>& out) {
 }
 } // namespace
 
-std::vector<qint32> ThinLineIndexes(const std::vector<double>& values, qint32 first, qint32 last,
+namespace {
+// Adds the points i..j of one pixel column to the runs, breaking at gaps.
+void AddColumn(const ChartValues& values, qint32 i, qint32 j, std::vector<qint32>& out) {
+    const float* v = values.data();
+    qint32 k = i;
+    while (k <= j) {
+        // Skip a gap, breaking the line once.
+        if (std::isnan(v[k])) {
+            Break(out);
+            while (k <= j && std::isnan(v[k]))
+                ++k;
+            continue;
+        }
+        // One unbroken run: its lowest and highest point, kept in registers.
+        Run run;
+        run.first = run.low = run.high = k;
+        float low = v[k];
+        float high = v[k];
+        qint32 lowAt = k;
+        qint32 highAt = k;
+        ++k;
+        // Selects rather than branches: field values jump up and down from point to point.
+        for (; k <= j; ++k) {
+            const float value = v[k];
+            if (value != value)
+                break; // a gap ends the run
+            const bool lower = value < low;
+            const bool higher = value > high;
+            low = lower ? value : low;
+            lowAt = lower ? k : lowAt;
+            high = higher ? value : high;
+            highAt = higher ? k : highAt;
+        }
+        run.low = lowAt;
+        run.high = highAt;
+        run.last = k - 1;
+        Flush(run, out);
+    }
+}
+
+double Column(const AxisScale& x, qint32 i) {
+    return std::floor(x.ToPixel(i));
+}
+} // namespace
+
+std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qint32 last,
                                     const AxisScale& x) {
     std::vector<qint32> out;
     const qint32 size = static_cast<qint32>(values.size());
     first = std::max<qint32>(first, 0);
     last = std::min<qint32>(last, size - 1);
-    Run run;
-    double column = 0;
-    for (qint32 i = first; i <= last; ++i) {
-        const double v = values[i];
-        if (std::isnan(v)) {
-            Flush(run, out);
-            run = Run();
-            Break(out);
-            continue;
+    const bool increasing = x.PixelAtMax() > x.PixelAtMin() && !x.Logarithmic();
+    qint32 i = first;
+    while (i <= last) {
+        const double c = Column(x, i);
+        qint32 j = i;
+        if (increasing) {
+            // The column's last point from the scale, then checked against the same floor.
+            const double edge = std::ceil(x.ToValue(c + 1)) - 1;
+            j = static_cast<qint32>(std::clamp(edge, double(i), double(last)));
+            while (j < last && Column(x, j + 1) == c)
+                ++j;
+            while (j > i && Column(x, j) != c)
+                --j;
+        } else {
+            while (j < last && Column(x, j + 1) == c)
+                ++j;
         }
-        const double c = std::floor(x.ToPixel(i));
-        if (run.first >= 0 && c != column) {
-            Flush(run, out);
-            run = Run();
-        }
-        if (run.first < 0) {
-            run.first = run.low = run.high = i;
-            column = c;
-        }
-        run.last = i;
-        if (v < values[run.low])
-            run.low = i;
-        if (v > values[run.high])
-            run.high = i;
+        AddColumn(values, i, j, out);
+        i = j + 1;
     }
-    Flush(run, out);
     return out;
 }
 
-std::vector<qint32> AllLineIndexes(const std::vector<double>& values, qint32 first, qint32 last) {
+std::vector<qint32> AllLineIndexes(const ChartValues& values, qint32 first, qint32 last) {
     std::vector<qint32> out;
     const qint32 size = static_cast<qint32>(values.size());
     first = std::max<qint32>(first, 0);

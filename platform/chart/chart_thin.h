@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/chart/chart_axis.h"
+#include "platform/chart/chart_series.h"
 
 #include <QtGlobal>
 
@@ -13,8 +14,8 @@ inline constexpr qint32 ThinBreak = -1;
 // the first, lowest, highest and last point of each unbroken run, in index order.
 // ThinBreak marks where a gap (NaN) breaks the line. Without thinning (every index kept)
 // the result is the same shape, so callers draw either alike.
-std::vector<qint32> ThinLineIndexes(const std::vector<double>& values, qint32 first, qint32 last,
+std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qint32 last,
                                     const AxisScale& x);
 
 // The same without thinning: every index, breaks at gaps.
-std::vector<qint32> AllLineIndexes(const std::vector<double>& values, qint32 first, qint32 last);
+std::vector<qint32> AllLineIndexes(const ChartValues& values, qint32 first, qint32 last);

@@ -137,7 +137,7 @@ AxisScale TenPerPixel(qint32 points) {
 } // namespace
 
 TEST(ChartThin, KeepsFirstLowestHighestAndLastOfEachColumn) {
-    std::vector<double> v(30, 5);
+    ChartValues v(30, 5);
     v[3] = 1;  // lowest of column 0
     v[7] = 9;  // highest of column 0
     v[12] = 8; // column 1: highest
@@ -147,25 +147,25 @@ TEST(ChartThin, KeepsFirstLowestHighestAndLastOfEachColumn) {
 }
 
 TEST(ChartThin, GapsBreakAndAreNeverBridged) {
-    std::vector<double> v(30, 5);
+    ChartValues v(30, 5);
     for (int i = 12; i < 28; ++i)
         v[i] = NAN;
     const std::vector<qint32> kept = ThinLineIndexes(v, 0, 29, TenPerPixel(30));
     EXPECT_EQ(kept, (std::vector<qint32>{0, 9, 10, 11, ThinBreak, 28, 29}));
     EXPECT_EQ(AllLineIndexes(v, 8, 29), (std::vector<qint32>{8, 9, 10, 11, ThinBreak, 28, 29}));
-    std::vector<double> allGaps(5, NAN);
+    ChartValues allGaps(5, NAN);
     EXPECT_TRUE(ThinLineIndexes(allGaps, 0, 4, TenPerPixel(5)).empty() ||
                 ThinLineIndexes(allGaps, 0, 4, TenPerPixel(5)) == std::vector<qint32>{ThinBreak});
 }
 
 TEST(ChartThin, SparseDataKeepsEveryPoint) {
-    std::vector<double> v{1, 4, 2, 8, 3};
+    ChartValues v{1, 4, 2, 8, 3};
     const AxisScale wide(AxisRange{0, 4}, false, 0, 400);
     EXPECT_EQ(ThinLineIndexes(v, 0, 4, wide), AllLineIndexes(v, 0, 4));
 }
 
 TEST(ChartThin, AMillionPointsBecomeAtMostFourAColumn) {
-    std::vector<double> v(1000000);
+    ChartValues v(1000000);
     for (size_t i = 0; i < v.size(); ++i)
         v[i] = std::sin(i * 0.001) + (i % 7) * 0.01;
     const AxisScale scale(AxisRange{0, 999999}, false, 0, 1600);

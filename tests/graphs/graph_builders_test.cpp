@@ -69,7 +69,7 @@ TEST_F(GraphBuilders, SamplesNotAvailableAreGapsInAllFourSeries) {
     }
     EXPECT_FLOAT_EQ(chart.Series(0).Value(0), 0.1f);
     EXPECT_FLOAT_EQ(chart.Series(1).Value(3), 0.0f); // a component of 0 is a value
-    EXPECT_DOUBLE_EQ(chart.Series(3).Value(3), 0.51);
+    EXPECT_FLOAT_EQ(chart.Series(3).Value(3), 0.51f);
     // The RF graph plots every sample, whatever its resultant.
     const ChartModel rf = Build(GraphKind::Rf, data);
     ASSERT_EQ(rf.SeriesCount(), 1);

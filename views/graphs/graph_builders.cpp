@@ -35,8 +35,8 @@ void InstallThreshold(ChartModel& chart) {
     };
 }
 
-double SampleValue(const QVector<float>& values, qint32 i) {
-    return i < values.size() ? values[i] : std::numeric_limits<double>::quiet_NaN();
+float SampleValue(const QVector<float>& values, qint32 i) {
+    return i < values.size() ? values[i] : std::numeric_limits<float>::quiet_NaN();
 }
 } // namespace
 
@@ -105,8 +105,8 @@ void FillChart(ChartModel& chart, qint16 kind, const DataSet& data, const Option
         return;
 
     const qint32 n = std::max<qint32>(data.NumSamples, 0);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    std::vector<std::vector<double>> values(seriesNeeded, std::vector<double>(n, nan));
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    std::vector<ChartValues> values(seriesNeeded, ChartValues(n, nan));
     for (qint32 i = 1; i <= n; ++i) {
         if (i % 100 == 0 && progress)
             progress(static_cast<int>(static_cast<qint64>(i) * 100 / n));
@@ -120,7 +120,7 @@ void FillChart(ChartModel& chart, qint16 kind, const DataSet& data, const Option
         values[0][i - 1] = SampleValue(data.DataX, i);
         values[1][i - 1] = SampleValue(data.DataY, i);
         values[2][i - 1] = SampleValue(data.DataZ, i);
-        values[3][i - 1] = res;
+        values[3][i - 1] = static_cast<float>(res);
     }
     for (int s = 0; s < seriesNeeded; ++s)
         chart.Series(s).SetValues(std::move(values[s]));
