@@ -2,10 +2,12 @@
 
 #include "data/dates/date_math.h"
 #include "data/dates/date_text.h"
+#include "data/dates/general_date_texts.h"
 #include "views/stats/data_stats.h"
 #include "views/stats/median.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 DataSet& CurrentData() {
     static DataSet data;
@@ -44,7 +46,48 @@ QDateTime DataEndTime(const DataSet& data) {
     return SampleTime(data, data.NumSamples + 1);
 }
 
+namespace {
+// The sample times counted in whole days and seconds of the day instead of through a
+// date-time each: the same times as SampleTime for a start without milliseconds and a
+// span well inside the date range. False, with nothing filled, otherwise.
+bool fillByWholeSeconds(DataSet& data, qint32 n) {
+    const QString& unit = data.SampleStepUnit;
+    const qint64 unitSeconds = unit == u"s"   ? 1
+                               : unit == u"n" ? 60
+                               : unit == u"h" ? 3600
+                               : unit == u"d" ? 86400
+                                              : 0;
+    if (unitSeconds == 0 || !data.StartDate.isValid() || data.StartDate.time().msec() != 0)
+        return false;
+    // A span of at most a million years keeps every figure below far from overflowing.
+    constexpr qint64 MaxSpanSeconds = qint64(1000000) * 366 * 86400;
+    const qint64 stepUnits = qint64(data.SampleStep) * data.IntervalMultiplier;
+    if (n > 0 && std::abs(stepUnits) > MaxSpanSeconds / unitSeconds / n)
+        return false;
+    const qint64 stepSeconds = stepUnits * unitSeconds;
+    const qint64 startDay = data.StartDate.date().toJulianDay();
+    const qint64 startSecond = data.StartDate.time().msecsSinceStartOfDay() / 1000;
+    GeneralDateTexts texts;
+    for (qint32 i = 1; i <= n; ++i) {
+        const qint64 total = startSecond + qint64(i - 1) * stepSeconds;
+        const qint64 days = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+        const int second = static_cast<int>(total - days * 86400);
+        data.SampleTimeText[i] = texts.Text(QDate::fromJulianDay(startDay + days), second);
+    }
+    return true;
+}
+} // namespace
+
 void FillSampleTimeText(DataSet& data) {
+    const qint32 n = std::max<qint32>(data.NumSamples, 0);
+    data.SampleTimeText.resize(n + 1);
+    data.SampleTimeText[0].clear();
+    if (fillByWholeSeconds(data, n))
+        return;
+    FillSampleTimeTextByDateTimes(data);
+}
+
+void FillSampleTimeTextByDateTimes(DataSet& data) {
     const qint32 n = std::max<qint32>(data.NumSamples, 0);
     data.SampleTimeText.resize(n + 1);
     data.SampleTimeText[0].clear();

@@ -69,6 +69,9 @@ QDateTime SampleTime(const DataSet& data, qint32 i);
 QDateTime DataEndTime(const DataSet& data);
 // Fills SampleTimeText(1..NumSamples) with the general date-time text of each sample time.
 void FillSampleTimeText(DataSet& data);
+// The same, each text made from SampleTime through the locale: the long way, which
+// FillSampleTimeText gives the same texts as.
+void FillSampleTimeTextByDateTimes(DataSet& data);
 
 // The resultants of samples 1..NumSamples (never past the array).
 std::span<const double> Resultants(const DataSet& data);
