@@ -21,6 +21,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -118,7 +120,14 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(3);
     layout->addWidget(teeEvolution, 1);
-    layout->addWidget(fmeControl, 0);
+    // A window lower than the frame's controls scrolls them rather than cutting them off.
+    controlScroll_ = new QScrollArea(this);
+    controlScroll_->setObjectName(QStringLiteral("fmeControlScroll"));
+    controlScroll_->setFrameShape(QFrame::NoFrame);
+    controlScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    controlScroll_->setWidgetResizable(true);
+    controlScroll_->setWidget(fmeControl);
+    layout->addWidget(controlScroll_, 0);
 
     connect(teeEvolution, &ChartWidget::PointClicked, this, [](int, qint32 index) {
         if (GraphHook().PointClicked)
@@ -159,7 +168,11 @@ void frmGraphTe::Form_Load() {
     if (!QIcon::fromTheme(QStringLiteral("document-print")).isNull())
         buttons_[3]->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     btnFullScale->setToolTip(ResString(4146));
-    fmeControl->setFixedWidth(std::max(FrameWidth, fmeControl->sizeHint().width()));
+    fmeControl->adjustSize();
+    const int frameWidth = std::max(FrameWidth, fmeControl->sizeHint().width());
+    fmeControl->setMinimumWidth(frameWidth);
+    controlScroll_->setFixedWidth(frameWidth +
+                                  controlScroll_->verticalScrollBar()->sizeHint().width());
 
     for (int k = 0; k < 4; ++k) {
         QPalette palette = Linea[k]->palette();

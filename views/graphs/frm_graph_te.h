@@ -12,6 +12,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QToolBar;
 
 // The time-evolution graph window: the x, y, z and resultant curves of the current data set
@@ -64,6 +65,7 @@ private:
     void closeWindow();
 
     QAction* buttons_[7] = {};
+    QScrollArea* controlScroll_ = nullptr;
     bool watchingSubWindow_ = false;
 };
 
