@@ -2,9 +2,12 @@
 #include "platform/chart/chart_model.h"
 #include "platform/chart/chart_paint.h"
 
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -207,4 +210,52 @@ TEST(ChartRender, BarsAndLabelsOfAHistogram) {
     EXPECT_EQ(image.pixel(g.x.ToPixel(1), g.y.ToPixel(10)), cyan);
     EXPECT_NE(image.pixel(g.x.ToPixel(1), g.y.ToPixel(40)), cyan);
     EXPECT_NE(image.pixel(g.x.ToPixel(2), g.y.ToPixel(10)), cyan);
+}
+
+TEST(ChartRender, AutomaticRangeFollowsTheShownValues) {
+    ChartModel model;
+    ChartSeries& shown = model.AddSeries(ChartSeriesKind::Line);
+    shown.AddPoint(2);
+    shown.AddGap();
+    shown.AddPoint(-1);
+    shown.AddPoint(5);
+    ChartSeries& hidden = model.AddSeries(ChartSeriesKind::Line);
+    hidden.AddPoint(1000);
+    hidden.Active = false;
+    AxisRange r = ChartYRange(model);
+    EXPECT_DOUBLE_EQ(r.min, -1);
+    EXPECT_DOUBLE_EQ(r.max, 5);
+    model.LeftAxis.Logarithmic = true; // values at or below 0 take no part
+    r = ChartYRange(model);
+    EXPECT_DOUBLE_EQ(r.min, 2);
+    EXPECT_DOUBLE_EQ(r.max, 5);
+    model.Zoom = ChartZoom{0, 1, 3, 4};
+    EXPECT_DOUBLE_EQ(ChartYRange(model).min, 3);
+    EXPECT_DOUBLE_EQ(ChartXRange(model).max, 1);
+}
+
+TEST(ChartRender, APrinterPageTakesTheChartInTheGivenRectangle) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    ChartModel model;
+    ChartSeries& s = model.AddSeries(ChartSeriesKind::Line);
+    for (int i = 0; i < 5000; ++i)
+        s.AddPoint(std::sin(i * 0.01));
+    model.LegendVisible = true;
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        QPainter painter(&writer);
+        const QRect page = painter.viewport();
+        const QRectF band(100, 100, page.width() - 200, (page.height() - 200) * 0.74);
+        PaintChart(painter, model, band);
+        // The layout measures in the printer's resolution: the plot lies inside the band.
+        const ChartGeometry g = ComputeChartGeometry(model, band, painter.font(), &writer);
+        EXPECT_TRUE(band.contains(g.plot));
+        EXPECT_GT(g.plot.width(), band.width() * 0.7);
+        EXPECT_TRUE(band.contains(g.legend));
+    }
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
