@@ -47,14 +47,6 @@ QString withoutTimeZone(const QString& pattern) {
     return out.trimmed();
 }
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
-}
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // The 8-bit code page's 0x80..0x9F; the five bytes it leaves undefined keep their code.
 constexpr char16_t Cp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -202,54 +194,62 @@ void AppendTwoDecimals(QByteArray& out, float value, char decimal) {
     out.append(text, WriteTwoDecimals(text, value, decimal) - text);
 }
 
-double Val(QStringView text, bool commaIsPoint) {
+namespace {
+template <class Char> bool isBlankUnit(Char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+template <class Char> bool isDigitUnit(Char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Val over code units: char16_t for text, unsigned char for Latin-1 bytes.
+template <class Char> double valOf(const Char* text, qsizetype n, bool commaIsPoint) {
     qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && isBlank(text.at(i)))
+    while (i < n && isBlankUnit(text[i]))
         ++i;
     std::string number;
-    if (i < n && (text.at(i) == u'-' || text.at(i) == u'+')) {
-        if (text.at(i) == u'-')
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+        if (text[i] == '-')
             number += '-';
         ++i;
     }
     bool anyDigit = false;
-    while (i < n && isDigit(text.at(i))) {
-        number += static_cast<char>(text.at(i).unicode());
+    while (i < n && isDigitUnit(text[i])) {
+        number += static_cast<char>(text[i]);
         anyDigit = true;
         ++i;
     }
-    if (i < n && (text.at(i) == u'.' || (commaIsPoint && text.at(i) == u','))) {
+    if (i < n && (text[i] == '.' || (commaIsPoint && text[i] == ','))) {
         ++i;
-        std::string fraction;
-        while (i < n && isDigit(text.at(i))) {
-            fraction += static_cast<char>(text.at(i).unicode());
-            ++i;
-        }
-        if (!fraction.empty()) {
-            number += '.';
-            number += fraction;
+        const std::size_t point = number.size();
+        number += '.';
+        while (i < n && isDigitUnit(text[i]))
+            number += static_cast<char>(text[i++]);
+        if (number.size() == point + 1)
+            number.resize(point); // a point without digits after it
+        else
             anyDigit = true;
-        }
     }
     if (!anyDigit)
         return 0.0;
     bool negativeExponent = false;
-    if (i < n &&
-        (text.at(i) == u'e' || text.at(i) == u'E' || text.at(i) == u'd' || text.at(i) == u'D')) {
+    if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         qsizetype j = i + 1;
-        std::string exponent = "e";
-        if (j < n && (text.at(j) == u'-' || text.at(j) == u'+')) {
-            negativeExponent = text.at(j) == u'-';
-            exponent += negativeExponent ? '-' : '+';
+        bool negative = false;
+        bool sign = false;
+        if (j < n && (text[j] == '-' || text[j] == '+')) {
+            negative = text[j] == '-';
+            sign = true;
             ++j;
         }
-        if (j < n && isDigit(text.at(j))) {
-            while (j < n && isDigit(text.at(j)))
-                exponent += static_cast<char>(text.at(j++).unicode());
-            number += exponent;
-        } else {
-            negativeExponent = false;
+        if (j < n && isDigitUnit(text[j])) {
+            negativeExponent = negative;
+            number += 'e';
+            if (sign)
+                number += negative ? '-' : '+';
+            while (j < n && isDigitUnit(text[j]))
+                number += static_cast<char>(text[j++]);
         }
     }
     double value = 0.0;
@@ -260,6 +260,15 @@ double Val(QStringView text, bool commaIsPoint) {
         RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
     }
     return value;
+}
+} // namespace
+
+double Val(QStringView text, bool commaIsPoint) {
+    return valOf(text.utf16(), text.size(), commaIsPoint);
+}
+
+double Val(QLatin1StringView text, bool commaIsPoint) {
+    return valOf(reinterpret_cast<const unsigned char*>(text.data()), text.size(), commaIsPoint);
 }
 
 QString DecodeFileText(const QByteArray& bytes) {

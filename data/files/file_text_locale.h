@@ -56,6 +56,8 @@ inline constexpr int TwoDecimalsMaxLength = 64;
 // commaIsPoint a "," counts as the decimal point. A number beyond the double range raises
 // the overflow error.
 double Val(QStringView text, bool commaIsPoint = false);
+// The same over Latin-1 text (such as the plain-ASCII bytes of a file).
+double Val(QLatin1StringView text, bool commaIsPoint = false);
 
 // A file's bytes as text: UTF-8 when they are valid UTF-8 (a leading byte-order mark is
 // dropped), else Windows-1252, so files written in the older 8-bit code page still read.

@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace {
-constexpr QStringView NotAvailableRecord = u"-1 -1 -1 0";
 constexpr char NotAvailableBytes[] = "-1 -1 -1 0";
 constexpr int MaxRecordPosition = 255; // record positions are held in one byte
 
@@ -58,6 +59,74 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The same over the bytes of a file's part that is plain ASCII, where every byte is the
+// character it stands for in either of the file's code pages.
+class AsciiValueReader {
+public:
+    explicit AsciiValueReader(QByteArrayView bytes) : bytes_(bytes) {}
+
+    QLatin1StringView Next() {
+        const qsizetype size = bytes_.size();
+        if (pos_ >= size)
+            RaiseError(ErrorNumber::InputPastEnd, QStringLiteral("Input past end of file"));
+        const char* data = bytes_.data();
+        const void* found = std::memchr(data + pos_, '\n', static_cast<std::size_t>(size - pos_));
+        const qsizetype end = found ? static_cast<const char*>(found) - data : size;
+        qsizetype start = pos_;
+        qsizetype stop = end;
+        pos_ = end + 1;
+        if (stop > start && data[stop - 1] == '\r')
+            --stop;
+        while (start < stop && (data[start] == ' ' || data[start] == '\t'))
+            ++start;
+        if (start < stop && data[start] == '"') {
+            qsizetype close = stop - 1;
+            while (close > start && data[close] != '"')
+                --close;
+            if (close > start)
+                return QLatin1StringView(data + start + 1, close - start - 1);
+            return QLatin1StringView(data + start + 1, stop - start - 1);
+        }
+        // Trimmed as text is: the ASCII blanks and control blanks at both ends.
+        auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+        while (start < stop && space(data[start]))
+            ++start;
+        while (stop > start && space(data[stop - 1]))
+            --stop;
+        return QLatin1StringView(data + start, stop - start);
+    }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
+};
+
+// Lines in bytes (a last line without a line end counts).
+qint64 linesIn(QByteArrayView bytes) {
+    if (bytes.isEmpty())
+        return 0;
+    return std::count(bytes.begin(), bytes.end(), '\n') + (bytes.endsWith('\n') ? 0 : 1);
+}
+
+// The byte just past the first lines line ends, or the end.
+qsizetype pastLines(QByteArrayView bytes, int lines) {
+    qsizetype pos = 0;
+    for (int i = 0; i < lines; ++i) {
+        const qsizetype end = bytes.indexOf('\n', pos);
+        if (end < 0)
+            return bytes.size();
+        pos = end + 1;
+    }
+    return pos;
+}
+
+bool isAscii(QByteArrayView bytes) {
+    unsigned char any = 0;
+    for (const char b : bytes)
+        any |= static_cast<unsigned char>(b);
+    return any < 0x80;
+}
+
 // Rounded halves to even; beyond the 64-bit range it stops at the range's ends (callers
 // refuse such values anyway).
 qint64 wholeNumber(double value) {
@@ -80,10 +149,20 @@ float toSingle(double value) {
                QStringLiteral("Invalid procedure call or argument"));
 }
 
+char16_t unitAt(QStringView text, qsizetype i) {
+    return text.utf16()[i];
+}
+
+char16_t unitAt(QLatin1StringView text, qsizetype i) {
+    return static_cast<unsigned char>(text.data()[i]);
+}
+
 // The next blank at or after from; the record must have it within its first 255 places.
-qsizetype blankFrom(QStringView record, qsizetype from) {
-    const qsizetype at = record.indexOf(u' ', from);
-    if (at < 0)
+template <class Text> qsizetype blankFrom(Text record, qsizetype from) {
+    qsizetype at = from;
+    while (at < record.size() && unitAt(record, at) != u' ')
+        ++at;
+    if (at >= record.size())
         badRecord();
     if (at + 1 > MaxRecordPosition)
         RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
@@ -101,6 +180,34 @@ void appendValueLine(QByteArray& out, const QString& value) {
     out += '"';
     out += value.toUtf8();
     out += "\"\r\n";
+}
+// The sample records, one a line.
+template <class Reader>
+void readRecords(Reader& values, qint32 count, DataSet& data, const SessionLogProgress& progress) {
+    for (qint32 i = 1; i <= count; ++i) {
+        const auto record = values.Next();
+        float x = NotAvailable, y = NotAvailable, z = NotAvailable;
+        double res = NotAvailable;
+        if (record != QLatin1StringView(NotAvailableBytes)) {
+            const qsizetype p1 = blankFrom(record, 0);
+            const qsizetype p2 = blankFrom(record, p1 + 1);
+            const qsizetype p3 = blankFrom(record, p2 + 1);
+            x = toSingle(Val(record.left(p1 + 1), true));
+            y = toSingle(Val(record.sliced(p1, p2 - p1), true));
+            z = toSingle(Val(record.sliced(p2, p3 - p2), true));
+            // Three -1 values are the not-available mark too, as older files wrote it.
+            if (!(x == NotAvailable && y == NotAvailable && z == NotAvailable)) {
+                const double dx = x, dy = y, dz = z;
+                res = std::nearbyint(std::sqrt(dy * dy + dx * dx + dz * dz) * 100.0) / 100.0;
+            }
+        }
+        data.DataX[i] = x;
+        data.DataY[i] = y;
+        data.DataZ[i] = z;
+        data.DataRes[i] = res;
+        if (i % 10 == 0 && progress)
+            progress(i, count);
+    }
 }
 } // namespace
 
@@ -166,7 +273,15 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
 
 LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
                            const SessionLogProgress& progress) {
-    const QString content = DecodeFileText(bytes);
+    // Past the six header lines a file is sample records, plain ASCII as it is written: those
+    // are read from the bytes as they are, and only the header is decoded. A file with other
+    // bytes there is decoded and read whole.
+    const QByteArrayView all(bytes);
+    const qsizetype recordsStart = pastLines(all, 6);
+    std::optional<AsciiValueReader> records;
+    if (isAscii(all.sliced(recordsStart)))
+        records.emplace(all.sliced(recordsStart));
+    const QString content = DecodeFileText(records ? bytes.left(recordsStart) : bytes);
     ValueReader values(content);
     if (values.Next() != QLatin1String(SessionLogHeader))
         return LoadRefusal::NotSessionLog;
@@ -218,7 +333,7 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
     data.IDLong = paddedId(values.Next(), IdLongLength);
 
     // Refuse a count the file cannot hold before sizing anything by it.
-    if (values.LinesLeft() < count)
+    if ((records ? linesIn(all.sliced(recordsStart)) : values.LinesLeft()) < count)
         RaiseError(ErrorNumber::InputPastEnd, QStringLiteral("Input past end of file"));
     const qsizetype size = qsizetype(count) + 1;
     data.DataX.fill(0.0f, size);
@@ -226,30 +341,10 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
     data.DataZ.fill(0.0f, size);
     data.DataRes.fill(0.0, size);
 
-    for (qint32 i = 1; i <= count; ++i) {
-        const QStringView record = values.Next();
-        float x = NotAvailable, y = NotAvailable, z = NotAvailable;
-        double res = NotAvailable;
-        if (record != NotAvailableRecord) {
-            const qsizetype p1 = blankFrom(record, 0);
-            const qsizetype p2 = blankFrom(record, p1 + 1);
-            const qsizetype p3 = blankFrom(record, p2 + 1);
-            x = toSingle(Val(record.left(p1 + 1), true));
-            y = toSingle(Val(record.sliced(p1, p2 - p1), true));
-            z = toSingle(Val(record.sliced(p2, p3 - p2), true));
-            // Three -1 values are the not-available mark too, as older files wrote it.
-            if (!(x == NotAvailable && y == NotAvailable && z == NotAvailable)) {
-                const double dx = x, dy = y, dz = z;
-                res = std::nearbyint(std::sqrt(dy * dy + dx * dx + dz * dz) * 100.0) / 100.0;
-            }
-        }
-        data.DataX[i] = x;
-        data.DataY[i] = y;
-        data.DataZ[i] = z;
-        data.DataRes[i] = res;
-        if (i % 10 == 0 && progress)
-            progress(i, count);
-    }
+    if (records)
+        readRecords(*records, count, data, progress);
+    else
+        readRecords(values, count, data, progress);
     FillSampleTimeText(data);
     RecomputeStatistics(data);
     return LoadRefusal::None;

@@ -1,0 +1,113 @@
+// Sample records read straight from a file's plain-ASCII bytes give what reading the
+// decoded text gives: a file with one byte outside ASCII after its records is read the
+// decoded way, so each file here is read both ways and the outcomes compared.
+#include "data/files/file_text_locale.h"
+#include "data/files/session_log.h"
+#include "shell/core/error_report.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Outcome {
+    LoadRefusal refusal = LoadRefusal::None;
+    int error = 0;
+    DataSet data;
+};
+
+Outcome read(const QByteArray& bytes, const FileTextLocale& text) {
+    Outcome out;
+    try {
+        out.refusal = ReadSessionLog(bytes, text, out.data);
+    } catch (const TrappedError& e) {
+        out.error = e.Number();
+    }
+    return out;
+}
+
+void expectSame(const Outcome& a, const Outcome& b, const std::string& what) {
+    EXPECT_EQ(a.refusal, b.refusal) << what;
+    EXPECT_EQ(a.error, b.error) << what;
+    EXPECT_EQ(a.data.NumSamples, b.data.NumSamples) << what;
+    EXPECT_EQ(a.data.DataX, b.data.DataX) << what;
+    EXPECT_EQ(a.data.DataY, b.data.DataY) << what;
+    EXPECT_EQ(a.data.DataZ, b.data.DataZ) << what;
+    EXPECT_EQ(a.data.DataRes, b.data.DataRes) << what;
+    EXPECT_EQ(a.data.IDShort, b.data.IDShort) << what;
+    EXPECT_EQ(a.data.IDLong, b.data.IDLong) << what;
+    EXPECT_EQ(a.data.SampleTimeText, b.data.SampleTimeText) << what;
+}
+
+QByteArray file(const QByteArray& records, int count, const QByteArray& idLong = "Nord") {
+    return "\"Field Activity Log\"\r\n\"09/12/2026 07:44:47@01/01/2001 01:01:01@2\"\r\n"
+           "\"5s\"\r\n\"" +
+           QByteArray::number(count) + "\"\r\n\"SN001\"\r\n\"" + idLong + "\"\r\n" + records;
+}
+} // namespace
+
+TEST(SessionLogAsciiRecords, SameOutcomeAsTheDecodedText) {
+    const QByteArray records[] = {
+        "\"1.00 2.00 3.00  0\"\r\n\"-1 -1 -1 0\"\r\n\"-1.00 -1.00 -1.00  0\"\r\n",
+        "\"1,25 2,5 3,75  0\"\n\"0.125 0.135 1E2  0\"\n",    // comma decimals, LF ends
+        "  \t\"7.5 8 9  0\"  \r\n\"1D-3 +2 -.5  0\r\n",      // blanks before, closing quote lost
+        "1.5 2.5 3.5  0 \x0b\x0c\r\n\t 4 5 6 0\r\n",         // unquoted, trimmed both ends
+        "\"1\"2\" 3 4 \"\r\n\"5. .5 6e 0\"\r\n",             // quotes inside, bare exponent
+        "\"1.00 2.00 3.00\"\r\n",                            // no blank after the third value
+        "\"1.00 2.00\"\r\n",                                 // two values
+        "\"\"\r\n",                                          // empty record
+        "\"1.00 2.00 3.00  0\"",                             // last line without its end
+        "\"1e39 2 3  0\"\r\n",                               // beyond single precision
+        "\"1e400 2 3  0\"\r\n\"1e-400 2 3  0\"\r\n",         // beyond double precision
+        "\"1 2 " + QByteArray(300, '3') + " 0\"\r\n",        // a blank past place 255
+        "\"" + QByteArray(250, '0') + "1 2 3 0\"\r\n",       // a blank just inside it
+        "\"-0.004 -0 0.005  0\"\r\n\"12,5 1.5,5 x  0\"\r\n", // signs, stray characters
+    };
+    const char* const locales[] = {"en_GB", "it_IT"};
+    for (const char* name : locales) {
+        const FileTextLocale text{QLocale(QLatin1String(name))};
+        for (const QByteArray& r : records) {
+            const int lines = int(r.count('\n')) + (r.endsWith('\n') ? 0 : 1);
+            const int count = lines;
+            const QByteArray plain = file(r, count);
+            // A byte outside ASCII after the records, as UTF-8 and as the 8-bit code page
+            // (then the header's texts read that way too).
+            const QByteArray end = r.endsWith('\n') ? "" : "\r\n";
+            const QByteArray utf8 = file(r + end + "\"\xC3\xA9\"\r\n", count);
+            const QByteArray cp1252Plain = file(r, count, "Citt\xE0");
+            const QByteArray cp1252 = file(r + end + "\"\xE9\"\r\n", count, "Citt\xE0");
+            const std::string what = std::string(name) + " " + r.left(40).toStdString();
+            expectSame(read(plain, text), read(utf8, text), what);
+            expectSame(read(cp1252Plain, text), read(cp1252, text), what + " cp1252");
+            // One record more than the file holds.
+            EXPECT_EQ(read(file(r, count + 1), text).error, ErrorNumber::InputPastEnd) << what;
+        }
+    }
+}
+
+TEST(SessionLogAsciiRecords, ValOverBytesReadsAsValOverText) {
+    const char* const texts[] = {"",
+                                 "  12.5x",
+                                 "-3,25",
+                                 "+7",
+                                 ".5",
+                                 "5.",
+                                 "1E3",
+                                 "1d-2",
+                                 "2e",
+                                 "2e+",
+                                 "-1e-400",
+                                 "\t\r\n 9",
+                                 "1.2.3",
+                                 "--1",
+                                 "0x10",
+                                 "1,5e2",
+                                 "00012",
+                                 "9"
+                                 "99999999999999999999"};
+    for (const char* t : texts) {
+        for (const bool comma : {false, true}) {
+            const QString asText = QString::fromLatin1(t);
+            EXPECT_EQ(Val(QLatin1StringView(t), comma), Val(QStringView(asText), comma)) << t;
+        }
+    }
+    EXPECT_THROW(Val(QLatin1StringView("1e400")), TrappedError);
+}
