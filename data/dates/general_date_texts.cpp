@@ -126,11 +126,13 @@ QString GeneralDateTexts::slowText(QDate date, int secondOfDay) const {
     return dateText + u' ' + locale_.toString(QTime(0, 0).addSecs(secondOfDay), timePattern_);
 }
 
-void GeneralDateTexts::appendTime(QString& out, int hour, int minute, int second) const {
+void GeneralDateTexts::appendTime(QVarLengthArray<QChar, 96>& out, int hour, int minute,
+                                  int second) const {
+    auto add = [&out](const QString& text) { out.append(text.constData(), text.size()); };
     for (const Piece& piece : pieces_) {
         switch (piece.kind) {
         case Piece::Literal:
-            out += piece.text;
+            add(piece.text);
             break;
         case Piece::Hour: {
             int shown = hour;
@@ -140,17 +142,17 @@ void GeneralDateTexts::appendTime(QString& out, int hour, int minute, int second
                 else if (shown == 0)
                     shown = 12;
             }
-            out += piece.twoDigits ? twoDigits_[shown] : oneDigit_[shown];
+            add(piece.twoDigits ? twoDigits_[shown] : oneDigit_[shown]);
             break;
         }
         case Piece::Minute:
-            out += piece.twoDigits ? twoDigits_[minute] : oneDigit_[minute];
+            add(piece.twoDigits ? twoDigits_[minute] : oneDigit_[minute]);
             break;
         case Piece::Second:
-            out += piece.twoDigits ? twoDigits_[second] : oneDigit_[second];
+            add(piece.twoDigits ? twoDigits_[second] : oneDigit_[second]);
             break;
         case Piece::DayPeriod:
-            out += hour < 12 ? piece.text : piece.pm;
+            add(hour < 12 ? piece.text : piece.pm);
             break;
         }
     }
@@ -167,10 +169,10 @@ QString GeneralDateTexts::Text(QDate date, int secondOfDay) {
     }
     if (secondOfDay == 0)
         return lastDateText_;
-    QString text;
-    text.reserve(lastDateText_.size() + 1 + 2 * timePattern_.size() + 16);
-    text += lastDateText_;
-    text += u' ';
+    // Built in place and copied once into the text.
+    QVarLengthArray<QChar, 96> text;
+    text.append(lastDateText_.constData(), lastDateText_.size());
+    text.append(QChar(u' '));
     appendTime(text, secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
-    return text;
+    return QString(text.constData(), text.size());
 }

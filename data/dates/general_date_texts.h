@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QVarLengthArray>
 #include <QVector>
 
 // GeneralDateText for many date-times in one locale, without walking the locale's patterns
@@ -33,7 +34,7 @@ private:
         QString pm;              // the afternoon text of a day period
     };
 
-    void appendTime(QString& out, int hour, int minute, int second) const;
+    void appendTime(QVarLengthArray<QChar, 96>& out, int hour, int minute, int second) const;
     QString slowText(QDate date, int secondOfDay) const;
 
     QLocale locale_;

@@ -203,8 +203,50 @@ template <class Char> bool isDigitUnit(Char c) {
     return c >= '0' && c <= '9';
 }
 
+// The common number of a file: at most 15 digits and no exponent. Its digits as a whole
+// number and the power of ten are both exact in a double, so one division gives the
+// correctly rounded value, as the full conversion does. False leaves it to the full way.
+template <class Char>
+bool shortDecimal(const Char* text, qsizetype n, bool commaIsPoint, double* value) {
+    static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qsizetype i = 0;
+    while (i < n && isBlankUnit(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fraction = 0;
+    for (; i < n && isDigitUnit(text[i]); ++i, ++count) {
+        if (count == 15)
+            return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    if (i < n && (text[i] == '.' || (commaIsPoint && text[i] == ','))) {
+        for (++i; i < n && isDigitUnit(text[i]); ++i, ++count, ++fraction) {
+            if (count == 15)
+                return false;
+            digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        }
+    }
+    if (count == 0)
+        return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D'))
+        return false;
+    const double magnitude = static_cast<double>(digits) / powers[fraction];
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // Val over code units: char16_t for text, unsigned char for Latin-1 bytes.
 template <class Char> double valOf(const Char* text, qsizetype n, bool commaIsPoint) {
+    double quick = 0.0;
+    if (shortDecimal(text, n, commaIsPoint, &quick))
+        return quick;
     qsizetype i = 0;
     while (i < n && isBlankUnit(text[i]))
         ++i;

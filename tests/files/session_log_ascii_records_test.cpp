@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstring>
+#include <random>
+#include <string>
+
 namespace {
 struct Outcome {
     LoadRefusal refusal = LoadRefusal::None;
@@ -110,4 +115,36 @@ TEST(SessionLogAsciiRecords, ValOverBytesReadsAsValOverText) {
         }
     }
     EXPECT_THROW(Val(QLatin1StringView("1e400")), TrappedError);
+}
+
+TEST(SessionLogAsciiRecords, ShortDecimalsReadAsTheFullConversionReadsThem) {
+    // Random decimals around the short ones' limit of 15 digits, every sign, point and
+    // comma, against the correctly rounded conversion of the same digits.
+    std::mt19937 random(20261209);
+    for (int k = 0; k < 200000; ++k) {
+        const int digits = 1 + int(random() % 17);
+        std::string number;
+        for (int d = 0; d < digits; ++d)
+            number += char('0' + random() % 10);
+        const int point = int(random() % (digits + 2)) - 1; // -1: no point
+        const bool comma = random() % 2 == 0;
+        const int sign = int(random() % 3); // none, "-", "+"
+        std::string reference = number;
+        std::string text = number;
+        if (point >= 0) {
+            reference.insert(std::size_t(point), ".");
+            text.insert(std::size_t(point), comma ? "," : ".");
+        }
+        if (sign == 1)
+            reference.insert(0, "-");
+        if (sign != 0)
+            text.insert(0, sign == 1 ? "-" : "+");
+        double expected = 0.0;
+        std::from_chars(reference.data(), reference.data() + reference.size(), expected);
+        const double got = Val(QLatin1StringView(text.data(), qsizetype(text.size())), true);
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << text << " " << got;
+        const QString asText = QString::fromStdString(text);
+        const double fromText = Val(QStringView(asText), true);
+        ASSERT_EQ(std::memcmp(&fromText, &expected, sizeof got), 0) << text;
+    }
 }
