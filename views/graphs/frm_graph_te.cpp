@@ -9,16 +9,15 @@
 #include "views/graphs/graph_picture.h"
 #include "views/table/table_hooks.h"
 #include "views/table/view_data_source.h"
+#include "views/windows/child_form.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -134,6 +133,7 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
             GraphHook().PointClicked(index);
     });
     connect(teeEvolution, &ChartWidget::ViewChanged, this, [this] { HideCrosshair(); });
+    CallOnActivation(this, [this] { Form_Activate(); });
     resize(760, 520);
     instance() = this;
 }
@@ -189,10 +189,7 @@ void frmGraphTe::Form_Load() {
 }
 
 void frmGraphTe::Form_Activate() {
-    const QString& fileName = CurrentData().CurrentFileName;
-    const QString own = ResString(4014);
-    setWindowTitle(
-        fileName.isEmpty() ? own : fileName + QStringLiteral(" [") + own + QStringLiteral("]"));
+    setWindowTitle(DataWindowCaption(CurrentData().CurrentFileName, ResString(4014)));
     if (GraphHook().UpdateInfo)
         GraphHook().UpdateInfo();
 }
@@ -242,7 +239,7 @@ void frmGraphTe::tbrGraphTe_ButtonClick(int index) {
         }
         break;
     case 5:
-        closeWindow();
+        CloseForm(this);
         break;
     default:
         break;
@@ -292,26 +289,6 @@ bool frmGraphTe::CrosshairVisible() const {
     return teeEvolution->CrossHairVisible();
 }
 
-bool frmGraphTe::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !qobject_cast<QMdiSubWindow*>(parentWidget()))
-        Form_Activate();
-    return QWidget::event(event);
-}
-
-void frmGraphTe::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // As a child of the main window the frame around it is what gets activated.
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (sub && !watchingSubWindow_) {
-        watchingSubWindow_ = true;
-        connect(sub, &QMdiSubWindow::windowStateChanged, this,
-                [this](Qt::WindowStates before, Qt::WindowStates now) {
-                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
-                        Form_Activate();
-                });
-    }
-}
-
 void frmGraphTe::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     HideCrosshair();
@@ -322,13 +299,6 @@ void frmGraphTe::rebuild() {
     GraphSetup(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
     DrawGraph(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
     teeEvolution->Refresh();
-}
-
-void frmGraphTe::closeWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
 }
 
 frmGraphTe* GraphTeWindow() {
@@ -353,12 +323,8 @@ frmGraphTe& ShowGraphTe() {
 }
 
 void CloseGraphTe() {
-    if (frmGraphTe* window = GraphTeWindow()) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-            delete sub;
-        else
-            delete window;
-    }
+    if (frmGraphTe* window = GraphTeWindow())
+        DeleteForm(window);
 }
 
 bool GraphTeOpen() {

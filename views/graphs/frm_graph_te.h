@@ -56,17 +56,13 @@ public:
     QPushButton* btnShowRf = nullptr;
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void rebuild();
-    void closeWindow();
 
     QAction* buttons_[7] = {};
     QScrollArea* controlScroll_ = nullptr;
-    bool watchingSubWindow_ = false;
 };
 
 // The loaded window, or nullptr.

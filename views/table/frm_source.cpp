@@ -8,12 +8,11 @@
 #include "views/table/table_hooks.h"
 #include "views/table/table_text_box.h"
 #include "views/table/view_data_source.h"
+#include "views/windows/child_form.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -83,6 +82,7 @@ frmSource::frmSource(QWidget* parent) : QWidget(parent) {
 
     lblOrder->setText(orderCaption(true));
     connect(txtSource, &TableTextBox::CaretMoved, this, [] { GetChartPoint(); });
+    CallOnActivation(this, [this] { Form_Activate(); });
     resize(640, 480);
     instance() = this;
 }
@@ -113,7 +113,7 @@ void frmSource::tbrGraphSrc_ButtonClick(int index) {
             DataTableHooks().PrintData();
         break;
     case 5:
-        closeWindow();
+        CloseForm(this);
         break;
     case 7:
         // Value order now gives time order next, and back.
@@ -138,44 +138,10 @@ void frmSource::save() {
     SalvaDati(chosen.fileName, txtSource->toPlainText());
 }
 
-void frmSource::closeWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
-
 void frmSource::Form_Activate() {
-    const QString& fileName = CurrentData().CurrentFileName;
-    const QString own = ResString(4074);
-    const QString caption =
-        fileName.isEmpty() ? own : fileName + QStringLiteral(" [") + own + QStringLiteral("]");
-    setWindowTitle(caption);
+    setWindowTitle(DataWindowCaption(CurrentData().CurrentFileName, ResString(4074)));
     if (DataTableHooks().UpdateInfo)
         DataTableHooks().UpdateInfo();
-}
-
-bool frmSource::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !qobject_cast<QMdiSubWindow*>(parentWidget()))
-        Form_Activate();
-    return QWidget::event(event);
-}
-
-void frmSource::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // As a child of the main window the frame around it is what gets activated.
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (sub && !watchingSubWindow_) {
-        watchingSubWindow_ = true;
-        connect(sub, &QMdiSubWindow::windowStateChanged, this,
-                [this](Qt::WindowStates before, Qt::WindowStates now) {
-                    if (now.testFlag(Qt::WindowActive) && !before.testFlag(Qt::WindowActive))
-                        Form_Activate();
-                });
-        // Shown straight into the front: that is its first activation.
-        if (sub->windowState().testFlag(Qt::WindowActive))
-            Form_Activate();
-    }
 }
 
 qint32 frmSource::CaretLine() const {

@@ -41,18 +41,12 @@ public:
     QToolBar* tbrGraphSrc = nullptr;
     QLabel* lblOrder = nullptr;
 
-protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     void save();
-    void closeWindow();
 
     bool orderFlag_ = true;
     int headerOffset_ = 7;
     QAction* buttons_[9] = {};
-    bool watchingSubWindow_ = false;
 };
 
 // The loaded data-table window, or nullptr.
