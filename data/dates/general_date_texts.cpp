@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <algorithm>
+
 namespace {
 // A quoted literal of a date-time pattern starting at i (on the quote); i ends past it.
 // Two quotes stand for one quote, inside a literal or outside.
