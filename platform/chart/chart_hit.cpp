@@ -6,6 +6,23 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+double squaredDistance(QPointF a, QPointF b) {
+    const QPointF d = a - b;
+    return d.x() * d.x() + d.y() * d.y();
+}
+
+double squaredDistanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length = ab.x() * ab.x() + ab.y() * ab.y();
+    if (length <= 0)
+        return squaredDistance(p, a);
+    const QPointF ap = p - a;
+    const double t = std::clamp((ap.x() * ab.x() + ap.y() * ab.y()) / length, 0.0, 1.0);
+    return squaredDistance(p, a + t * ab);
+}
+} // namespace
+
 std::optional<ChartHit> HitTest(const ChartModel& model, const ChartGeometry& g, QPointF pos,
                                 double radius) {
     if (!g.plot.adjusted(-radius, -radius, radius, radius).contains(pos))
@@ -32,19 +49,29 @@ std::optional<ChartHit> HitTest(const ChartModel& model, const ChartGeometry& g,
             }
             continue;
         }
+        // One point more on each side: a line from outside the window may cross it.
         const qint32 first =
-            static_cast<qint32>(std::clamp(std::floor(lo), 0.0, double(series.Count() - 1)));
+            static_cast<qint32>(std::clamp(std::floor(lo) - 1, 0.0, double(series.Count() - 1)));
         const qint32 last =
-            static_cast<qint32>(std::clamp(std::ceil(hi), 0.0, double(series.Count() - 1)));
+            static_cast<qint32>(std::clamp(std::ceil(hi) + 1, 0.0, double(series.Count() - 1)));
         for (qint32 i = first; i <= last; ++i) {
             if (series.IsGap(i))
                 continue;
-            const double dx = g.x.ToPixel(i) - pos.x();
-            const double dy = g.y.ToPixel(series.Value(i)) - pos.y();
-            const double d = dx * dx + dy * dy;
+            const QPointF a(g.x.ToPixel(i), g.y.ToPixel(series.Value(i)));
+            const double d = squaredDistance(a, pos);
             if (d <= bestDistance) {
                 bestDistance = d;
                 best = ChartHit{s, i};
+            }
+            // A click on the line between two points (a steep one passes far from both)
+            // reports the nearer of them.
+            if (i == last || series.IsGap(i + 1))
+                continue;
+            const QPointF b(g.x.ToPixel(i + 1), g.y.ToPixel(series.Value(i + 1)));
+            const double toLine = squaredDistanceToSegment(pos, a, b);
+            if (toLine <= bestDistance) {
+                bestDistance = toLine;
+                best = ChartHit{s, squaredDistance(a, pos) <= squaredDistance(b, pos) ? i : i + 1};
             }
         }
     }

@@ -129,6 +129,36 @@ TEST(ChartHitTest, InactiveSeriesAndGapsAreNotHit) {
     EXPECT_FALSE(PointPixel(model, g, 5, 0)); // no such series
 }
 
+TEST(ChartHitTest, AClickOnTheLineBetweenPointsReportsTheNearerPoint) {
+    ChartModel model;
+    model.LeftAxis.Automatic = false;
+    model.LeftAxis.Minimum = 0;
+    model.LeftAxis.Maximum = 100;
+    ChartSeries& s = model.AddSeries(ChartSeriesKind::Line);
+    for (int i = 0; i < 100; ++i) {
+        if (i == 70)
+            s.AddGap(QString());
+        else
+            s.AddPoint(i == 50 || i == 71 ? 100 : 0);
+    }
+    const ChartGeometry g = ComputeChartGeometry(model, QRectF(0, 0, 800, 500), QFont());
+    auto along = [&](qint32 from, qint32 to, double t) {
+        const QPointF a = *PointPixel(model, g, 0, from);
+        const QPointF b = *PointPixel(model, g, 0, to);
+        return a + t * (b - a);
+    };
+    // The steep rise to the spike passes far from both of its points.
+    ASSERT_GT(QLineF(along(49, 50, 0.3), along(49, 50, 0)).length(), 20);
+    auto hit = HitTest(model, g, along(49, 50, 0.3));
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->index, 49);
+    hit = HitTest(model, g, along(49, 50, 0.8));
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->index, 50);
+    // No line is drawn across a sample not available, so none is hit there.
+    EXPECT_FALSE(HitTest(model, g, along(69, 71, 0.5)));
+}
+
 TEST(ChartExport, JpegIs800By600AndSvgParses) {
     ASSERT_TRUE(QImageWriter::supportedImageFormats().contains("jpeg"))
         << "the Qt JPEG plugin is missing";
