@@ -63,7 +63,13 @@ void showChild(QWidget* window) {
 void registerCommands(MainHooks& hooks) {
     hooks.ShutDown = [](QWidget* closing) { ShutDown(closing); };
     hooks.LoadFile = [](const QString& name) { return LoadFile(name); };
-    hooks.SaveFile = [](const QString& name) { return SaveSessionFile(name); };
+    hooks.SaveFile = [](const QString& name) {
+        const SaveOutcome outcome = SaveSessionFile(name);
+        // The information pane's picture shows the data set saved from now on.
+        if (outcome == SaveOutcome::Saved)
+            UpdateInfo();
+        return outcome;
+    };
     hooks.SaveMRUFile = [](const QString& name) { SaveMRUFile(name); };
     hooks.UploadData = [] { return UploadData(); };
     hooks.Source.IsOpen = [] { return SourceViewOpen(); };

@@ -164,8 +164,14 @@ TEST_P(PanesAfterLoad, ASessionFileReplacesTheDownloadsFiguresAndShowsItSaved) {
     CommState().Connected = true;
     CommState().MonitorState = 0;
     ASSERT_TRUE(UploadData());
+    EXPECT_FALSE(InfoWindow().ShowsSaved());
+    // Saved through the toolbar: the pane shows the data set saved at once.
     const QString name = folder.File(QStringLiteral("session.log"));
-    ASSERT_TRUE(SaveFile(name));
+    ui.saveAnswers.push_back({true, name});
+    MainWindow().tbrToolbar_ButtonClick(Button::Save);
+    ASSERT_EQ(ui.saveCalls.size(), 1);
+    EXPECT_TRUE(CurrentData().DataSaved);
+    EXPECT_TRUE(InfoWindow().ShowsSaved());
     WarningsWindow()->close();
 
     DataSet other;
