@@ -1,4 +1,5 @@
 #include "shell/dialogs/shell_ui.h"
+#include "shell/main/picture_store.h"
 #include "shell/startup/corvanel_application.h"
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/shell_state.h"
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[]) {
     CorvanelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanel"));
+    UseFallbackIconTheme();
     ShellUi ui;
     SetUi(&ui);
     RegisterShellHooks();

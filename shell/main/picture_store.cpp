@@ -69,6 +69,13 @@ QPixmap StatusPictureAt(int index, qreal devicePixelRatio) {
     return picture;
 }
 
+void UseFallbackIconTheme() {
+    // A desktop that names a fallback of its own keeps it.
+    const QString current = QIcon::fallbackThemeName();
+    if (current.isEmpty() || current == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(QLatin1String(FallbackIconTheme));
+}
+
 QIcon ToolbarPicture(int image) {
     if (image < 1 || image > ToolbarPictureCount)
         return QIcon();

@@ -25,3 +25,9 @@ QPixmap StatusPictureAt(int index, qreal devicePixelRatio = 1.0);
 // fitting one, else our own drawing. A null icon outside the list.
 QIcon ToolbarPicture(int image);
 inline constexpr int ToolbarPictureCount = 17;
+
+// The icon theme looked in when the desktop's own theme has no icon of a name: a plain X
+// session (no desktop) gives only "hicolor", which holds none of the standard actions.
+// Call once before the first icon is looked up.
+inline constexpr const char* FallbackIconTheme = "Adwaita";
+void UseFallbackIconTheme();
