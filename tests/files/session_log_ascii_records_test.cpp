@@ -88,6 +88,25 @@ TEST(SessionLogAsciiRecords, SameOutcomeAsTheDecodedText) {
     }
 }
 
+TEST(SessionLogAsciiRecords, RandomRecordsReadTheSameBothWays) {
+    // Lines of the characters records are made of, blanks, quotes and controls among them.
+    const char alphabet[] = "0123456789    ..,,--+eEdD\"\"\t\r\x0b\x0c";
+    std::mt19937 random(9122026);
+    const FileTextLocale text{QLocale(QStringLiteral("it_IT"))};
+    for (int k = 0; k < 3000; ++k) {
+        QByteArray records;
+        const int count = 1 + int(random() % 4);
+        for (int line = 0; line < count; ++line) {
+            const int length = int(random() % 24);
+            for (int c = 0; c < length; ++c)
+                records += alphabet[random() % (sizeof alphabet - 1)];
+            records += random() % 2 ? "\r\n" : "\n";
+        }
+        expectSame(read(file(records, count), text),
+                   read(file(records + "\"\xC3\xA9\"\r\n", count), text), records.toStdString());
+    }
+}
+
 TEST(SessionLogAsciiRecords, ValOverBytesReadsAsValOverText) {
     const char* const texts[] = {"",
                                  "  12.5x",
