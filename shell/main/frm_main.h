@@ -100,6 +100,7 @@ private:
     void copyButtonStates(TopMenu menu);
     void toggleWarningsPane();
     void toggleInfoPane();
+    void setDockMark(bool docked);
     void tileChildWindows();
     void bringToFront(QWidget* view);
     void showView(int button);

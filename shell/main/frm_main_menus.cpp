@@ -47,6 +47,13 @@ void frmMain::buildMenus() {
             continue;
         const TopMenu menuId = item.menu;
         const int index = item.index;
+        if (menuId == TopMenu::Windows && index == 1) {
+            // A checkable item has flipped its own mark when it is chosen: that flip is the
+            // toggle, so the handler's own flip is not repeated.
+            connect(action, &QAction::triggered, this,
+                    [this](bool docked) { setDockMark(docked); });
+            continue;
+        }
         connect(action, &QAction::triggered, this, [this, menuId, index] {
             switch (menuId) {
             case TopMenu::File:
@@ -259,15 +266,10 @@ void frmMain::mnuSubWindow_Click(int index) {
     case 0:
         tbrToolbar_ButtonClick(Button::Info);
         break;
-    case 1: {
-        // The dock toggle: a hidden pane only has its mark changed.
-        QAction* dock = MenuItem(TopMenu::Windows, 1);
-        dock->setChecked(!dock->isChecked());
-        if (dockControl_->State(InfoFormName) != dockable::FormHidden)
-            dockControl_->SetState(InfoFormName, dock->isChecked() ? dockable::FormDocked
-                                                                   : dockable::FormUndocked);
+    case 1:
+        // The dock toggle.
+        setDockMark(!MenuItem(TopMenu::Windows, 1)->isChecked());
         break;
-    }
     case 2:
         tbrToolbar_ButtonClick(Button::Warnings);
         break;
@@ -277,6 +279,15 @@ void frmMain::mnuSubWindow_Click(int index) {
     default:
         break;
     }
+}
+
+// Sets the dock mark and docks or floats a shown pane by it; a hidden pane only has its
+// mark changed.
+void frmMain::setDockMark(bool docked) {
+    MenuItem(TopMenu::Windows, 1)->setChecked(docked);
+    if (dockControl_->State(InfoFormName) != dockable::FormHidden)
+        dockControl_->SetState(InfoFormName,
+                               docked ? dockable::FormDocked : dockable::FormUndocked);
 }
 
 void frmMain::mnuSubHelp_Click(int index) {

@@ -129,6 +129,29 @@ TEST_F(DockTest, DockToggleMovesAShownPaneAndOnlyMarksAHiddenOne) {
     EXPECT_EQ(dock->calls, (QStringList{"SetState frmInfo 2", "SetState frmInfo 1"}));
 }
 
+// Chosen from the menu (or its Ctrl+A shortcut) the item flips its own mark before the
+// handler runs: the pane must still move, and the mark flip once.
+TEST_F(DockTest, DockItemChosenFromTheMenuMovesThePaneOnce) {
+    Options().InfoPaneVisible = true;
+    Options().InfoPaneDocked = true;
+    frmMain window;
+    QAction* dockItem = window.MenuItem(TopMenu::Windows, 1);
+    ASSERT_TRUE(dockItem->isChecked());
+    dock->calls.clear();
+    dockItem->trigger();
+    EXPECT_FALSE(dockItem->isChecked());
+    EXPECT_EQ(dock->calls, QStringList{"SetState frmInfo 2"});
+    dockItem->trigger();
+    EXPECT_TRUE(dockItem->isChecked());
+    EXPECT_EQ(dock->calls, (QStringList{"SetState frmInfo 2", "SetState frmInfo 1"}));
+
+    dock->state = 0; // hidden: only the mark changes
+    dock->calls.clear();
+    dockItem->trigger();
+    EXPECT_FALSE(dockItem->isChecked());
+    EXPECT_TRUE(dock->calls.isEmpty());
+}
+
 TEST_F(DockTest, InfoButtonHidesAShownPane) {
     Options().InfoPaneVisible = true;
     Options().InfoPaneDocked = true;
