@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 UiServices*& installed() {
@@ -36,6 +37,13 @@ FileDialogResult runDialog(const FileDialogRequest& request, QFileDialog::Accept
     const QStringList filters = request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size())
         dialog.selectNameFilter(filters.at(request.filterIndex));
+    if (request.suffixFromFilter) {
+        auto followFilter = [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(FilterSuffix(filter));
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+        followFilter(dialog.selectedNameFilter());
+    }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     FileDialogResult result;
@@ -47,6 +55,12 @@ FileDialogResult runDialog(const FileDialogRequest& request, QFileDialog::Accept
     return result;
 }
 } // namespace
+
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
 
 UiServices& Ui() {
     static QtUiServices plain;

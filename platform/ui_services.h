@@ -33,6 +33,9 @@ struct FileDialogRequest {
     QString filter;   // Qt filter text, entries separated by ";;"
     int filterIndex = 0;
     bool confirmOverwrite = true;
+    // A name typed without a suffix takes the chosen filter's ("*.jpg" gives ".jpg") before
+    // the dialog looks for a file to be overwritten.
+    bool suffixFromFilter = false;
 };
 
 struct FileDialogResult {
@@ -40,6 +43,9 @@ struct FileDialogResult {
     QString fileName;
     int filterIndex = 0;
 };
+
+// The suffix of a filter entry's first pattern ("JPEG (*.jpg)" gives "jpg"); empty for "*.*".
+QString FilterSuffix(const QString& filter);
 
 class UiServices {
 public:

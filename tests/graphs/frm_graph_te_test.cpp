@@ -1,5 +1,6 @@
 #include "platform/chart/chart_widget.h"
 #include "platform/paths.h"
+#include "platform/ui_services.h"
 #include "tests/graphs/graphs_fixture.h"
 #include "tests/support/fake_ui.h"
 #include "views/graphs/frm_graph_te.h"
@@ -203,6 +204,11 @@ TEST_F(GraphTeWindow_, SavesJpegAndSvgAndCancelWritesNothing) {
     EXPECT_EQ(ui.saveCalls[0].filter, QStringLiteral("T3008 (*.jpg);;T3009 (*.svg)"));
     EXPECT_EQ(ui.saveCalls[0].folder, scratch.path());
     EXPECT_TRUE(ui.saveCalls[0].confirmOverwrite);
+    // A name typed bare takes its suffix in the dialog, so an existing picture is asked about.
+    EXPECT_TRUE(ui.saveCalls[0].suffixFromFilter);
+    EXPECT_EQ(FilterSuffix(QStringLiteral("T3008 (*.jpg)")), QStringLiteral("jpg"));
+    EXPECT_EQ(FilterSuffix(QStringLiteral("T3009 (*.svg)")), QStringLiteral("svg"));
+    EXPECT_EQ(FilterSuffix(QStringLiteral("T3002 (*.*)")), QString());
 
     w.tbrGraphTe_ButtonClick(2);
     QImageReader reader(jpeg + QStringLiteral(".jpg"));

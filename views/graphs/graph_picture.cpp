@@ -47,6 +47,7 @@ bool SaveGraphPicture(const ChartModel& chart, const QFont& font, const QString&
     request.folder = WritableFolder();
     request.fileName = QString();
     request.confirmOverwrite = true;
+    request.suffixFromFilter = true;
     const FileDialogResult chosen = Ui().SaveFile(request);
     if (!chosen.accepted || chosen.fileName.isEmpty())
         return false;
