@@ -4,6 +4,8 @@
 // buttons. Every hook on the road is the one the program itself registers.
 #include "data/dataset.h"
 #include "link/comm_state.h"
+#include "link/connection.h"
+#include "link/instrument_commands.h"
 #include "shell/core/language.h"
 #include "shell/core/options.h"
 #include "shell/main/frm_main.h"
@@ -24,23 +26,43 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane) {
-    ScratchProgramFolder folder;
-    folder.InstallSupportFiles();
-    OptionsRecord options;
-    SetDefaultOptions(options);
-    options.CommPort = 1;
-    options.ConnectOnStart = false;
-    options.ShowWarningsOnLoad = true;
-    options.Language = 1;
-    {
+// The program as a user starts it: port 1 named by the emulator, not connected at start,
+// the warnings shown after a load.
+class ProgramDownload : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.InstallSupportFiles();
+        OptionsRecord options;
+        SetDefaultOptions(options);
+        options.CommPort = 1;
+        options.ConnectOnStart = false;
+        options.ShowWarningsOnLoad = true;
+        options.Language = 1;
         QFile file(folder.File(QString::fromLatin1(OptionsFileName)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(OptionsToBytes(options));
+        file.close();
+        ASSERT_TRUE(server.IsRunning());
+        server.ExportAsComPort(1);
     }
+    void TearDown() override {
+        StopLinkTimers();
+        UnloadMainWindow();
+        ShellHooksRegistry() = ShellHooks();
+    }
+    frmMain& Start() {
+        RegisterShellHooks();
+        EXPECT_EQ(Main(), StartResult::Running);
+        EXPECT_TRUE(MainWindowLoaded());
+        return MainWindow();
+    }
+
+    ScratchProgramFolder folder;
     Kl720PtyServer server;
-    ASSERT_TRUE(server.IsRunning());
-    server.ExportAsComPort(1);
+    FakeUi ui;
+};
+
+TEST_F(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane) {
     constexpr int Samples = 40;
     server.With([](Kl720Instrument& k) {
         // A finished session: started 1 March 2025 08:00:00, one sample a minute.
@@ -56,12 +78,7 @@ TEST(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane) 
         for (int i = 0; i < Samples; ++i)
             k.samples.push_back({static_cast<quint16>(0x0100 + i), 0x0200, 0x0000, 0});
     });
-    FakeUi ui;
-    RegisterShellHooks();
-
-    ASSERT_EQ(Main(), StartResult::Running);
-    ASSERT_TRUE(MainWindowLoaded());
-    frmMain& window = MainWindow();
+    frmMain& window = Start();
     ASSERT_FALSE(CommState().Connected);
     ASSERT_FALSE(window.ToolbarButton(Button::Save)->isEnabled());
 
@@ -101,9 +118,25 @@ TEST(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane) 
          {Button::Save, Button::Export, Button::GraphTe, Button::GraphSt, Button::Source})
         EXPECT_TRUE(window.ToolbarButton(button)->isEnabled()) << button;
     EXPECT_EQ(window.lblCommStatus()->text(), QStringLiteral("Last Command OK"));
+}
 
-    StopLinkTimers();
-    UnloadMainWindow();
-    ShellHooksRegistry() = ShellHooks();
+// The identification texts go to the instrument from the data set and come back into it.
+TEST_F(ProgramDownload, TheIdentificationTextsGoOutAndComeBackThroughTheDataSet) {
+    Start();
+    ASSERT_TRUE(InitCommunication());
+    CurrentData().IDShort = QStringLiteral("ROOF-2").leftJustified(16);
+    CurrentData().IDLong = QStringLiteral("North side \u00e8").leftJustified(48);
+    WriteID();
+    EXPECT_EQ(server.With([](Kl720Instrument& k) { return k.idShort; }),
+              QByteArray("ROOF-2").leftJustified(16, ' '));
+    EXPECT_EQ(server.With([](Kl720Instrument& k) { return k.idLong; }),
+              QByteArray("North side \xE8").leftJustified(48, ' '));
+
+    CurrentData().IDShort.clear();
+    CurrentData().IDLong.clear();
+    ASSERT_TRUE(ReadID());
+    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("ROOF-2").leftJustified(16));
+    EXPECT_EQ(CurrentData().IDLong, QStringLiteral("North side \u00e8").leftJustified(48));
+    EXPECT_EQ(ui.messageCalls.size(), 1) << "the connect question only";
 }
 } // namespace
