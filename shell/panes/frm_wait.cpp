@@ -6,16 +6,21 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr int BlockTwips = 600;
 constexpr int BarTwips = 4200;
 constexpr int BarHeightPixels = 18;
+// The longest the box waits for the window system to put it on screen.
+constexpr int OnScreenWaitMs = 1000;
 
 QPointer<frmWait>& current() {
     static QPointer<frmWait> box;
@@ -94,6 +99,20 @@ frmWait* WaitBoxWindow() {
 }
 
 namespace {
+// The callers go on with their work without returning to the event loop, and a window
+// the window system has not shown yet takes no paint: let the box come on screen first
+// (a short while at most), so its text and every step of its block are seen.
+void waitUntilOnScreen(QWidget* box) {
+    QWindow* window = box->windowHandle();
+    QElapsedTimer waited;
+    waited.start();
+    while (window && !window->isExposed() && waited.elapsed() < OnScreenWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!window->isExposed())
+            QThread::msleep(1);
+    }
+}
+
 void showBox(const QString& text) {
     if (!current()) {
         QWidget* owner = MainWindowLoaded() ? &MainWindow() : nullptr;
@@ -106,6 +125,7 @@ void showBox(const QString& text) {
     box->SetText(text);
     box->show();
     box->raise();
+    waitUntilOnScreen(box);
     box->repaint();
 }
 

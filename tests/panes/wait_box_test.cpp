@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,14 @@ TEST(WaitBoxHooks, DoNothingUntilTheShellRegistersTheBox) {
     HideWaitBox();
     EXPECT_EQ(WaitBoxWindow(), nullptr);
     WaitBoxHook() = saved;
+}
+
+TEST_F(WaitBoxTest, ItIsOnScreenWhenShowReturns) {
+    // Its callers work on without returning to the event loop: a box that was not yet
+    // shown by the window system would stay blank for the whole transfer.
+    ShowWaitBox();
+    frmWait* box = WaitBoxWindow();
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(box->windowHandle());
+    EXPECT_TRUE(box->windowHandle()->isExposed());
 }
