@@ -10,6 +10,7 @@
 #include "views/table/table_hooks.h"
 #include "views/table/view_data_source.h"
 #include "views/windows/child_form.h"
+#include "views/windows/data_toolbar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -38,8 +38,6 @@ bool& openFlag() {
 
 // 1700 twips at 15 twips a pixel: the control frame's width.
 constexpr int FrameWidth = 113;
-// The spacer between the print and close buttons: 200 twips.
-constexpr int SpacerPixels = 13;
 
 // The table follows this window and this window's clicks go to the table, unless the
 // program has wired them otherwise.
@@ -147,26 +145,9 @@ frmGraphTe::~frmGraphTe() {
 
 void frmGraphTe::Form_Load() {
     SetUpForm(this);
-    QStyle* style = this->style();
-    auto addButton = [&](int index, QStyle::StandardPixmap picture, int tipId) {
-        const QString tip = ResString(tipId);
-        QAction* action = tbrGraphTe->addAction(style->standardIcon(picture), tip);
-        action->setToolTip(tip);
-        connect(action, &QAction::triggered, this,
-                [this, index] { tbrGraphTe_ButtonClick(index); });
-        buttons_[index] = action;
-    };
     tbrGraphTe->clear();
-    buttons_[1] = tbrGraphTe->addSeparator();
-    addButton(2, QStyle::SP_DialogSaveButton, 4142);
-    addButton(3, QStyle::SP_FileDialogDetailedView, 4143);
-    auto* spacer = new QWidget(tbrGraphTe);
-    spacer->setFixedWidth(SpacerPixels);
-    buttons_[4] = tbrGraphTe->addWidget(spacer);
-    addButton(5, QStyle::SP_DialogCloseButton, 4144);
-    buttons_[6] = tbrGraphTe->addSeparator();
-    if (!QIcon::fromTheme(QStringLiteral("document-print")).isNull())
-        buttons_[3]->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    AddDataToolbarButtons(tbrGraphTe, buttons_, {ResString(4142), ResString(4143), ResString(4144)},
+                          [this](int index) { tbrGraphTe_ButtonClick(index); });
     btnFullScale->setToolTip(ResString(4146));
     fmeControl->adjustSize();
     const int frameWidth = std::max(FrameWidth, fmeControl->sizeHint().width());

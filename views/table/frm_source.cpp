@@ -9,11 +9,11 @@
 #include "views/table/table_text_box.h"
 #include "views/table/view_data_source.h"
 #include "views/windows/child_form.h"
+#include "views/windows/data_toolbar.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -22,9 +22,6 @@ QPointer<frmSource>& instance() {
     static QPointer<frmSource> window;
     return window;
 }
-
-// The spacer between the print and close buttons: 200 twips at 15 twips a pixel.
-constexpr int SpacerPixels = 13;
 
 QString orderCaption(bool timeOrder) {
     return timeOrder ? ResString(4186) : ResString(4187);
@@ -58,27 +55,12 @@ frmSource::frmSource(QWidget* parent) : QWidget(parent) {
     SetUpForm(this);
     orderFlag_ = true;
 
-    QStyle* style = this->style();
-    auto addButton = [&](int index, QStyle::StandardPixmap picture, const QString& tip) {
-        QAction* action = tbrGraphSrc->addAction(style->standardIcon(picture), tip);
-        action->setToolTip(tip);
-        connect(action, &QAction::triggered, this,
-                [this, index] { tbrGraphSrc_ButtonClick(index); });
-        buttons_[index] = action;
-    };
-    buttons_[1] = tbrGraphSrc->addSeparator();
-    addButton(2, QStyle::SP_DialogSaveButton, ResString(4147));
-    addButton(3, QStyle::SP_FileDialogDetailedView, ResString(4148));
-    auto* spacer = new QWidget(tbrGraphSrc);
-    spacer->setFixedWidth(SpacerPixels);
-    buttons_[4] = tbrGraphSrc->addWidget(spacer);
-    addButton(5, QStyle::SP_DialogCloseButton, ResString(4149));
-    buttons_[6] = tbrGraphSrc->addSeparator();
-    addButton(7, QStyle::SP_BrowserReload, ResString(4174));
+    AddDataToolbarButtons(tbrGraphSrc, buttons_,
+                          {ResString(4147), ResString(4148), ResString(4149)},
+                          [this](int index) { tbrGraphSrc_ButtonClick(index); });
+    buttons_[7] = AddToolbarButton(tbrGraphSrc, QStyle::SP_BrowserReload, ResString(4174),
+                                   [this] { tbrGraphSrc_ButtonClick(7); });
     buttons_[8] = tbrGraphSrc->addSeparator();
-    if (QAction* print = buttons_[3];
-        print && !QIcon::fromTheme(QStringLiteral("document-print")).isNull())
-        print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
 
     lblOrder->setText(orderCaption(true));
     connect(txtSource, &TableTextBox::CaretMoved, this, [] { GetChartPoint(); });
