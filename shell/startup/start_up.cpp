@@ -3,6 +3,7 @@
 #include "data/dataset.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "platform/platform_texts.h"
 #include "platform/ui_services.h"
 #include "shell/core/error_report.h"
 #include "shell/core/language.h"
@@ -71,6 +72,7 @@ StartResult startBody() {
         return endStart();
     }
     SetLanguage(Options().Language);
+    InstallPlatformTexts(Options().Language);
 
     splashMessage(QStringLiteral("Init serial port..."));
     // Touching the main window loads it; the port handler reports a port it cannot open.
