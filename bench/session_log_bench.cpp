@@ -6,6 +6,7 @@
 #include "data/files/session_file.h"
 #include "data/files/session_log.h"
 #include "platform/ui_services.h"
+#include "tests/support/quiet_ui.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,18 +18,6 @@
 
 namespace {
 constexpr qint32 Samples = 100000;
-
-// Answers every box at once (no modal loop in a benchmark).
-class QuietUi : public UiServices {
-public:
-    bool StandardBox(const QString&, const QString&, StandardIcon, StandardButtons) override {
-        return true;
-    }
-    bool ShowMessageBox(const MessageBoxRequest&) override { return true; }
-    FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
-    FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
-    Qt::KeyboardModifiers KeyboardModifiers() override { return Qt::NoModifier; }
-};
 
 DataSet session() {
     DataSet data;

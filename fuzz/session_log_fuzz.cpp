@@ -1,4 +1,5 @@
 #include "tests/files/fuzz/session_log_fuzz.h"
+#include "tests/support/quiet_ui.h"
 
 #include "data/dataset.h"
 #include "data/dates/date_math.h"
@@ -11,17 +12,6 @@
 #include <cstdlib>
 
 namespace {
-// Answers every box at once and counts nothing: the run only looks at the data set.
-class QuietUi : public UiServices {
-public:
-    bool StandardBox(const QString&, const QString&, StandardIcon, StandardButtons) override {
-        return true;
-    }
-    bool ShowMessageBox(const MessageBoxRequest&) override { return true; }
-    FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
-    FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
-    Qt::KeyboardModifiers KeyboardModifiers() override { return Qt::NoModifier; }
-};
 
 [[noreturn]] void breach(const char* what) {
     std::fprintf(stderr, "session log fuzz: %s\n", what);

@@ -10,6 +10,7 @@
 #include "platform/serial/qt_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
+#include "tests/support/link_reset.h"
 
 #include <QElapsedTimer>
 
@@ -55,13 +56,7 @@ protected:
         DataLoad().EnableToolbarButton = [this](int) { ++buttons; };
     }
     void TearDown() override {
-        StopLinkTimers();
-        CloseCommPort();
-        InstallSeriale(nullptr);
-        SetPortResolver(nullptr);
-        ResetCommState();
-        LinkReplies() = LinkReplyHandlers();
-        LinkObserver() = LinkObservers();
+        ResetLinkForTests();
         DataLoad() = DataLoadHooks();
         ReplaceCurrentData(DataSet());
     }

@@ -22,6 +22,7 @@
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
+#include "tests/support/link_reset.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/virtual_time.h"
 
@@ -65,12 +66,7 @@ protected:
         StopLinkTimers();
         UnloadMainWindow();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        CloseCommPort();
-        InstallSeriale(nullptr);
-        SetPortResolver(nullptr);
-        ResetCommState();
-        LinkReplies() = LinkReplyHandlers();
-        LinkObserver() = LinkObservers();
+        ResetLinkForTests();
         DataLoad() = DataLoadHooks();
         FileHooks() = SessionFileHooks();
         MainWindowHooks() = MainHooks();
