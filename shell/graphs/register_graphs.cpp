@@ -1,5 +1,6 @@
 #include "shell/graphs/register_graphs.h"
 
+#include "shell/main/file_commands.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
 #include "shell/panes/update_info.h"
@@ -35,6 +36,8 @@ void RegisterGraphs() {
     GraphHooks& graphs = GraphHook();
     graphs.ShowChild = showChild;
     graphs.UpdateInfo = [] { UpdateInfo(); };
+    // Printing is not built yet: the print button says so rather than doing nothing.
+    graphs.PrintGraph = [](const QString&, const QString&) { CommandNotAvailable(); };
     graphs.PointClicked = [](qint32 valueIndex) { GetSourceRow(valueIndex); };
     DataTableHooks().TimeGraph = []() -> CrosshairChart* {
         return GraphTeOpen() ? GraphTeWindow() : nullptr;

@@ -1,6 +1,8 @@
 #include "data/upload/load_hooks.h"
 #include "link/link_hooks.h"
 #include "shell/startup/shell_hooks.h"
+#include "views/graphs/graph_hooks.h"
+#include "views/table/table_hooks.h"
 
 #include <gtest/gtest.h>
 
@@ -20,4 +22,13 @@ TEST(HookRegistration, TheProgramRegistersEveryHookADownloadNeeds) {
     EXPECT_TRUE(DataLoad().OpenRequestedForms);
     EXPECT_TRUE(ShellHooksRegistry().InitCommunication);
     EXPECT_TRUE(ShellHooksRegistry().SaveFile);
+}
+
+// A button whose command is not built yet answers with a message instead of doing nothing.
+TEST(HookRegistration, PrintButtonsAnswerEvenBeforePrintingIsBuilt) {
+    GraphHook() = GraphHooks{};
+    DataTableHooks() = TableHooks{};
+    RegisterShellHooks();
+    EXPECT_TRUE(GraphHook().PrintGraph);
+    EXPECT_TRUE(DataTableHooks().PrintData);
 }
