@@ -82,7 +82,3 @@ void ShutDown(QWidget* frm) {
     if (!frm)
         shell.Ended = true;
 }
-
-void EndProgram() {
-    QCoreApplication::exit(0);
-}

@@ -8,7 +8,5 @@ class QWidget;
 // options. It runs once: a later or nested call (the main window's close during a
 // shutdown started elsewhere) returns at once. Called without a window (a failed start)
 // it marks the program ended; with a window it returns and the caller closes it or ends
-// the program (EndProgram).
+// the program.
 void ShutDown(QWidget* frm);
-// Leaves the event loop once the current event is done (after ShutDown with a window).
-void EndProgram();
