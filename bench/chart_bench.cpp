@@ -1,14 +1,14 @@
 // Painting the chart: four series of 1,000,000 samples into a 1600 x 900 picture against
 // four of 1,600 (one point a pixel column), and the redraw of a 10,000-sample download's
 // time-evolution graph after a zoom.
+#include "core/options.h"
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "platform/chart/chart_model.h"
 #include "platform/chart/chart_paint.h"
 #include "platform/chart/chart_thin.h"
-#include "shell/core/options.h"
+#include "stats/histogram.h"
+#include "text/date_math.h"
 #include "views/graphs/graph_builders.h"
-#include "views/stats/histogram.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

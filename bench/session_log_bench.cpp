@@ -1,12 +1,12 @@
 // Saving and loading a 100,000-sample session against writing and reading the same bytes
 // with one buffered write and one read.
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_file.h"
 #include "data/files/session_log.h"
 #include "platform/ui_services.h"
 #include "tests/support/quiet_ui.h"
+#include "text/date_math.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Statistics and median of a large data set against one plain sort of the same values.
-#include "views/stats/data_stats.h"
-#include "views/stats/median.h"
+#include "stats/data_stats.h"
+#include "stats/median.h"
 
 #include <benchmark/benchmark.h>
 

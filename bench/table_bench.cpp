@@ -1,7 +1,7 @@
 // Building the data-table text of a large data set against writing the same bytes to a
 // file with one buffered write: the text should cost no more than a few writes of itself.
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 #include "views/table/table_text.h"
 
 #include <QCoreApplication>

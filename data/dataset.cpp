@@ -1,10 +1,10 @@
 #include "data/dataset.h"
 
-#include "data/dates/date_math.h"
-#include "data/dates/date_text.h"
-#include "data/dates/general_date_texts.h"
-#include "views/stats/data_stats.h"
-#include "views/stats/median.h"
+#include "stats/data_stats.h"
+#include "stats/median.h"
+#include "text/date_math.h"
+#include "text/date_text.h"
+#include "text/general_date_texts.h"
 
 #include <algorithm>
 #include <cstdlib>

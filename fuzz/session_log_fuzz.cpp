@@ -2,9 +2,9 @@
 #include "tests/support/quiet_ui.h"
 
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/files/session_file.h"
 #include "platform/ui_services.h"
+#include "text/date_math.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
 #include "link/connection.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/message_box.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/exchange.h"
 #include "link/link_hooks.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
 
 namespace {
 void setConnected(bool connected) {

@@ -1,5 +1,9 @@
 #include "link/exchange.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/message_box.h"
+#include "core/wait_box.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
@@ -7,10 +11,6 @@
 #include "link/packet.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
-#include "shell/core/wait_box.h"
 
 #include <QCoreApplication>
 

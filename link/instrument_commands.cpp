@@ -2,6 +2,9 @@
 
 #include <QHash>
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/message_box.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
@@ -9,9 +12,6 @@
 #include "link/time_stamp.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
 
 namespace {
 template <class F, class... A> void call(const F& hook, A&&... args) {

@@ -1,6 +1,6 @@
 #include "link/packet.h"
 
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 
 void CRC163(quint8 byte, quint16& crc) {
     for (int bit = 0; bit < 8; ++bit) {

@@ -1,6 +1,6 @@
 #include "link/time_stamp.h"
 
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 
 namespace {
 // Two BCD digits, or -1 when a digit is above 9.

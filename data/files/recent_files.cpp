@@ -1,8 +1,8 @@
 #include "data/files/recent_files.h"
 
+#include "core/error_report.h"
+#include "core/options.h"
 #include "data/files/file_hooks.h"
-#include "shell/core/error_report.h"
-#include "shell/core/options.h"
 
 namespace {
 constexpr int FirstSlot = 1;

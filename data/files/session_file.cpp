@@ -1,12 +1,12 @@
 #include "data/files/session_file.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/message_box.h"
 #include "data/dataset.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
 #include "data/warnings/generate_warnings.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
 
 #include <QCursor>
 #include <QFile>

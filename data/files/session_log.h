@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/dataset.h"
-#include "data/files/file_text_locale.h"
+#include "text/file_text_locale.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 #include "data/upload/memory_image.h"
 
-#include "data/dates/date_math.h"
 #include "link/time_stamp.h"
 #include "platform/code_page.h"
+#include "text/date_math.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,15 @@
 #include "data/upload/split_upload_data.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/message_box.h"
+#include "core/options.h"
+#include "core/wait_box.h"
 #include "data/dataset.h"
 #include "data/upload/load_hooks.h"
 #include "data/upload/memory_image.h"
 #include "data/warnings/generate_warnings.h"
 #include "platform/clock.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
-#include "shell/core/options.h"
-#include "shell/core/wait_box.h"
 
 namespace {
 // Head of the reply before the image, and the CRC after it.

@@ -1,5 +1,8 @@
 #include "data/upload/upload_data.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/message_box.h"
 #include "data/dataset.h"
 #include "data/upload/load_hooks.h"
 #include "data/upload/split_upload_data.h"
@@ -8,9 +11,6 @@
 #include "link/exchange.h"
 #include "link/instrument_commands.h"
 #include "link/link_hooks.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
 
 namespace {
 constexpr quint8 DownloadCommand = 4;

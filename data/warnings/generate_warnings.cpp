@@ -1,9 +1,9 @@
 #include "data/warnings/generate_warnings.h"
 
+#include "core/error_report.h"
+#include "core/options.h"
 #include "data/dataset.h"
 #include "data/warnings/warning_rows.h"
-#include "shell/core/error_report.h"
-#include "shell/core/options.h"
 
 WarningsPaneHooks& WarningsPane() {
     static WarningsPaneHooks hooks;

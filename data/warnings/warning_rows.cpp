@@ -1,9 +1,9 @@
 #include "data/warnings/warning_rows.h"
 
-#include "data/dates/date_math.h"
-#include "data/dates/display_texts.h"
-#include "shell/core/language.h"
-#include "views/stats/sample_availability.h"
+#include "core/language.h"
+#include "stats/sample_availability.h"
+#include "text/date_math.h"
+#include "text/display_texts.h"
 
 #include <algorithm>
 #include <cstdlib>

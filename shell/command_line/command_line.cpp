@@ -1,8 +1,8 @@
 #include "shell/command_line/command_line.h"
 
+#include "core/error_report.h"
 #include "data/files/session_file.h"
 #include "platform/ui_services.h"
-#include "shell/core/error_report.h"
 
 #include <QCoreApplication>
 

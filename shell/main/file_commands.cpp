@@ -1,9 +1,9 @@
 #include "shell/main/file_commands.h"
 
+#include "core/language.h"
+#include "core/message_box.h"
+#include "core/options.h"
 #include "platform/ui_services.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
-#include "shell/core/options.h"
 #include "shell/main/file_dialogs.h"
 #include "shell/main/main_hooks.h"
 

@@ -1,7 +1,7 @@
 #include "shell/main/file_dialogs.h"
 
-#include "shell/core/language.h"
-#include "shell/core/options.h"
+#include "core/language.h"
+#include "core/options.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "shell/main/frm_main.h"
 
+#include "core/language.h"
+#include "core/options.h"
 #include "platform/ui_services.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/link_observers.h"
 #include "shell/main/main_hooks.h"

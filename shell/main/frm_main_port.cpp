@@ -1,11 +1,11 @@
 // The port menu and the serial port's receive event.
 #include "shell/main/frm_main.h"
 
+#include "core/language.h"
+#include "core/message_box.h"
 #include "link/comm_port.h"
 #include "link/exchange.h"
 #include "platform/serial/port_names.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
 #include "shell/main/picture_store.h"
 
 #include <QAction>

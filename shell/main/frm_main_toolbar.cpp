@@ -1,11 +1,11 @@
 // The toolbar and the command dispatcher behind it.
 #include "shell/main/frm_main.h"
 
+#include "core/error_report.h"
+#include "core/options.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "platform/paths.h"
-#include "shell/core/error_report.h"
-#include "shell/core/options.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/file_commands.h"
 #include "shell/main/help_window.h"

@@ -1,6 +1,6 @@
 #include "shell/main/help_window.h"
 
-#include "shell/core/language.h"
+#include "core/language.h"
 
 #include <QFile>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "shell/main/link_observers.h"
 
+#include "core/language.h"
 #include "link/comm_port.h"
 #include "link/link_hooks.h"
 #include "platform/serial/port_names.h"
-#include "shell/core/language.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/picture_store.h"
 

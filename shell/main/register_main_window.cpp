@@ -1,12 +1,12 @@
 #include "shell/main/register_main_window.h"
 
+#include "core/options.h"
 #include "data/files/file_hooks.h"
 #include "data/files/recent_files.h"
 #include "data/files/session_file.h"
 #include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "shell/command_line/command_line.h"
-#include "shell/core/options.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
 #include "shell/panes/frm_info.h"

@@ -1,7 +1,7 @@
 #include "shell/main/reopen_views.h"
 
-#include "shell/core/error_report.h"
-#include "shell/core/options.h"
+#include "core/error_report.h"
+#include "core/options.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/toolbar_buttons.h"
 

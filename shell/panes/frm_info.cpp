@@ -1,6 +1,6 @@
 #include "shell/panes/frm_info.h"
 
-#include "shell/core/language.h"
+#include "core/language.h"
 #include "shell/main/frm_main.h"
 #include "shell/panes/info_pane_close.h"
 #include "shell/panes/pane_pictures.h"

@@ -1,7 +1,7 @@
 #include "shell/panes/frm_wait.h"
 
-#include "shell/core/language.h"
-#include "shell/core/wait_box.h"
+#include "core/language.h"
+#include "core/wait_box.h"
 #include "shell/main/frm_main.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "shell/panes/frm_warnings.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
 #include "data/warnings/generate_warnings.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
 #include "shell/panes/pane_pictures.h"
 
 #include <QCloseEvent>

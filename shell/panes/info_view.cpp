@@ -1,9 +1,9 @@
 #include "shell/panes/info_view.h"
 
-#include "data/dates/date_math.h"
-#include "data/dates/display_texts.h"
-#include "shell/core/language.h"
+#include "core/language.h"
 #include "shell/panes/bgr_color.h"
+#include "text/date_math.h"
+#include "text/display_texts.h"
 
 namespace {
 const QString NoValue = QStringLiteral("---");

@@ -1,8 +1,8 @@
 #include "shell/panes/update_info.h"
 
+#include "core/error_report.h"
 #include "data/dataset.h"
 #include "link/comm_state.h"
-#include "shell/core/error_report.h"
 #include "shell/main/frm_main.h"
 #include "shell/panes/frm_info.h"
 

@@ -1,6 +1,6 @@
 #include "shell/startup/corvanel_application.h"
 
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 
 #include <QMetaObject>
 

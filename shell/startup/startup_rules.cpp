@@ -1,8 +1,8 @@
 #include "shell/startup/startup_rules.h"
 
+#include "core/language.h"
+#include "core/options.h"
 #include "platform/clock.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "data/dates/date_math.h"
-#include "data/dates/date_text.h"
+#include "text/date_math.h"
+#include "text/date_text.h"
 
 #include <gtest/gtest.h>
 

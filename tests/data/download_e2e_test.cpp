@@ -1,5 +1,4 @@
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "language_scope.h"
@@ -11,6 +10,7 @@
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
 #include "tests/support/link_reset.h"
+#include "text/date_math.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
-#include "data/dates/date_text.h"
-#include "data/dates/general_date_texts.h"
+#include "text/date_math.h"
+#include "text/date_text.h"
+#include "text/general_date_texts.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/language.h"
 #include "platform/paths.h"
-#include "shell/core/language.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "data/dates/date_math.h"
 #include "data/upload/memory_image.h"
 #include "image_builder.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

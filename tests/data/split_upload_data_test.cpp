@@ -1,14 +1,14 @@
+#include "core/options.h"
+#include "core/wait_box.h"
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/upload/load_hooks.h"
 #include "data/upload/split_upload_data.h"
 #include "data/warnings/generate_warnings.h"
 #include "image_builder.h"
 #include "language_scope.h"
 #include "scripted_port.h"
-#include "shell/core/options.h"
-#include "shell/core/wait_box.h"
 #include "tests/support/fake_ui.h"
+#include "text/date_math.h"
 
 #include <QStringList>
 

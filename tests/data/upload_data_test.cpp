@@ -1,5 +1,4 @@
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "image_builder.h"
@@ -9,6 +8,7 @@
 #include "link/link_hooks.h"
 #include "scripted_port.h"
 #include "tests/support/fake_ui.h"
+#include "text/date_math.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "data/dates/date_math.h"
-#include "data/files/file_text_locale.h"
 #include "data/files/session_log.h"
 #include "data/upload/memory_image.h"
 #include "tests/data/image_builder.h"
+#include "text/date_math.h"
+#include "text/file_text_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "data/files/file_text_locale.h"
+#include "text/file_text_locale.h"
 
-#include "data/dates/date_math.h"
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/files/files_test_support.h"
 
+#include "core/language.h"
 #include "platform/paths.h"
-#include "shell/core/language.h"
 
 #include <cmath>
 

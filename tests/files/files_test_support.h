@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "data/files/recent_files.h"
 
+#include "core/options.h"
 #include "data/files/file_hooks.h"
-#include "shell/core/options.h"
 
 #include <gtest/gtest.h>
 

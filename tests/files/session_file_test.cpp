@@ -1,9 +1,9 @@
 #include "data/files/session_file.h"
 
+#include "core/language.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
 #include "data/warnings/generate_warnings.h"
-#include "shell/core/language.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/fake_ui.h"
 

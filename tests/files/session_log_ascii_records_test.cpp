@@ -1,9 +1,9 @@
 // Sample records read straight from a file's plain-ASCII bytes give what reading the
 // decoded text gives: a file with one byte outside ASCII after its records is read the
 // decoded way, so each file here is read both ways and the outcomes compared.
-#include "data/files/file_text_locale.h"
+#include "core/error_report.h"
 #include "data/files/session_log.h"
-#include "shell/core/error_report.h"
+#include "text/file_text_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "data/files/session_log.h"
 
-#include "data/dates/display_texts.h"
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 #include "tests/files/files_test_support.h"
+#include "text/display_texts.h"
 
 #include <gtest/gtest.h>
 

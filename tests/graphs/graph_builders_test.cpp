@@ -1,12 +1,12 @@
 #include "platform/chart/chart_layout.h"
 #include "platform/chart/chart_model.h"
 #include "platform/chart/chart_paint.h"
+#include "stats/histogram.h"
 #include "tests/graphs/graphs_fixture.h"
 #include "views/graphs/graph_builders.h"
 #include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/time_label.h"
-#include "views/stats/histogram.h"
 
 #include <QImage>
 #include <QPainter>

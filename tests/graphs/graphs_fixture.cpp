@@ -1,6 +1,6 @@
 #include "tests/graphs/graphs_fixture.h"
 
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 
 #include <algorithm>
 

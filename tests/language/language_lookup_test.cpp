@@ -1,4 +1,4 @@
-#include "shell/core/language.h"
+#include "core/language.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
 

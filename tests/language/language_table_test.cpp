@@ -1,4 +1,4 @@
-#include "shell/core/language.h"
+#include "core/language.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
+#include "core/wait_box.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/instrument_commands.h"
-#include "shell/core/wait_box.h"
 #include "tests/link/link_fixture.h"
 
 namespace {

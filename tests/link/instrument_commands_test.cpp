@@ -1,8 +1,8 @@
+#include "core/error_report.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/instrument_commands.h"
 #include "link/time_stamp.h"
-#include "shell/core/error_report.h"
 #include "tests/link/link_fixture.h"
 
 namespace {

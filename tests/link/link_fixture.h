@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/language.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/link_hooks.h"
 #include "link/packet.h"
 #include "platform/paths.h"
-#include "shell/core/language.h"
 #include "tests/support/fake_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"

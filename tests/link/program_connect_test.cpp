@@ -1,9 +1,9 @@
 // The whole program's start against the emulated instrument: port 1 named by CORVANEL_COM1,
 // "connect at start" set, the user's OK to the question; then the keep-alive, and the drop
 // once the instrument falls silent. Real time and real timers: each wait ends on an event.
+#include "core/language.h"
+#include "core/options.h"
 #include "link/comm_state.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 #include "shell/main/frm_main.h"
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/start_up.h"

@@ -2,12 +2,12 @@
 // toolbar's transfer button connects (the user's OK), downloads the emulated instrument's
 // session through the real serial layer and hands it to the data set, the panes and the
 // buttons. Every hook on the road is the one the program itself registers.
+#include "core/language.h"
+#include "core/options.h"
 #include "data/dataset.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "link/instrument_commands.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/toolbar_buttons.h"
 #include "shell/panes/frm_info.h"

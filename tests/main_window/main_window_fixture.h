@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/language.h"
+#include "core/options.h"
 #include "platform/paths.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 #include "shell/main/main_hooks.h"
 #include "tests/support/fake_ui.h"
 

@@ -1,6 +1,6 @@
 #include "tests/main_window/main_window_fixture.h"
 
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 #include "shell/main/frm_main.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "data/dates/date_math.h"
-#include "data/dates/display_texts.h"
+#include "text/date_math.h"
+#include "text/display_texts.h"
 
 #include <gtest/gtest.h>
 

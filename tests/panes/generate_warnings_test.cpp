@@ -1,8 +1,8 @@
+#include "core/options.h"
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/warnings/generate_warnings.h"
-#include "shell/core/options.h"
 #include "tests/panes/language_scope.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "data/dates/date_math.h"
+#include "core/language.h"
 #include "link/comm_state.h"
-#include "shell/core/language.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
 #include "shell/panes/frm_info.h"
 #include "shell/panes/update_info.h"
 #include "tests/panes/language_scope.h"
+#include "text/date_math.h"
 
 #include <QApplication>
 #include <QCloseEvent>

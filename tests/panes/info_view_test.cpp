@@ -1,7 +1,7 @@
-#include "data/dates/date_math.h"
-#include "shell/core/language.h"
+#include "core/language.h"
 #include "shell/panes/info_view.h"
 #include "tests/panes/language_scope.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
+#include "core/language.h"
+#include "core/options.h"
+#include "core/wait_box.h"
 #include "data/dataset.h"
-#include "data/dates/date_math.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_file.h"
 #include "data/upload/load_hooks.h"
@@ -8,9 +10,6 @@
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/link_hooks.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
-#include "shell/core/wait_box.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/register_main_window.h"
@@ -25,6 +24,7 @@
 #include "tests/support/link_reset.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/virtual_time.h"
+#include "text/date_math.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "shell/core/language.h"
-#include "shell/core/wait_box.h"
+#include "core/language.h"
+#include "core/wait_box.h"
 #include "shell/panes/bounce_marker.h"
 #include "shell/panes/frm_wait.h"
 #include "tests/panes/language_scope.h"

@@ -1,6 +1,6 @@
-#include "data/dates/date_math.h"
 #include "data/warnings/warning_rows.h"
 #include "tests/panes/language_scope.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

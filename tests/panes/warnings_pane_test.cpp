@@ -1,6 +1,6 @@
+#include "core/language.h"
 #include "data/dataset.h"
 #include "data/warnings/generate_warnings.h"
-#include "shell/core/language.h"
 #include "shell/panes/frm_warnings.h"
 #include "tests/panes/language_scope.h"
 #include "tests/support/fake_ui.h"

@@ -1,4 +1,4 @@
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 #include "shell/startup/corvanel_application.h"
 #include "tests/support/fake_ui.h"
 

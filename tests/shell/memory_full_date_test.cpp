@@ -1,5 +1,5 @@
-#include "data/dates/date_math.h"
-#include "shell/core/options.h"
+#include "core/options.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

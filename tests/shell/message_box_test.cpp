@@ -1,5 +1,5 @@
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
+#include "core/language.h"
+#include "core/message_box.h"
 #include "shell/dialogs/frm_message_box.h"
 #include "shell/dialogs/message_box_layout.h"
 #include "shell/dialogs/shell_ui.h"

@@ -1,4 +1,4 @@
-#include "shell/core/options.h"
+#include "core/options.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "shell/core/options.h"
+#include "core/options.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
 

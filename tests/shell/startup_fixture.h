@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/language.h"
+#include "core/options.h"
 #include "data/dataset.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 #include "shell/main/frm_main.h"
 #include "shell/startup/frm_splash.h"
 #include "shell/startup/shell_hooks.h"

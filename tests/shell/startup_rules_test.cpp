@@ -1,4 +1,4 @@
-#include "shell/core/options.h"
+#include "core/options.h"
 #include "shell/startup/startup_rules.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/scratch_folder.h"

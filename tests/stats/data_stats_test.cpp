@@ -1,5 +1,5 @@
-#include "views/stats/data_stats.h"
-#include "views/stats/live_stats.h"
+#include "stats/data_stats.h"
+#include "stats/live_stats.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "views/stats/histogram.h"
+#include "stats/histogram.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "views/stats/median.h"
+#include "stats/median.h"
 
 #include "tests/support/fake_ui.h"
 

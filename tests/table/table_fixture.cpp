@@ -1,7 +1,7 @@
 #include "tests/table/table_fixture.h"
 
-#include "data/dates/date_math.h"
-#include "shell/core/language.h"
+#include "core/language.h"
+#include "text/date_math.h"
 
 TaggedLanguage::TaggedLanguage()
     : saved_(Language().Texts), savedLoaded_(Language().Loaded),

@@ -1,7 +1,7 @@
-#include "data/dates/display_texts.h"
 #include "tests/table/table_fixture.h"
+#include "text/display_texts.h"
+#include "text/table_time_text.h"
 #include "views/table/table_number_text.h"
-#include "views/table/table_time_text.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

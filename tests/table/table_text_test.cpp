@@ -1,7 +1,7 @@
 #include "tests/table/table_fixture.h"
 #include "views/table/table_text.h"
 
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 
 #include <gtest/gtest.h>
 

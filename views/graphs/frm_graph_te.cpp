@@ -1,9 +1,9 @@
 #include "views/graphs/frm_graph_te.h"
 
+#include "core/language.h"
+#include "core/options.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_widget.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
 #include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/graph_picture.h"

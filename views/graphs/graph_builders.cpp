@@ -1,15 +1,15 @@
 #include "views/graphs/graph_builders.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
+#include "core/options.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_layout.h"
 #include "platform/chart/chart_model.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
-#include "shell/core/options.h"
+#include "stats/histogram.h"
 #include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/time_label.h"
-#include "views/stats/histogram.h"
 
 #include <QPainter>
 

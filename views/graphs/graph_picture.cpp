@@ -1,10 +1,10 @@
 #include "views/graphs/graph_picture.h"
 
+#include "core/language.h"
+#include "core/message_box.h"
 #include "platform/chart/chart_export.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
-#include "shell/core/language.h"
-#include "shell/core/message_box.h"
 
 #include <QDir>
 #include <QFileInfo>

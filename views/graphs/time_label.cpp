@@ -1,7 +1,7 @@
 #include "views/graphs/time_label.h"
 
-#include "data/dates/date_math.h"
-#include "data/dates/display_texts.h"
+#include "text/date_math.h"
+#include "text/display_texts.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
 #include "views/table/frm_source.h"
 
+#include "core/language.h"
 #include "data/dataset.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
-#include "shell/core/language.h"
 #include "views/table/save_table_text.h"
 #include "views/table/table_hooks.h"
 #include "views/table/table_text_box.h"

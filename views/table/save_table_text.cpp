@@ -1,6 +1,6 @@
 #include "views/table/save_table_text.h"
 
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 
 #include <QSaveFile>
 

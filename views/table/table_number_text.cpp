@@ -1,6 +1,6 @@
 #include "views/table/table_number_text.h"
 
-#include "data/dates/display_texts.h"
+#include "text/display_texts.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "views/table/table_report_file.h"
 
+#include "core/error_report.h"
 #include "platform/paths.h"
-#include "shell/core/error_report.h"
 
 #include <QFile>
 #include <QSaveFile>

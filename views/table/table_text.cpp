@@ -1,12 +1,12 @@
 #include "views/table/table_text.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
 #include "data/dataset.h"
-#include "data/dates/display_texts.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
+#include "text/display_texts.h"
+#include "text/table_time_text.h"
+#include "text/text_buffer.h"
 #include "views/table/table_number_text.h"
-#include "views/table/table_time_text.h"
-#include "views/table/text_buffer.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "views/table/view_data_source.h"
 
+#include "core/error_report.h"
 #include "data/dataset.h"
-#include "shell/core/error_report.h"
 #include "views/table/chart_row_link.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"

@@ -1,6 +1,6 @@
-#include "shell/core/options.h"
+#include "core/options.h"
 
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/dates/display_texts.h"
+#include "text/display_texts.h"
 
 #include <QDateTime>
 #include <QLocale>

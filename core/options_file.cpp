@@ -1,8 +1,8 @@
-#include "shell/core/options.h"
+#include "core/options.h"
 
+#include "core/error_report.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
-#include "shell/core/error_report.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "shell/core/language.h"
+#include "core/language.h"
 
+#include "core/error_report.h"
 #include "platform/paths.h"
-#include "shell/core/error_report.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "views/table/table_time_text.h"
+#include "text/table_time_text.h"
 
-#include "shell/core/error_report.h"
+#include "platform/trapped_error.h"
 
 #include <QDate>
 #include <QTime>

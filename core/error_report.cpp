@@ -1,4 +1,4 @@
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 
 #include "platform/ui_services.h"
 
@@ -6,14 +6,6 @@
 
 #include <exception>
 #include <new>
-
-TrappedError::TrappedError(int number, const QString& description, const QString& source)
-    : std::runtime_error(description.toStdString()), number_(number), source_(source),
-      description_(description) {}
-
-void RaiseError(int number, const QString& description, const QString& source) {
-    throw TrappedError(number, description, source);
-}
 
 QString ErrorReportTitle() {
     QString name = QCoreApplication::applicationName();

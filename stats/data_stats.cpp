@@ -1,7 +1,7 @@
-#include "views/stats/data_stats.h"
+#include "stats/data_stats.h"
 
-#include "shell/core/error_report.h"
-#include "views/stats/sample_availability.h"
+#include "core/error_report.h"
+#include "stats/sample_availability.h"
 
 ResultantFigures CalculateStats(std::span<const double> samples) {
     return Trapped("CalculateStats", ResultantFigures{}, [&] {

@@ -1,4 +1,4 @@
-#include "data/dates/date_text.h"
+#include "text/date_text.h"
 
 QDateTime ReadGeneralDateText(const QString& text, const QLocale& locale) {
     // Date and time are read apart: read together they would be taken as the machine's

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "views/table/text_buffer.h"
+#include "text/text_buffer.h"
 
 #include <vector>
 

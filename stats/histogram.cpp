@@ -1,7 +1,7 @@
-#include "views/stats/histogram.h"
+#include "stats/histogram.h"
 
-#include "data/dates/display_texts.h"
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
+#include "text/display_texts.h"
 
 #include <cmath>
 

@@ -27,7 +27,7 @@
 // Little-endian throughout. Booleans are 16-bit, -1 for true and 0 for false (any
 // non-zero value reads as true). Colours are 32-bit with red in the low byte. Texts are
 // fixed fields of 8-bit characters padded with blanks.
-#include "shell/core/options.h"
+#include "core/options.h"
 
 #include "platform/code_page.h"
 

@@ -1,17 +1,28 @@
-#include "data/dates/date_math.h"
+#include "text/date_math.h"
 
 QDateTime NaiveDateTime(int year, int month, int day, int hour, int minute, int second) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
 }
+
+namespace {
+// A count of minutes or hours too large for seconds has no date: the result is invalid
+// rather than a wrapped-around time.
+QDateTime addScaledSecs(const QDateTime& naive, qint64 count, qint64 scale) {
+    qint64 secs = 0;
+    if (__builtin_mul_overflow(count, scale, &secs))
+        return QDateTime();
+    return naive.addSecs(secs);
+}
+} // namespace
 
 QDateTime DateAdd(const QString& letter, qint64 count, const QDateTime& from) {
     const QDateTime naive(from.date(), from.time(), Qt::UTC);
     if (letter == u"s")
         return naive.addSecs(count);
     if (letter == u"n")
-        return naive.addSecs(count * 60);
+        return addScaledSecs(naive, count, 60);
     if (letter == u"h")
-        return naive.addSecs(count * 3600);
+        return addScaledSecs(naive, count, 3600);
     if (letter == u"d")
         return naive.addDays(count);
     return QDateTime();

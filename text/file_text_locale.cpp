@@ -1,6 +1,6 @@
-#include "data/files/file_text_locale.h"
+#include "text/file_text_locale.h"
 
-#include "shell/core/error_report.h"
+#include "platform/trapped_error.h"
 
 #include <QStringDecoder>
 

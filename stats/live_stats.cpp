@@ -1,6 +1,6 @@
-#include "views/stats/live_stats.h"
+#include "stats/live_stats.h"
 
-#include "shell/core/error_report.h"
+#include "core/error_report.h"
 
 void CalculateLiveStats(LiveFigures& figures, std::span<const double> readings) {
     Trapped("CalculateStats", [&] {

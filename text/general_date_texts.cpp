@@ -1,6 +1,6 @@
-#include "data/dates/general_date_texts.h"
+#include "text/general_date_texts.h"
 
-#include "data/dates/display_texts.h"
+#include "text/display_texts.h"
 
 #include <QDateTime>
 #include <QTime>

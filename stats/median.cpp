@@ -1,7 +1,7 @@
-#include "views/stats/median.h"
+#include "stats/median.h"
 
-#include "shell/core/error_report.h"
-#include "views/stats/sample_availability.h"
+#include "core/error_report.h"
+#include "stats/sample_availability.h"
 
 #include <algorithm>
 #include <thread>

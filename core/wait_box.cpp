@@ -1,4 +1,4 @@
-#include "shell/core/wait_box.h"
+#include "core/wait_box.h"
 
 WaitBoxHooks& WaitBoxHook() {
     static WaitBoxHooks hooks;

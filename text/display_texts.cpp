@@ -1,4 +1,4 @@
-#include "data/dates/display_texts.h"
+#include "text/display_texts.h"
 
 #include <charconv>
 #include <cstdlib>

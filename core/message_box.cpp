@@ -1,8 +1,8 @@
-#include "shell/core/message_box.h"
+#include "core/message_box.h"
 
+#include "core/error_report.h"
+#include "core/language.h"
 #include "platform/ui_services.h"
-#include "shell/core/error_report.h"
-#include "shell/core/language.h"
 
 bool MessBox(const QString& message, const QString& title, int iconKind, int buttonKind) {
     return Trapped("MessBox", false, [&] {
