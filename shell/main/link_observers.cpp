@@ -1,6 +1,7 @@
 #include "shell/main/link_observers.h"
 
 #include "core/language.h"
+#include "core/program_events.h"
 #include "link/comm_port.h"
 #include "link/link_hooks.h"
 #include "platform/serial/port_names.h"
@@ -40,4 +41,20 @@ void ConnectLinkToMainWindow(frmMain& window) {
         else if (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     };
+
+    // The same answers to the broadcasts, for as long as this window stands.
+    ProgramEvents& events = Events();
+    QObject::connect(&events, &ProgramEvents::CommStatus, &window,
+                     [target](int picture, const QString& text) {
+                         if (target)
+                             target->SetCommStatus(picture, text);
+                     });
+    QObject::connect(&events, &ProgramEvents::LinkStateChanged, &window, [target](bool connected) {
+        if (target)
+            target->ToolbarButton(Button::Connect)->setEnabled(!connected);
+    });
+    QObject::connect(&events, &ProgramEvents::PortLost, &window,
+                     [portLost = link.PortLost] { portLost(); });
+    QObject::connect(&events, &ProgramEvents::BusyPointer, &window,
+                     [busy = link.BusyPointer](bool on) { busy(on); });
 }

@@ -1,6 +1,7 @@
 #include "shell/main/register_main_window.h"
 
 #include "core/options.h"
+#include "core/program_events.h"
 #include "data/files/file_hooks.h"
 #include "data/files/recent_files.h"
 #include "data/files/session_file.h"
@@ -17,6 +18,7 @@
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
 #include "views/table/view_data_source.h"
+#include "views/windows/single_window.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -132,9 +134,33 @@ void registerUpwardCalls() {
 }
 } // namespace
 
+// The main window's answers to the program's broadcasts.
+void connectEvents() {
+    ProgramEvents& events = Events();
+    QObject::connect(&events, &ProgramEvents::DataSetReplaced, &events, [] {
+        UpdateInfo();
+        if (Options().ShowWarningsOnLoad)
+            showWarningsPane();
+        for (int button :
+             {Button::Save, Button::Export, Button::GraphTe, Button::GraphSt, Button::Source})
+            enableButton(button);
+    });
+    QObject::connect(&events, &ProgramEvents::InfoChanged, &events, [] { UpdateInfo(); });
+    QObject::connect(&events, &ProgramEvents::WindowActivated, &events, [] { UpdateInfo(); });
+    QObject::connect(&events, &ProgramEvents::StatusText, &events, setPanelText);
+    QObject::connect(&events, &ProgramEvents::RecentFilesChanged, &events,
+                     [] { onMainWindow([](frmMain& w) { w.RefreshRecentFiles(); }); });
+    SetChildWindowPlacement(showChild);
+}
+
 void RegisterMainWindow() {
     MainHooks& hooks = MainWindowHooks();
     registerCommands(hooks);
     registerPanes(hooks);
     registerUpwardCalls();
+    static bool connected = false;
+    if (!connected) {
+        connected = true;
+        connectEvents();
+    }
 }

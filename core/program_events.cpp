@@ -1,0 +1,6 @@
+#include "core/program_events.h"
+
+ProgramEvents& Events() {
+    static ProgramEvents events;
+    return events;
+}
