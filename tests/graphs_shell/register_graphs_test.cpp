@@ -1,19 +1,30 @@
 #include "core/language.h"
 #include "core/options.h"
+#include "core/program_events.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_widget.h"
 #include "platform/paths.h"
 #include "shell/graphs/register_graphs.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
+#include "shell/main/menu_tree.h"
 #include "shell/main/register_main_window.h"
 #include "tests/support/fake_ui.h"
+#include "views/graphs/frm_graph_rf.h"
+#include "views/graphs/frm_graph_st.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
+#include "views/graphs/limit_box.h"
+#include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
+#include "views/table/view_data_source.h"
+#include "views/windows/single_window.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +56,10 @@ protected:
     }
     void TearDown() override {
         CloseGraphTe();
+        Window<frmGraphSt>().Unload();
+        Window<frmGraphRf>().Unload();
+        delete SourceWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (MainWindowLoaded())
             UnloadMainWindow();
         MainWindowHooks() = MainHooks{};
@@ -91,4 +106,70 @@ TEST_F(RegisteredGraphs, ReopenAfterALoadShowsTheNewDataSet) {
     MainWindowHooks().GraphTe.Unload();
     EXPECT_FALSE(GraphTeOpen());
     EXPECT_EQ(DataTableHooks().TimeGraph(), nullptr);
+}
+
+TEST_F(RegisteredGraphs, StatisticsOpenFromTheToolbarAndF5AndReopenAfterALoad) {
+    frmMain& main = MainWindow();
+    emit Events().DataSetReplaced(); // as after a download: the data commands are on
+    QAction* f5 = main.MenuItem(TopMenu::Graph, 1);
+    ASSERT_EQ(f5->shortcut(), QKeySequence(Qt::Key_F5));
+    f5->setEnabled(true);
+    f5->trigger();
+    ASSERT_TRUE(GraphStOpen());
+    frmGraphSt* window = Window<frmGraphSt>().Instance();
+    ASSERT_NE(qobject_cast<QMdiSubWindow*>(window->parentWidget()), nullptr);
+    EXPECT_EQ(window->teeStatistics->Model().Series(0).Count(), 11);
+    main.tbrToolbar_ButtonClick(14);
+    EXPECT_EQ(Window<frmGraphSt>().Instance(), window);
+    // A load starts the window again from the new data set's limits.
+    window->txtMaxValue->setText(QStringLiteral("7"));
+    CurrentData().ResMax = 0.35f;
+    main.OpenRequestedForms();
+    ASSERT_TRUE(GraphStOpen());
+    EXPECT_EQ(Window<frmGraphSt>().Instance()->txtMaxValue->text(), QStringLiteral("0.35"));
+    MainWindowHooks().GraphSt.Unload();
+    EXPECT_FALSE(GraphStOpen());
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+TEST_F(RegisteredGraphs, TheRfGraphOpensFromItsButtonFollowsTheTableAndCloses) {
+    CurrentData().RfDataPresent = true;
+    CurrentData().DataRf = {0, 12, 18, 15};
+    CurrentData().CsvRfMax = 18;
+    CurrentData().CsvRfMin = 12;
+    frmMain& main = MainWindow();
+    main.tbrToolbar_ButtonClick(13);
+    frmGraphTe* te = GraphTeWindow();
+    ASSERT_TRUE(te->btnShowRf->isVisibleTo(te));
+    te->btnShowRf_Click();
+    ASSERT_TRUE(GraphRfOpen());
+    frmGraphRf* rf = Window<frmGraphRf>().Instance();
+    ASSERT_NE(qobject_cast<QMdiSubWindow*>(rf->parentWidget()), nullptr);
+    te->btnShowRf_Click();
+    EXPECT_EQ(Window<frmGraphRf>().Instance(), rf);
+    EXPECT_EQ(DataTableHooks().RfGraph(), rf);
+
+    // The table's row and the RF point keep in step.
+    main.tbrToolbar_ButtonClick(15);
+    ASSERT_TRUE(SourceViewOpen());
+    rf->resize(800, 500);
+    QCoreApplication::processEvents();
+    ChartWidget* chart = rf->teeEvolution;
+    const auto pixel = PointPixel(chart->Model(), chart->Geometry(), 0, 2);
+    ASSERT_TRUE(pixel);
+    QTest::mouseClick(chart, Qt::LeftButton, {}, pixel->toPoint());
+    const int offset = SourceWindow()->HeaderOffset(); // a station's table
+    EXPECT_EQ(SourceWindow()->CaretLine(), offset + 2);
+    EXPECT_TRUE(rf->CrosshairVisible());
+    SourceWindow()->SelectLine(offset + 1);
+    GetChartPoint();
+    ASSERT_TRUE(rf->CrosshairVisible());
+    EXPECT_EQ(chart->CrossHair()->x(), PointPixel(chart->Model(), chart->Geometry(), 0, 1)->x());
+
+    // Every load closes it, and it stays closed.
+    main.OpenRequestedForms();
+    EXPECT_FALSE(GraphRfOpen());
+    EXPECT_EQ(DataTableHooks().RfGraph(), nullptr);
+    EXPECT_TRUE(GraphTeOpen());
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
 }
