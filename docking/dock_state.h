@@ -11,5 +11,6 @@ enum EdgeAlign {
     EAlignLeft = 3,
     EAlignRight = 4
 };
+enum HostAlign { HAlignTop = 1, HAlignBottom = 2, HAlignLeft = 3, HAlignRight = 4 };
 
 } // namespace dockable

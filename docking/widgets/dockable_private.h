@@ -1,0 +1,93 @@
+#pragma once
+
+#include "docking/core/drop_target.h"
+#include "docking/core/properties.h"
+#include "docking/core/sides.h"
+#include "docking/widgets/dock_area.h"
+#include "docking/widgets/dock_edge.h"
+#include "docking/widgets/dock_form.h"
+#include "docking/widgets/outline_window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+namespace dockable {
+
+class Dockable;
+class LayoutStore;
+
+// The control's own state and the operations its parts share.
+class DockablePrivate final : public QObject {
+    Q_OBJECT
+public:
+    DockablePrivate(Dockable* q, QWidget* host);
+    ~DockablePrivate() override;
+
+    Dockable* q;
+    QPointer<QWidget> host;
+    QPointer<DockArea> area;
+    DockableProperties props;
+    Metrics metrics;
+    Limits limits;
+    std::unique_ptr<DockEdge> edges[5];
+    std::vector<std::unique_ptr<DockForm>> forms;
+    bool initialised = false;
+    bool connectFailed = false;
+    bool painted = false;
+    bool layoutSaved = false;
+    bool hostLinked = false;
+    bool terminated = false;
+    QString appName;
+    QString settingsFile;
+    QStringList changed;
+    std::unique_ptr<OutlineWindow> outline;
+
+    void markChanged(const QString& name);
+    int FormIndex(const QString& key) const; // 0-based, -1 when none
+    DockForm* form(const QString& key) const;
+    DockEdge* edge(int side) const { return isSide(side) ? edges[side].get() : nullptr; }
+
+    void InitEdges(DockArea* area);
+    bool createEdges(QWidget* edgeParent);
+    void showForm(const QString& key, int align, QString hostPane, int alignToHostPane,
+                  int splitPromille);
+    bool UndeleteForm(const QString& key);
+    void hideForm(const QString& key);
+    void setState(const QString& key, int state);
+    void paint();
+    void terminate();
+
+    void PreventUndeleteAll(const QString& key);
+    void RemovePaneFromEdges(const QString& key);
+    bool EdgeKeyFromhWnd(const QWidget* pane, QString& key, int& align) const;
+    void ResizeEdges();
+    void SetSizerBoundsAll();
+    int VisibleEdgeWidth(int side) const;
+    Rect GetDockAreaRect() const;
+    // What the drop-target search sees for that form at that point.
+    DockSnapshot snapshot(const DockForm& dragged, Point pt) const;
+    // Pane ids name a live leaf: its edge's side and its slot.
+    static int paneId(int side, int slot) { return side * 1000 + slot; }
+    QWidget* paneById(int id) const;
+    int idOfPane(const QWidget* pane) const;
+    void stateChanged(DockForm& form);
+    void reportError(const QString& method, const QString& description);
+    OutlineWindow& outlineWindow();
+
+    // The stored layout (only while the control is persistent).
+    void SaveLayout();
+    bool LoadLayout();
+    void ClearLayout();
+    std::unique_ptr<LayoutStore> openStore() const;
+
+    int edgeTwips(int side);
+    void setEdgeTwips(int side, int twips);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace dockable
