@@ -1,7 +1,7 @@
 // Saving and loading a 100,000-sample session against writing and reading the same bytes
 // with one buffered write and one read.
+#include "core/program_events.h"
 #include "data/dataset.h"
-#include "data/files/file_hooks.h"
 #include "data/files/session_file.h"
 #include "data/files/session_log.h"
 #include "platform/ui_services.h"
@@ -44,7 +44,8 @@ DataSet session() {
 struct Setup {
     Setup() {
         SetUi(&ui);
-        FileHooks().StatusText = [this](const QString& text) { status = text; };
+        QObject::connect(&Events(), &ProgramEvents::StatusText, &context,
+                         [this](const QString& text) { status = text; });
         ReplaceCurrentData(session());
         path = QDir(dir.path()).filePath(QStringLiteral("bench.log"));
         bytes = SessionLogBytes(CurrentData(), FileTextLocale());
@@ -56,6 +57,7 @@ struct Setup {
     QTemporaryDir dir;
     QString path;
     QString status;
+    QObject context;
     QByteArray bytes;
 };
 

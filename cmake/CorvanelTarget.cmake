@@ -37,11 +37,36 @@ function(corvanel_library name)
     target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
 endfunction()
 
-# One test program per test folder; every *_test.cpp in it joins.
+# One test program per test folder; every *_test.cpp in it joins. Files named
+# *_slow_test.cpp (pseudo-terminals, real timers) make a second program, <name>_slow, whose
+# tests carry the label "slow", so `ctest -LE slow` runs only the fast ones. The folder's
+# other sources (fixtures) go into both.
 function(corvanel_test name)
     cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+    file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
          ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    set(fast)
+    set(slow)
+    set(shared)
+    foreach(src IN LISTS all)
+        if(src MATCHES "_slow_test\\.cpp$")
+            list(APPEND slow ${src})
+        elseif(src MATCHES "_test\\.cpp$")
+            list(APPEND fast ${src})
+        else()
+            list(APPEND shared ${src})
+        endif()
+    endforeach()
+    if(fast)
+        corvanel_test_program(${name} "" ${fast} ${shared})
+    endif()
+    if(slow)
+        corvanel_test_program(${name}_slow slow ${slow} ${shared})
+    endif()
+endfunction()
+
+function(corvanel_test_program name label)
+    set(sources ${ARGN})
     add_executable(${name} ${sources})
     corvanel_moc_follows_sources(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_LINKS} corvanel_testsupport GTest::gtest)
@@ -52,6 +77,7 @@ function(corvanel_test name)
     add_dependencies(${name} corvanel_language corvanel_help)
     gtest_discover_tests(${name}
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8"
+                   LABELS "${label}"
         DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -13,6 +13,9 @@ class ProgramEvents : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    // Whether anything listens to a signal, given as SIGNAL(Name(args)): a broadcast that
+    // nobody receives is silently lost, so the wiring's test asks.
+    bool HasReceivers(const char* signal) const { return receivers(signal) > 0; }
 
 signals:
     // A load, download or import made a new current data set: its statistics and warnings

@@ -86,16 +86,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     port = owned.get();
     InstallSeriale(std::move(owned));
     port->Open(QString(), nullptr);
-    LinkReplies().LiveReading = [](const QByteArray& r) {
+    LinkReplyHook().LiveReading = [](const QByteArray& r) {
         if (r.size() != 13)
             std::abort();
     };
-    LinkReplies().Download = [](const QByteArray& r) {
+    LinkReplyHook().Download = [](const QByteArray& r) {
         if (r.size() < 102 || r.size() > 65538)
             std::abort();
         return (r.size() & 1) == 0;
     };
-    LinkReplies().StoreIdTexts = [](const QString& s, const QString& l) {
+    LinkReplyHook().StoreIdTexts = [](const QString& s, const QString& l) {
         if (s.size() != 16 || l.size() != 48)
             std::abort();
     };

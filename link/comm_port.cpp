@@ -1,4 +1,5 @@
 #include "link/comm_port.h"
+#include "core/program_events.h"
 
 #include "link/comm_state.h"
 #include "link/connection.h"
@@ -31,8 +32,7 @@ void portLost() {
     // A lost port ends the link once; later failures find the port closed and stay quiet.
     if (CommState().Connected)
         DropCommunication();
-    if (LinkObserver().PortLost)
-        LinkObserver().PortLost();
+    emit Events().PortLost();
 }
 
 void attach(SerialPort& port) {

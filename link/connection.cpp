@@ -3,6 +3,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
+#include "core/program_events.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/exchange.h"
@@ -11,13 +12,11 @@
 namespace {
 void setConnected(bool connected) {
     CommState().Connected = connected;
-    if (LinkObserver().ConnectedChanged)
-        LinkObserver().ConnectedChanged(connected);
+    emit Events().LinkStateChanged(connected);
 }
 
 void updateInfo() {
-    if (LinkObserver().UpdateInfo)
-        LinkObserver().UpdateInfo();
+    emit Events().InfoChanged();
 }
 } // namespace
 

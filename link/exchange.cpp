@@ -3,6 +3,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
+#include "core/program_events.h"
 #include "core/wait_box.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
@@ -20,18 +21,15 @@
 
 namespace {
 void showStatus(CommPicture picture, const QString& text) {
-    if (LinkObserver().CommStatus)
-        LinkObserver().CommStatus(picture, text);
+    emit Events().CommStatus(static_cast<int>(picture), text);
 }
 
 void panelText(const QString& text) {
-    if (LinkObserver().PanelText)
-        LinkObserver().PanelText(text);
+    emit Events().StatusText(text);
 }
 
 void busyPointer(bool busy) {
-    if (LinkObserver().BusyPointer)
-        LinkObserver().BusyPointer(busy);
+    emit Events().BusyPointer(busy);
 }
 
 void closeWaitBox() {
@@ -126,7 +124,7 @@ Outcome dispatch(int pending, const QByteArray& reply) {
         return Outcome::Failure;
     if (n > 0 && reply.size() != n)
         return Outcome::Failure;
-    LinkReplyHandlers& handlers = LinkReplies();
+    LinkReplyHooks& handlers = LinkReplyHook();
     switch (pending) {
     case 2:
         if (handlers.LiveReading)
@@ -196,8 +194,8 @@ bool receive() {
         state.TimeoutCount = 0;
         const bool was = state.Connected;
         state.Connected = true;
-        if (!was && LinkObserver().ConnectedChanged)
-            LinkObserver().ConnectedChanged(true);
+        if (!was)
+            emit Events().LinkStateChanged(true);
         showStatus(CommPicture::Ok, ResString(3027));
         return true;
     }

@@ -5,6 +5,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
+#include "core/program_events.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
@@ -39,7 +40,7 @@ QByteArray idBytes(const QString& text, int width) {
 }
 
 void updateInfo() {
-    call(LinkObserver().UpdateInfo);
+    emit Events().InfoChanged();
 }
 } // namespace
 
@@ -60,7 +61,7 @@ bool ReadID() {
 void WriteID() {
     Trapped("WriteID", [] {
         QString idShort, idLong;
-        call(LinkReplies().CurrentIdTexts, idShort, idLong);
+        call(LinkReplyHook().CurrentIdTexts, idShort, idLong);
         const QByteArray data = idBytes(idShort, 16) + idBytes(idLong, 48);
         if (!SendCommand(8, true, false, data))
             MessBox(ResString(18), QString(), -1, -1);

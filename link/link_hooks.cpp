@@ -1,11 +1,6 @@
 #include "link/link_hooks.h"
 
-LinkObservers& LinkObserver() {
-    static LinkObservers observers;
-    return observers;
-}
-
-LinkReplyHandlers& LinkReplies() {
-    static LinkReplyHandlers handlers;
-    return handlers;
+LinkReplyHooks& LinkReplyHook() {
+    static LinkReplyHooks hooks;
+    return hooks;
 }

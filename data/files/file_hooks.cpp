@@ -1,6 +1,6 @@
 #include "data/files/file_hooks.h"
 
-SessionFileHooks& FileHooks() {
+SessionFileHooks& SessionFileHook() {
     static SessionFileHooks hooks;
     return hooks;
 }

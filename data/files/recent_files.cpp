@@ -2,7 +2,7 @@
 
 #include "core/error_report.h"
 #include "core/options.h"
-#include "data/files/file_hooks.h"
+#include "core/program_events.h"
 
 namespace {
 constexpr int FirstSlot = 1;
@@ -55,8 +55,7 @@ void PromoteRecentFile(RecentFileSlots& mru, const QString& fileName) {
 void SaveMRUFile(const QString& fileName) {
     Trapped("SaveMRUFile", [&] {
         PromoteRecentFile(Options().MRU, fileName);
-        if (FileHooks().RecentFilesChanged)
-            FileHooks().RecentFilesChanged();
+        emit Events().RecentFilesChanged();
     });
 }
 

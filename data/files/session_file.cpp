@@ -3,6 +3,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
+#include "core/program_events.h"
 #include "data/dataset.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
@@ -39,9 +40,9 @@ class StatusProgress {
 public:
     explicit StatusProgress(QString text) : text_(std::move(text)) {}
     ~StatusProgress() {
-        if (shown_ && FileHooks().StatusText) {
+        if (shown_) {
             try {
-                FileHooks().StatusText(QString());
+                emit Events().StatusText(QString());
             } catch (...) {
             }
         }
@@ -52,11 +53,11 @@ public:
     SessionLogProgress Callback() {
         return [this](qint32 sample, qint32 count) {
             const int percent = static_cast<int>(qint64(sample) * 100 / count);
-            if (percent == last_ || !FileHooks().StatusText)
+            if (percent == last_)
                 return;
             last_ = percent;
             shown_ = true;
-            FileHooks().StatusText(text_ + QString::number(percent) + u'%');
+            emit Events().StatusText(text_ + QString::number(percent) + u'%');
         };
     }
 
@@ -118,8 +119,7 @@ bool loadBytes(const QByteArray& bytes, const QString& fileName) {
     loaded.RfDataPresent = false;
     ReplaceCurrentData(std::move(loaded));
     GenerateWarnings();
-    if (FileHooks().AfterLoad)
-        FileHooks().AfterLoad();
+    emit Events().DataSetReplaced();
     return true;
 }
 } // namespace
@@ -163,8 +163,9 @@ bool LoadFile(const QString& fileName) {
             tell(ResString(21));
             return false;
         }
-        if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && FileHooks().OpenCsv)
-            return FileHooks().OpenCsv(fileName);
+        if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) &&
+            SessionFileHook().OpenCsv)
+            return SessionFileHook().OpenCsv(fileName);
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
             RaiseError(ErrorNumber::PathFileAccess, file.errorString());

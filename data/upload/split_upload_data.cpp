@@ -6,7 +6,6 @@
 #include "core/options.h"
 #include "core/wait_box.h"
 #include "data/dataset.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/memory_image.h"
 #include "data/warnings/generate_warnings.h"
 #include "platform/clock.h"
@@ -38,8 +37,6 @@ bool SplitUploadData(const QByteArray& reply) {
         RecomputeStatistics(unpacked.Data);
         ReplaceCurrentData(std::move(unpacked.Data));
         GenerateWarnings();
-        if (Options().ShowWarningsOnLoad && DataLoad().ShowWarningsPane)
-            DataLoad().ShowWarningsPane();
         return true;
     });
 }

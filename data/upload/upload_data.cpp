@@ -3,8 +3,8 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
+#include "core/program_events.h"
 #include "data/dataset.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/split_upload_data.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
@@ -14,13 +14,9 @@
 
 namespace {
 constexpr quint8 DownloadCommand = 4;
-// The data buttons a loaded data set enables: save, export, data table, statistics graph,
-// time graph.
-constexpr int DataButtons[] = {3, 4, 15, 14, 13};
 
 void updateInfo() {
-    if (DataLoad().UpdateInfo)
-        DataLoad().UpdateInfo();
+    emit Events().InfoChanged();
 }
 } // namespace
 
@@ -45,21 +41,13 @@ bool UploadData() {
         DataSet& data = CurrentData();
         data.CurrentFileName.clear();
         data.RfDataPresent = false;
-        updateInfo();
-        if (DataLoad().EnableToolbarButton)
-            for (const int button : DataButtons)
-                DataLoad().EnableToolbarButton(button);
+        emit Events().DataSetReplaced();
         return true;
     });
 }
 
-void TransferButtonCommand() {
-    if (UploadData() && DataLoad().OpenRequestedForms)
-        DataLoad().OpenRequestedForms();
-}
-
 void RegisterDataReplyHandlers() {
-    LinkReplyHandlers& replies = LinkReplies();
+    LinkReplyHooks& replies = LinkReplyHook();
     replies.Download = [](const QByteArray& reply) { return SplitUploadData(reply); };
     replies.StoreIdTexts = [](const QString& idShort, const QString& idLong) {
         CurrentData().IDShort = idShort;

@@ -3,6 +3,7 @@
 #include "core/error_report.h"
 #include "data/files/session_file.h"
 #include "platform/ui_services.h"
+#include "shell/main/frm_main.h"
 
 #include <QCoreApplication>
 
@@ -64,18 +65,13 @@ void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& act
     }
 }
 
-CommandLineHooks& CommandLineHook() {
-    static CommandLineHooks hooks;
-    return hooks;
-}
-
 void GestioneCommandLine() {
     Trapped("GestioneCommandLine", [] {
         CommandLineActions actions;
         actions.LoadFile = [](const QString& name) { return LoadFile(name); };
         actions.OpenRequestedForms = [] {
-            if (CommandLineHook().OpenRequestedForms)
-                CommandLineHook().OpenRequestedForms();
+            if (MainWindowLoaded())
+                MainWindow().OpenRequestedForms();
         };
         actions.UnknownOption = [] {
             Ui().StandardBox(QStringLiteral("Parametro sconosciuto in riga di comando"),

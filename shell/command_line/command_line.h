@@ -28,11 +28,5 @@ struct CommandLineActions {
 // processing with the unknown-option message. A lone last token is not looked at.
 void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& actions);
 
-// What the command line needs of the main window until it calls it directly.
-struct CommandLineHooks {
-    std::function<void()> OpenRequestedForms;
-};
-CommandLineHooks& CommandLineHook();
-
 // Processes the program's own command line (QCoreApplication::arguments()).
 void GestioneCommandLine();

@@ -13,7 +13,7 @@ void failed(int textId) {
 }
 
 bool loadAndRemember(const QString& name) {
-    MainHooks& hooks = MainWindowHooks();
+    MainWindowHooks& hooks = MainWindowHook();
     if (!hooks.LoadFile(name)) {
         failed(7);
         return false;
@@ -30,7 +30,7 @@ bool CommandNotAvailable() {
 }
 
 bool OpenSessionCommand() {
-    if (!MainWindowHooks().LoadFile)
+    if (!MainWindowHook().LoadFile)
         return CommandNotAvailable();
     const FileDialogResult chosen = Ui().OpenFile(OpenSessionDialog());
     if (!chosen.accepted || chosen.fileName.isEmpty())
@@ -44,14 +44,14 @@ bool OpenSessionCommand() {
 }
 
 bool SaveSessionCommand() {
-    if (!MainWindowHooks().SaveFile)
+    if (!MainWindowHook().SaveFile)
         return CommandNotAvailable();
     const FileDialogResult chosen = Ui().SaveFile(SaveSessionDialog());
     if (!chosen.accepted || chosen.fileName.isEmpty())
         return false;
     const QString folder = FolderPart(chosen.fileName);
     StoreLastFolder(folder);
-    const SaveOutcome outcome = MainWindowHooks().SaveFile(chosen.fileName);
+    const SaveOutcome outcome = MainWindowHook().SaveFile(chosen.fileName);
     if (outcome != SaveOutcome::Saved) {
         // A user who declined to replace the file was not let down by a failure.
         if (outcome == SaveOutcome::Failed)
@@ -63,7 +63,7 @@ bool SaveSessionCommand() {
 }
 
 bool ExportCommand() {
-    if (!MainWindowHooks().SaveTableFile)
+    if (!MainWindowHook().SaveTableFile)
         return CommandNotAvailable();
     const FileDialogResult chosen = Ui().SaveFile(ExportDialog());
     if (!chosen.accepted || chosen.fileName.isEmpty())
@@ -72,7 +72,7 @@ bool ExportCommand() {
     StoreLastFolder(folder);
     // The chosen filter names the kind: the first CSV, the second tab-separated.
     const int kind = chosen.filterIndex == 1 ? 2 : 1;
-    if (!MainWindowHooks().SaveTableFile(chosen.fileName, kind)) {
+    if (!MainWindowHook().SaveTableFile(chosen.fileName, kind)) {
         failed(8);
         return false;
     }
@@ -83,7 +83,7 @@ bool ExportCommand() {
 bool OpenRecentFileCommand(int slot) {
     if (slot < 1 || slot > 4)
         return false;
-    if (!MainWindowHooks().LoadFile)
+    if (!MainWindowHook().LoadFile)
         return CommandNotAvailable();
     QString& stored = Options().MRU[static_cast<size_t>(slot)];
     stored = stored.trimmed();

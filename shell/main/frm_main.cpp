@@ -4,10 +4,10 @@
 #include "core/options.h"
 #include "platform/ui_services.h"
 #include "shell/main/dock_host.h"
-#include "shell/main/link_observers.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/picture_store.h"
 #include "shell/main/plain_dock_host.h"
+#include "shell/wiring/wire_link.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -87,7 +87,7 @@ void frmMain::MDIForm_Load() {
     lblCommStatus_->setText(ResString(5));
     lblPanel1_->setText(QString());
 
-    MainHooks& hooks = MainWindowHooks();
+    MainWindowHooks& hooks = MainWindowHook();
     dockControl_ = hooks.CreateDockHost ? hooks.CreateDockHost(this) : nullptr;
     if (!dockControl_)
         dockControl_ = std::make_unique<PlainDockHost>(this);
@@ -208,7 +208,7 @@ void frmMain::runShutDown() {
     if (shutDownRun_)
         return;
     shutDownRun_ = true;
-    if (MainHooks& hooks = MainWindowHooks(); hooks.ShutDown)
+    if (MainWindowHooks& hooks = MainWindowHook(); hooks.ShutDown)
         hooks.ShutDown(this);
 }
 

@@ -203,7 +203,7 @@ void frmMain::mnuSubFile_Click(int index) {
         tbrToolbar_ButtonClick(Button::Upload);
         break;
     case 4: {
-        MainHooks& hooks = MainWindowHooks();
+        MainWindowHooks& hooks = MainWindowHook();
         if (!hooks.DownloadTressilData)
             CommandNotAvailable();
         else if (hooks.DownloadTressilData())
@@ -299,7 +299,7 @@ void frmMain::mnuSubHelp_Click(int index) {
         tbrToolbar_ButtonClick(Button::HelpSearch);
         break;
     case 3: {
-        MainHooks& hooks = MainWindowHooks();
+        MainWindowHooks& hooks = MainWindowHook();
         hooks.ShowAbout ? hooks.ShowAbout() : (void)CommandNotAvailable();
         break;
     }

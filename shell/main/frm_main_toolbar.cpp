@@ -103,7 +103,7 @@ QAction* frmMain::ToolbarButton(int index) const {
 }
 
 void frmMain::tbrToolbar_ButtonClick(int index) {
-    MainHooks& hooks = MainWindowHooks();
+    MainWindowHooks& hooks = MainWindowHook();
     switch (index) {
     case Button::Open:
         if (OpenSessionCommand())
@@ -173,10 +173,10 @@ void frmMain::OpenRequestedForms() {
 }
 
 void frmMain::showView(int button) {
-    MainHooks& hooks = MainWindowHooks();
-    MainHooks::View& view = button == Button::GraphTe   ? hooks.GraphTe
-                            : button == Button::GraphSt ? hooks.GraphSt
-                                                        : hooks.Source;
+    MainWindowHooks& hooks = MainWindowHook();
+    MainWindowHooks::View& view = button == Button::GraphTe   ? hooks.GraphTe
+                                  : button == Button::GraphSt ? hooks.GraphSt
+                                                              : hooks.Source;
     if (view.IsOpen && view.IsOpen()) {
         bringToFront(view.Window ? view.Window() : nullptr);
         return;
@@ -250,7 +250,7 @@ void frmMain::tileChildWindows() {
 
 void frmMain::showHelp(int command) {
     const QString path = InFolder(ProgramFolder(), helpFileName());
-    MainHooks& hooks = MainWindowHooks();
+    MainWindowHooks& hooks = MainWindowHook();
     if (hooks.ShowHelp)
         hooks.ShowHelp(path, command);
     else

@@ -1,6 +1,6 @@
 #include "shell/main/main_hooks.h"
 
-MainHooks& MainWindowHooks() {
-    static MainHooks hooks;
+MainWindowHooks& MainWindowHook() {
+    static MainWindowHooks hooks;
     return hooks;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/files/session_file.h"
+#include "views/windows/single_window.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ class QWidget;
 // The work that the main window's commands hand to other subsystems. Each subsystem
 // registers its members when it stands; a command whose member is still empty tells the
 // user that it is not available yet instead of pretending success.
-struct MainHooks {
+struct MainWindowHooks {
     // One data view that the dispatcher opens, brings to the front and reopens after a
     // load (time-evolution graph, statistics graph, data table).
     struct View {
@@ -63,4 +64,15 @@ struct MainHooks {
     std::function<std::unique_ptr<DockHost>(QMainWindow* mainWindow)> CreateDockHost;
 };
 
-MainHooks& MainWindowHooks();
+MainWindowHooks& MainWindowHook();
+
+// The view members of a single-instance window W (views/windows/single_window.h); show
+// loads it and brings it up as the command wants.
+template <class W> MainWindowHooks::View ViewOf(std::function<void()> show) {
+    MainWindowHooks::View view;
+    view.IsOpen = [] { return Window<W>().IsOpen(); };
+    view.Show = std::move(show);
+    view.Unload = [] { Window<W>().Unload(); };
+    view.Window = []() -> QWidget* { return Window<W>().Instance(); };
+    return view;
+}

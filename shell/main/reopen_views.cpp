@@ -40,9 +40,9 @@ struct Noted {
 
 void ReopenViews(const std::function<void(int button)>& dispatch) {
     BusyPointer busy;
-    MainHooks& hooks = MainWindowHooks();
+    MainWindowHooks& hooks = MainWindowHook();
     struct ViewSlot {
-        MainHooks::View* view;
+        MainWindowHooks::View* view;
         bool wanted;
         int button;
     };
@@ -54,7 +54,7 @@ void ReopenViews(const std::function<void(int button)>& dispatch) {
     }};
     std::array<Noted, 3> noted{};
     for (size_t i = 0; i < views.size(); ++i) {
-        MainHooks::View& view = *views[i].view;
+        MainWindowHooks::View& view = *views[i].view;
         if (!view.IsOpen || !view.IsOpen())
             continue;
         noted[i].wasOpen = true;
@@ -71,7 +71,7 @@ void ReopenViews(const std::function<void(int button)>& dispatch) {
             if (!noted[i].wasOpen && !views[i].wanted)
                 continue;
             dispatch(views[i].button);
-            MainHooks::View& view = *views[i].view;
+            MainWindowHooks::View& view = *views[i].view;
             if (!noted[i].wasOpen || !noted[i].place.isValid() || !view.Window)
                 continue;
             QWidget* frame = frameOf(view.Window());

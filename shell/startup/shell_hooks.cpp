@@ -1,6 +1,6 @@
 #include "shell/startup/shell_hooks.h"
 
-ShellHooks& ShellHooksRegistry() {
+ShellHooks& ShellHook() {
     static ShellHooks hooks;
     return hooks;
 }

@@ -10,10 +10,8 @@
 // What start-up and shutdown ask of the other subsystems. Each hook is called only when
 // it is set; RegisterShellHooks() sets the program's own, tests set fakes.
 struct ShellHooks {
-    // Start values of the shared state each subsystem owns (communication state, live
-    // readings, drawing sizes and scale table, open flags of the views...), run in turn by
-    // InitVariabili. A subsystem adds its reset in RegisterShellHooks().
-    std::vector<std::function<void()>> ResetState;
+    // Start values of the program-wide state (ResetProgramState), run by InitVariabili.
+    std::function<void()> ResetState;
     // Kills the keep-alive, reply time-out and live-reading timers and clears their ids.
     std::function<void()> KillTimers;
     // Connects to the instrument (start-up with Options().ConnectOnStart); its result is
@@ -27,6 +25,6 @@ struct ShellHooks {
     std::function<void()> DoEvents;
 };
 
-ShellHooks& ShellHooksRegistry();
+ShellHooks& ShellHook();
 // Sets the program's own hooks (called once by the program's main before Main).
 void RegisterShellHooks();

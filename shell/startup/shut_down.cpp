@@ -28,7 +28,7 @@ void offerToSave() {
         const FileDialogResult chosen = Ui().SaveFile(ShutdownSaveRequest(Options().LastFolder));
         if (!chosen.accepted)
             return;
-        const auto& save = ShellHooksRegistry().SaveFile;
+        const auto& save = ShellHook().SaveFile;
         const SaveOutcome outcome = save ? save(chosen.fileName) : SaveOutcome::Failed;
         if (outcome == SaveOutcome::Saved)
             return;
@@ -71,8 +71,8 @@ void ShutDown(QWidget* frm) {
     // A failure in one step is reported and the later steps still run, so that the
     // options are written and a failed start still ends.
     Trapped("ShutDown", [] {
-        if (ShellHooksRegistry().KillTimers)
-            ShellHooksRegistry().KillTimers();
+        if (ShellHook().KillTimers)
+            ShellHook().KillTimers();
     });
     Trapped("ShutDown", [] { offerToSave(); });
     Trapped("ShutDown", [] { storeMainWindowState(); });

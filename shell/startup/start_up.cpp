@@ -29,8 +29,8 @@ void realDoEvents() {
 }
 
 void doEvents() {
-    if (ShellHooksRegistry().DoEvents)
-        ShellHooksRegistry().DoEvents();
+    if (ShellHook().DoEvents)
+        ShellHook().DoEvents();
     else
         realDoEvents();
 }
@@ -91,10 +91,10 @@ StartResult startBody() {
     MainWindow().setWindowState(WindowStateFromOption(Options().WindowState));
     Shell().MainWindowShown = true;
 
-    if (Options().ConnectOnStart && ShellHooksRegistry().InitCommunication)
-        ShellHooksRegistry().InitCommunication();
-    if (ShellHooksRegistry().GestioneCommandLine)
-        ShellHooksRegistry().GestioneCommandLine();
+    if (Options().ConnectOnStart && ShellHook().InitCommunication)
+        ShellHook().InitCommunication();
+    if (ShellHook().GestioneCommandLine)
+        ShellHook().GestioneCommandLine();
     return StartResult::Running;
 }
 } // namespace
@@ -103,9 +103,8 @@ void InitVariabili() {
     Trapped("InitVariabili", [] {
         Shell() = ShellState{};
         CurrentData().IntervalMultiplier = 1;
-        for (const auto& reset : ShellHooksRegistry().ResetState)
-            if (reset)
-                reset();
+        if (ShellHook().ResetState)
+            ShellHook().ResetState();
     });
 }
 

@@ -1,7 +1,6 @@
 #include "core/options.h"
 #include "core/wait_box.h"
 #include "data/dataset.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/split_upload_data.h"
 #include "data/warnings/generate_warnings.h"
 #include "image_builder.h"
@@ -36,13 +35,11 @@ protected:
         WaitBoxHook().Show = [this](const QString& text) { events << "show:" + text; };
         WaitBoxHook().Hide = [this] { events << "hide"; };
         WarningsPane().Clear = [this] { events << "warnings"; };
-        DataLoad().ShowWarningsPane = [this] { events << "warnings pane"; };
         Options().ShowWarningsOnLoad = false;
     }
     void TearDown() override {
         WaitBoxHook() = WaitBoxHooks();
         WarningsPane() = WarningsPaneHooks();
-        DataLoad() = DataLoadHooks();
         ReplaceCurrentData(DataSet());
         Options() = OptionsRecord();
     }
@@ -71,12 +68,6 @@ TEST_F(SplitUploadDataTest, AGoodImageBecomesTheDataSetWithItsFigures) {
     EXPECT_EQ(d.SortedIndex, (QVector<qint32>{0, 3, 1, 4, 2}));
     EXPECT_TRUE(ui.messageCalls.isEmpty());
     EXPECT_EQ(events, (QStringList{"show:Processing the downloaded data...", "warnings", "hide"}));
-}
-
-TEST_F(SplitUploadDataTest, TheOptionsShowTheWarningsAfterTheLoad) {
-    Options().ShowWarningsOnLoad = true;
-    ASSERT_TRUE(SplitUploadData(ImageBuilder().Add(4, 4, 4, 0).Reply()));
-    EXPECT_TRUE(events.contains(QStringLiteral("warnings pane")));
 }
 
 TEST_F(SplitUploadDataTest, RefusedImagesLeaveThePreviousDataSetAndSayWhy) {

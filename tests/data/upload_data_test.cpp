@@ -1,5 +1,4 @@
 #include "data/dataset.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "image_builder.h"
 #include "language_scope.h"
@@ -7,6 +6,7 @@
 #include "link/comm_state.h"
 #include "link/link_hooks.h"
 #include "scripted_port.h"
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 #include "text/date_math.h"
 
@@ -32,9 +32,8 @@ protected:
         before.DataSourceName = QStringLiteral("File");
         before.CurrentFileName = QStringLiteral("/data/before.log");
         ReplaceCurrentData(std::move(before));
-        DataLoad().UpdateInfo = [this] { events << "info"; };
-        DataLoad().EnableToolbarButton = [this](int b) { events << QString::number(b); };
-        DataLoad().OpenRequestedForms = [this] { events << "views"; };
+        scope.On(&ProgramEvents::InfoChanged, [this] { events << "info"; });
+        scope.On(&ProgramEvents::DataSetReplaced, [this] { events << "replaced"; });
         image.Add(1024, 0, 0, 0).Add(0, 1024, 0, 2); // y of the second in the high range
         port->replies[4] = image.Reply();
     }
@@ -42,8 +41,7 @@ protected:
         StopLinkTimers();
         ResetCommState();
         InstallSeriale(nullptr);
-        LinkReplies() = LinkReplyHandlers();
-        DataLoad() = DataLoadHooks();
+        LinkReplyHook() = LinkReplyHooks();
         ReplaceCurrentData(DataSet());
     }
     void ExpectPreviousDataSet() {
@@ -56,18 +54,19 @@ protected:
     ScriptedPort* port = nullptr;
     ImageBuilder image;
     QStringList events;
+    EventScope scope;
 };
 
 TEST_F(UploadDataTest, ConnectedDownloadBecomesTheDataSetAndEnablesTheButtons) {
     CommState().Connected = true;
     CommState().MonitorState = 0;
-    TransferButtonCommand();
+    EXPECT_TRUE(UploadData());
     EXPECT_EQ(port->commandsSent, (QList<int>{4}));
     EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("Upload"));
     EXPECT_EQ(CurrentData().NumSamples, 2);
     EXPECT_EQ(CurrentData().DataY[2], 200.0f);
     EXPECT_TRUE(CurrentData().CurrentFileName.isEmpty());
-    EXPECT_EQ(events, (QStringList{"info", "3", "4", "15", "14", "13", "views"}));
+    EXPECT_EQ(events, (QStringList{"replaced"}));
     EXPECT_TRUE(ui.messageCalls.isEmpty());
 }
 
@@ -129,7 +128,7 @@ TEST_F(UploadDataTest, FailedOrRefusedDownloadsLeaveThePreviousDataSet) {
     };
     for (const QByteArray& reply : bad) {
         port->replies[4] = reply;
-        TransferButtonCommand();
+        EXPECT_FALSE(UploadData());
         ExpectPreviousDataSet();
         EXPECT_TRUE(events.isEmpty()) << events.join(u',').toStdString();
     }

@@ -80,14 +80,10 @@ TEST(CommandLineChild, LoadsTheNamedFileAndSeesNoQtOption) {
     if (qEnvironmentVariableIsEmpty("CORVANEL_COMMAND_LINE_CHILD"))
         GTEST_SKIP() << "runs only as the child of CommandLine.QtOptionsNeverReachTheCheck";
     FakeUi ui;
-    int reopened = 0;
-    CommandLineHook().OpenRequestedForms = [&] { ++reopened; };
     GestioneCommandLine();
-    CommandLineHook().OpenRequestedForms = {};
     EXPECT_TRUE(ui.standardCalls.isEmpty());
     EXPECT_TRUE(ui.messageCalls.isEmpty());
     EXPECT_EQ(CurrentData().CurrentFileName, qEnvironmentVariable("CORVANEL_COMMAND_LINE_CHILD"));
-    EXPECT_EQ(reopened, 1);
 }
 
 TEST(CommandLine, QtOptionsNeverReachTheCheck) {

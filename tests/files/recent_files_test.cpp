@@ -1,7 +1,8 @@
 #include "data/files/recent_files.h"
 
 #include "core/options.h"
-#include "data/files/file_hooks.h"
+#include "core/program_events.h"
+#include "tests/support/event_scope.h"
 
 #include <gtest/gtest.h>
 
@@ -67,15 +68,15 @@ TEST(RecentFiles, SaveMRUFileUpdatesTheOptionsAndTheDropDown) {
     const RecentFileSlots saved = Options().MRU;
     Options().MRU = slotsOf({QStringLiteral("/d/a.log"), QString(), QStringLiteral("/d/b.log")});
     int rebuilt = 0;
-    FileHooks().RecentFilesChanged = [&] {
+    EventScope events;
+    events.On(&ProgramEvents::RecentFilesChanged, [&] {
         ++rebuilt;
         EXPECT_EQ(RecentFileEntries(), (QList<RecentFileEntry>{{1, QStringLiteral("/d/c.log")},
                                                                {2, QStringLiteral("/d/a.log")},
                                                                {4, QStringLiteral("/d/b.log")}}));
-    };
+    });
     SaveMRUFile(QStringLiteral("/d/c.log"));
     EXPECT_EQ(rebuilt, 1);
-    FileHooks().RecentFilesChanged = {};
     Options().MRU = saved;
 }
 

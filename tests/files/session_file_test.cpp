@@ -5,6 +5,7 @@
 #include "data/files/session_log.h"
 #include "data/warnings/generate_warnings.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 
 #include <QDir>
@@ -21,9 +22,9 @@ namespace {
 class SessionFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FileHooks() = {};
-        FileHooks().StatusText = [this](const QString& text) { status.append(text); };
-        FileHooks().AfterLoad = [this] { ++afterLoads; };
+        SessionFileHook() = {};
+        events.On(&ProgramEvents::StatusText, [this](const QString& text) { status.append(text); });
+        events.On(&ProgramEvents::DataSetReplaced, [this] { ++afterLoads; });
         WarningsPane().Clear = [this] { ++warningsRebuilt; };
         DataSet previous = MakeDataSet({{7, 7, 7}, {8, 8, 8}});
         previous.CurrentFileName = QStringLiteral("previous.log");
@@ -31,7 +32,7 @@ protected:
         ReplaceCurrentData(std::move(previous));
     }
     void TearDown() override {
-        FileHooks() = {};
+        SessionFileHook() = {};
         WarningsPane() = {};
         ReplaceCurrentData(DataSet());
     }
@@ -61,6 +62,7 @@ protected:
     FakeUi ui;
     QStringList status;
     int afterLoads = 0;
+    EventScope events;
     int warningsRebuilt = 0;
 };
 
@@ -145,7 +147,7 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
 
 TEST_F(SessionFileTest, CsvNamesGoToTheStationImportWhateverTheirCase) {
     QStringList imported;
-    FileHooks().OpenCsv = [&](const QString& name) {
+    SessionFileHook().OpenCsv = [&](const QString& name) {
         imported.append(name);
         return true;
     };
@@ -194,10 +196,11 @@ TEST_F(SessionFileTest, AFailedSaveKeepsTheOldFileWhole) {
     big.DataY.fill(1, 101);
     big.DataZ.fill(1, 101);
     ReplaceCurrentData(std::move(big));
-    FileHooks().StatusText = [](const QString& text) {
+    events.Clear();
+    events.On(&ProgramEvents::StatusText, [](const QString& text) {
         if (!text.isEmpty())
             throw std::runtime_error("disk gone");
-    };
+    });
     EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Failed);
     ASSERT_EQ(ui.standardCalls.size(), 1);
     EXPECT_TRUE(ui.standardCalls.first().text.contains(u"SaveFile"));
@@ -206,7 +209,7 @@ TEST_F(SessionFileTest, AFailedSaveKeepsTheOldFileWhole) {
     EXPECT_FALSE(CurrentData().DataSaved);
     // A folder that does not exist is reported too.
     ui.standardCalls.clear();
-    FileHooks().StatusText = {};
+    events.Clear();
     EXPECT_FALSE(SaveFile(path(QStringLiteral("no/such/folder.log"))));
     EXPECT_EQ(ui.standardCalls.size(), 1);
 }

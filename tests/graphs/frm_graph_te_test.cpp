@@ -2,6 +2,7 @@
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 #include "tests/graphs/graphs_fixture.h"
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
@@ -91,7 +92,8 @@ TEST_F(GraphTeWindow_, RfButtonOnlyWithAnRfChannel) {
 
 TEST_F(GraphTeWindow_, CaptionAndInformationPaneOnActivation) {
     int refreshed = 0;
-    GraphHook().UpdateInfo = [&] { ++refreshed; };
+    EventScope events;
+    events.On(&ProgramEvents::WindowActivated, [&] { ++refreshed; });
     frmGraphTe& w = Open();
     w.Form_Activate();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("T4014"));
@@ -161,8 +163,9 @@ TEST_F(GraphTeWindow_, ZoomUndoAndViewChangesHideTheCrossHair) {
 
 TEST_F(GraphTeWindow_, CrossHairThroughAPointAndClickReportsTheSample) {
     std::vector<qint32> clicked;
-    GraphHook().PointClicked = [&](qint32 index) { clicked.push_back(index); };
     frmGraphTe& w = Open();
+    QObject::connect(&w, &frmGraphTe::PointClicked,
+                     [&](qint32 index) { clicked.push_back(index); });
     ChartWidget* chart = w.teeEvolution;
     w.SetCrossHair(40);
     const QPointF pixel = *PointPixel(Chart(w), chart->Geometry(), 3, 40);

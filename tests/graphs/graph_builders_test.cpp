@@ -3,6 +3,7 @@
 #include "platform/chart/chart_paint.h"
 #include "stats/histogram.h"
 #include "tests/graphs/graphs_fixture.h"
+#include "tests/support/event_scope.h"
 #include "views/graphs/graph_builders.h"
 #include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
@@ -157,11 +158,12 @@ TEST_F(GraphBuilders, DrawGraphClearsTheProgressTextAtTheEnd) {
     DataSet saved = CurrentData();
     CurrentData() = MakeRamp(250);
     QStringList panel;
-    GraphHook().PanelText = [&](const QString& text) { panel.append(text); };
+    EventScope events;
+    events.On(&ProgramEvents::StatusText, [&](const QString& text) { panel.append(text); });
     ChartModel chart;
     GraphSetup(chart, GraphKind::TimeEvolution, {});
     DrawGraph(chart, GraphKind::TimeEvolution, {});
-    GraphHook().PanelText = nullptr;
+    events.Clear();
     CurrentData() = saved;
     EXPECT_EQ(panel,
               (QStringList{QStringLiteral("T303540%"), QStringLiteral("T303580%"), QString()}));

@@ -4,11 +4,11 @@
 #include "data/dataset.h"
 #include "platform/chart/chart_widget.h"
 #include "platform/paths.h"
-#include "shell/graphs/register_graphs.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/menu_tree.h"
-#include "shell/main/register_main_window.h"
+#include "shell/wiring/wire_graphs.h"
+#include "shell/wiring/wire_main_window.h"
 #include "tests/support/fake_ui.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
@@ -36,7 +36,7 @@ protected:
         ASSERT_TRUE(InitLibrary(QStringLiteral("Language.dll")));
         SetLanguage(1);
         SetDefaultOptions(Options());
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
         RegisterMainWindow();
         RegisterGraphs();
         DataSet data;
@@ -62,9 +62,9 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (MainWindowLoaded())
             UnloadMainWindow();
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
         GraphHook() = GraphHooks{};
-        DataTableHooks() = TableHooks{};
+        DataTableHook() = DataTableHooks{};
         CurrentData() = DataSet{};
         FreeResLibrary();
         SetLanguage(0);
@@ -86,8 +86,6 @@ TEST_F(RegisteredGraphs, ToolbarOpensTheGraphAsAChildOfTheMainWindowOnce) {
     main.tbrToolbar_ButtonClick(13); // again: the same window in front
     EXPECT_EQ(GraphTeWindow(), window);
     EXPECT_EQ(main.MdiArea()->subWindowList().size(), 1);
-    // The data table finds the open graph for its cross-hair.
-    EXPECT_EQ(DataTableHooks().TimeGraph(), window);
     EXPECT_TRUE(ui.messageCalls.isEmpty());
 }
 
@@ -103,9 +101,8 @@ TEST_F(RegisteredGraphs, ReopenAfterALoadShowsTheNewDataSet) {
     for (QMdiSubWindow* frame : main.MdiArea()->subWindowList())
         graphs += qobject_cast<frmGraphTe*>(frame->widget()) != nullptr;
     EXPECT_EQ(graphs, 1);
-    MainWindowHooks().GraphTe.Unload();
+    MainWindowHook().GraphTe.Unload();
     EXPECT_FALSE(GraphTeOpen());
-    EXPECT_EQ(DataTableHooks().TimeGraph(), nullptr);
 }
 
 TEST_F(RegisteredGraphs, StatisticsOpenFromTheToolbarAndF5AndReopenAfterALoad) {
@@ -127,7 +124,7 @@ TEST_F(RegisteredGraphs, StatisticsOpenFromTheToolbarAndF5AndReopenAfterALoad) {
     main.OpenRequestedForms();
     ASSERT_TRUE(GraphStOpen());
     EXPECT_EQ(Window<frmGraphSt>().Instance()->txtMaxValue->text(), QStringLiteral("0.35"));
-    MainWindowHooks().GraphSt.Unload();
+    MainWindowHook().GraphSt.Unload();
     EXPECT_FALSE(GraphStOpen());
     EXPECT_TRUE(ui.messageCalls.isEmpty());
 }
@@ -147,7 +144,7 @@ TEST_F(RegisteredGraphs, TheRfGraphOpensFromItsButtonFollowsTheTableAndCloses) {
     ASSERT_NE(qobject_cast<QMdiSubWindow*>(rf->parentWidget()), nullptr);
     te->btnShowRf_Click();
     EXPECT_EQ(Window<frmGraphRf>().Instance(), rf);
-    EXPECT_EQ(DataTableHooks().RfGraph(), rf);
+    EXPECT_EQ(DataTableHook().RfGraph(), rf);
 
     // The table's row and the RF point keep in step.
     main.tbrToolbar_ButtonClick(15);
@@ -169,7 +166,7 @@ TEST_F(RegisteredGraphs, TheRfGraphOpensFromItsButtonFollowsTheTableAndCloses) {
     // Every load closes it, and it stays closed.
     main.OpenRequestedForms();
     EXPECT_FALSE(GraphRfOpen());
-    EXPECT_EQ(DataTableHooks().RfGraph(), nullptr);
+    EXPECT_EQ(DataTableHook().RfGraph(), nullptr);
     EXPECT_TRUE(GraphTeOpen());
     EXPECT_TRUE(ui.messageCalls.isEmpty());
 }

@@ -80,7 +80,7 @@ TEST_F(ExchangeTest, BadRepliesFailAndEndTheExchange) {
         {"garbage first", 7, QByteArray("\x00\x55", 2) + good7.left(68)},
     };
     int stored = 0;
-    LinkReplies().StoreIdTexts = [&](const QString&, const QString&) { ++stored; };
+    LinkReplyHook().StoreIdTexts = [&](const QString&, const QString&) { ++stored; };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetCommState();
@@ -102,7 +102,7 @@ TEST_F(ExchangeTest, BadRepliesFailAndEndTheExchange) {
 TEST_F(ExchangeTest, GoodRepliesAreHandedToTheirOwners) {
     connectQuietly();
     QString idShort, idLong;
-    LinkReplies().StoreIdTexts = [&](const QString& s, const QString& l) {
+    LinkReplyHook().StoreIdTexts = [&](const QString& s, const QString& l) {
         idShort = s;
         idLong = l;
     };
@@ -120,7 +120,7 @@ TEST_F(ExchangeTest, GoodRepliesAreHandedToTheirOwners) {
         EXPECT_EQ(CommState().MonitorSettings[i], i + 1);
 
     QByteArray live;
-    LinkReplies().LiveReading = [&](const QByteArray& reply) { live = reply; };
+    LinkReplyHook().LiveReading = [&](const QByteArray& reply) { live = reply; };
     instrument.liveX = 0x1234;
     instrument.liveStatus = 0x81;
     EXPECT_TRUE(SendCommand(2, true));
@@ -207,7 +207,7 @@ TEST_F(ExchangeTest, NonWaitingSendsGetTheirReplyThroughTheReceiveEvent) {
     EXPECT_EQ(time.RunningTimers(), 0);
 
     int readings = 0;
-    LinkReplies().LiveReading = [&](const QByteArray&) { ++readings; };
+    LinkReplyHook().LiveReading = [&](const QByteArray&) { ++readings; };
     EXPECT_FALSE(SendCommand(2, false));
     EXPECT_EQ(time.TimerInterval(CommState().ReplyTimerId), 2900);
     time.RunFor(50);
@@ -257,7 +257,7 @@ TEST_F(ExchangeTest, WaitingReadsAreNotStolenByTheReceiveEvent) {
 // still the six-byte frame.
 TEST_F(ExchangeTest, RequestDataNeverCarriesOver) {
     connectQuietly();
-    LinkReplies().CurrentIdTexts = [](QString& s, QString& l) {
+    LinkReplyHook().CurrentIdTexts = [](QString& s, QString& l) {
         s = QStringLiteral("ID");
         l = QStringLiteral("LONG");
     };
@@ -318,6 +318,10 @@ TEST_F(ExchangeTest, KeepAliveEveryFiveSecondsAndASilentInstrumentDropsAfter17s)
     EXPECT_FALSE(CommState().Connected);
     EXPECT_EQ(time.MonotonicMs() - lastGood, 17000);
     EXPECT_EQ(CommState().PollTimerId, 0u);
+    EXPECT_EQ(CommState().TimeoutCount, 3);
+    EXPECT_EQ(statuses.back().text, ResString(3029));
+    EXPECT_EQ(connectedCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.messageCalls.size(), 1); // the connect question only: no box from a timer
     time.RunFor(20000);
     EXPECT_EQ(writesOf(3), before + 5);
 }
@@ -326,7 +330,7 @@ TEST_F(ExchangeTest, DownloadReadsUntilSilenceAndNeedsAWholeHeader) {
     connectQuietly();
     int handed = 0;
     QByteArray image;
-    LinkReplies().Download = [&](const QByteArray& reply) {
+    LinkReplyHook().Download = [&](const QByteArray& reply) {
         ++handed;
         image = reply.mid(4, reply.size() - 6);
         return true;
@@ -358,7 +362,7 @@ TEST_F(ExchangeTest, DownloadReadsUntilSilenceAndNeedsAWholeHeader) {
 TEST_F(ExchangeTest, ARefusedImageCountsAsAGoodExchange) {
     connectQuietly();
     CommState().TimeoutCount = 2;
-    LinkReplies().Download = [](const QByteArray&) { return false; };
+    LinkReplyHook().Download = [](const QByteArray&) { return false; };
     EXPECT_FALSE(SendCommand(4, true));
     EXPECT_EQ(CommState().TimeoutCount, 0);
     EXPECT_FALSE(CommState().CommandPending());
@@ -369,7 +373,7 @@ TEST_F(ExchangeTest, ARefusedImageCountsAsAGoodExchange) {
 // A line that never goes quiet ends at the longest reply a frame can announce.
 TEST_F(ExchangeTest, AnEndlessStreamEndsTheDownload) {
     connectQuietly();
-    LinkReplies().Download = [](const QByteArray&) { return true; };
+    LinkReplyHook().Download = [](const QByteArray&) { return true; };
     port->responder = [&](const QByteArray&) {
         for (int i = 0; i < 80; ++i)
             port->Arrive(5 + i * 100, QByteArray(1000, '\x3C'));
@@ -382,7 +386,7 @@ TEST_F(ExchangeTest, AnEndlessStreamEndsTheDownload) {
 TEST_F(ExchangeTest, AFullMemoryImageIsReadWhole) {
     connectQuietly();
     QByteArray got;
-    LinkReplies().Download = [&](const QByteArray& reply) {
+    LinkReplyHook().Download = [&](const QByteArray& reply) {
         got = reply;
         return true;
     };

@@ -177,7 +177,7 @@ using CommandsTest = LinkTest;
 
 TEST_F(CommandsTest, WriteIdPadsAndReportsAFailure) {
     connectQuietly();
-    LinkReplies().CurrentIdTexts = [](QString& s, QString& l) {
+    LinkReplyHook().CurrentIdTexts = [](QString& s, QString& l) {
         s = QStringLiteral("àb");
         l = QStringLiteral("€ x");
     };

@@ -6,6 +6,7 @@
 #include "link/link_hooks.h"
 #include "link/packet.h"
 #include "platform/paths.h"
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
@@ -47,28 +48,28 @@ protected:
 
     void SetUp() override {
         ResetCommState();
-        LinkObserver() = LinkObservers();
-        LinkReplies() = LinkReplyHandlers();
+        LinkReplyHook() = LinkReplyHooks();
         auto owned = std::make_unique<FakeSerialPort>(&time);
         port = owned.get();
         InstallSeriale(std::move(owned));
         SetPortResolver([](int n) { return QStringLiteral("fake%1").arg(n); });
         ASSERT_TRUE(OpenCommPort(1));
         AttachInstrument(*port, instrument, time);
-        LinkObserver().CommStatus = [this](CommPicture p, const QString& t) {
-            statuses.push_back({p, t});
-        };
-        LinkObserver().ConnectedChanged = [this](bool c) { connectedCalls.push_back(c); };
-        LinkObserver().UpdateInfo = [this] { ++infoUpdates; };
-        LinkObserver().PortLost = [this] { ++portLost; };
+        events.On(&ProgramEvents::CommStatus, [this](int p, const QString& t) {
+            statuses.push_back({static_cast<CommPicture>(p), t});
+        });
+        events.On(&ProgramEvents::LinkStateChanged,
+                  [this](bool c) { connectedCalls.push_back(c); });
+        events.On(&ProgramEvents::InfoChanged, [this] { ++infoUpdates; });
+        events.On(&ProgramEvents::PortLost, [this] { ++portLost; });
     }
 
     void TearDown() override {
         StopLinkTimers();
         InstallSeriale(nullptr);
         SetPortResolver(nullptr);
-        LinkObserver() = LinkObservers();
-        LinkReplies() = LinkReplyHandlers();
+        events.Clear();
+        LinkReplyHook() = LinkReplyHooks();
         ResetCommState();
     }
 
@@ -99,4 +100,5 @@ protected:
     std::vector<bool> connectedCalls;
     int infoUpdates = 0;
     int portLost = 0;
+    EventScope events;
 };

@@ -14,7 +14,7 @@ namespace {
 class RecordingHooks {
 public:
     RecordingHooks() {
-        MainHooks& h = MainWindowHooks();
+        MainWindowHooks& h = MainWindowHook();
         h.LoadFile = [this](const QString& name) { return note("LoadFile " + name), loads; };
         h.SaveFile = [this](const QString& name) {
             return note("SaveFile " + name), saves ? SaveOutcome::Saved : SaveOutcome::Failed;
@@ -39,7 +39,7 @@ public:
         view(h.Source, "Source");
     }
 
-    void view(MainHooks::View& v, const QString& name) {
+    void view(MainWindowHooks::View& v, const QString& name) {
         v.IsOpen = [this, name] { return open[name]; };
         v.Show = [this, name] {
             note("Show" + name);
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, DispatcherRunsEachButtonsCommand) {
         window.tbrToolbar_ButtonClick(route.button);
         EXPECT_EQ(hooks.calls, route.calls) << route.button;
         EXPECT_TRUE(ui.messageCalls.isEmpty()) << route.button;
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
     }
 }
 
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, OpenViewIsBroughtToTheFrontNotOpenedAgain) {
     frmMain window;
     auto* view = new QWidget;
     window.AddChildWindow(view);
-    MainWindowHooks().GraphTe.Window = [view] { return view; };
+    MainWindowHook().GraphTe.Window = [view] { return view; };
     hooks.open["GraphTe"] = true;
     window.tbrToolbar_ButtonClick(13);
     EXPECT_TRUE(hooks.calls.isEmpty());

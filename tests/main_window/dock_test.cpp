@@ -50,7 +50,7 @@ class DockTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        MainWindowHooks().CreateDockHost = [this](QMainWindow*) {
+        MainWindowHook().CreateDockHost = [this](QMainWindow*) {
             auto owned = std::make_unique<FakeDock>();
             dock = owned.get();
             return std::unique_ptr<DockHost>(std::move(owned));

@@ -15,7 +15,7 @@ namespace {
 // The files subsystem as the dispatcher sees it: answers and the calls it got.
 struct FakeFiles {
     FakeFiles() {
-        MainHooks& h = MainWindowHooks();
+        MainWindowHooks& h = MainWindowHook();
         h.LoadFile = [this](const QString& name) {
             calls.append("LoadFile " + name);
             return result;
@@ -141,7 +141,7 @@ TEST_F(FileCommandTest, SaveAndExportReportFailureWithText8) {
         EXPECT_EQ(files.calls, QStringList{c.call}) << c.call.toStdString();
         EXPECT_EQ(Messages(), c.messages) << c.call.toStdString();
         EXPECT_EQ(Options().LastFolder, QStringLiteral("/o/"));
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
     }
 }
 

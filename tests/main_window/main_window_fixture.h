@@ -21,10 +21,10 @@ protected:
         ASSERT_TRUE(InitLibrary(QStringLiteral("Language.dll")));
         SetLanguage(0);
         SetDefaultOptions(Options());
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
     }
     void TearDown() override {
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
         FreeResLibrary();
         SetLanguage(0);
         SetProgramFolderForTests(QString());

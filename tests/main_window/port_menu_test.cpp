@@ -1,6 +1,7 @@
 #include "tests/main_window/fake_port.h"
 #include "tests/main_window/main_window_fixture.h"
 
+#include "core/program_events.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/link_hooks.h"
@@ -119,7 +120,7 @@ TEST_F(PortMenuTest, LostPortShowsTheClosedPort) {
     frmMain window;
     window.mnuSubSubMonitor_Click(1);
     ASSERT_EQ(checkedPorts(window), QList<int>{1});
-    LinkObserver().PortLost();
+    emit Events().PortLost();
     EXPECT_TRUE(checkedPorts(window).isEmpty());
     EXPECT_EQ(window.lblCommStatus()->text(), ResString(5));
 }

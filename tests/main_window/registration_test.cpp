@@ -1,15 +1,15 @@
 #include "tests/main_window/main_window_fixture.h"
 
+#include "core/program_events.h"
 #include "data/dataset.h"
 #include "data/files/file_hooks.h"
-#include "data/upload/load_hooks.h"
 #include "shell/command_line/command_line.h"
-#include "shell/graphs/register_graphs.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
-#include "shell/main/register_main_window.h"
 #include "shell/panes/frm_info.h"
 #include "shell/panes/frm_warnings.h"
+#include "shell/wiring/wire_graphs.h"
+#include "shell/wiring/wire_main_window.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/table/table_hooks.h"
@@ -35,11 +35,9 @@ protected:
     void TearDown() override {
         if (MainWindowLoaded())
             UnloadMainWindow();
-        FileHooks() = SessionFileHooks{};
-        DataLoad() = DataLoadHooks{};
-        CommandLineHook() = CommandLineHooks{};
+        SessionFileHook() = SessionFileHooks{};
         GraphHook() = GraphHooks{};
-        DataTableHooks() = TableHooks{};
+        DataTableHook() = DataTableHooks{};
         CurrentData() = DataSet{};
         MainWindowTest::TearDown();
     }
@@ -56,7 +54,7 @@ TEST_F(Registered, MainWindowHoldsThePanesOfThePanesSubsystem) {
 TEST_F(Registered, LoadedSessionEnablesTheDataButtonsAndShowsTheWarnings) {
     Options().ShowWarningsOnLoad = true;
     frmMain& window = MainWindow();
-    FileHooks().AfterLoad();
+    emit Events().DataSetReplaced();
     for (int button : {3, 4, 13, 14, 15})
         EXPECT_TRUE(window.ToolbarButton(button)->isEnabled()) << button;
     EXPECT_TRUE(window.MenuItem(TopMenu::Graph, 0)->isEnabled());
@@ -66,12 +64,12 @@ TEST_F(Registered, LoadedSessionEnablesTheDataButtonsAndShowsTheWarnings) {
 
 TEST_F(Registered, LowerLayersReachTheStatusTextAndTheRecentFiles) {
     frmMain& window = MainWindow();
-    FileHooks().StatusText(QStringLiteral("30%"));
+    emit Events().StatusText(QStringLiteral("30%"));
     EXPECT_EQ(window.lblPanel1()->text(), QStringLiteral("30%"));
-    GraphHook().PanelText(QString());
+    emit Events().StatusText(QString());
     EXPECT_TRUE(window.lblPanel1()->text().isEmpty());
     Options().MRU[1] = QStringLiteral("/x/new.log");
-    FileHooks().RecentFilesChanged();
+    emit Events().RecentFilesChanged();
     ASSERT_EQ(window.RecentFilesMenu()->actions().size(), 1);
     EXPECT_EQ(window.RecentFilesMenu()->actions()[0]->text(), QStringLiteral("/x/new.log"));
 }

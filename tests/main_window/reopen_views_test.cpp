@@ -16,7 +16,7 @@ namespace {
 class FakeViews {
 public:
     explicit FakeViews(frmMain& window) : window_(window) {
-        MainHooks& h = MainWindowHooks();
+        MainWindowHooks& h = MainWindowHook();
         attach(h.GraphTe, "Te");
         attach(h.GraphSt, "St");
         attach(h.Source, "Source");
@@ -36,7 +36,7 @@ public:
     QString failing; // Show of this view raises an error
 
 private:
-    void attach(MainHooks::View& hook, const QString& name) {
+    void attach(MainWindowHooks::View& hook, const QString& name) {
         hook.IsOpen = [this, name] { return !views_[name].isNull(); };
         hook.Window = [this, name] { return views_[name].data(); };
         hook.Unload = [this, name] {
@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, ReopenFollowsWhatWasOpenAndWhatTheOptionsAsk) {
             views.Open("Source", QRect(5, 5, 100, 100));
         window.OpenRequestedForms();
         EXPECT_EQ(views.calls, c.calls) << c.calls.join(' ').toStdString();
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
     }
 }
 
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, ReopenedViewGetsItsPlaceBackThenAllAreTiled) {
     // The statistics graph opens after the time graph: by then the time graph stands at
     // its old place again.
     QRect teWhenStOpens;
-    MainHooks::View& st = MainWindowHooks().GraphSt;
+    MainWindowHooks::View& st = MainWindowHook().GraphSt;
     auto show = st.Show;
     st.Show = [&, show] {
         teWhenStOpens = views.View("Te")->parentWidget()->geometry();

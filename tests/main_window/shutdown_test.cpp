@@ -8,7 +8,7 @@
 TEST_F(MainWindowTest, ExitRunsShutDownOnceAndClosesTheWindow) {
     int shutDowns = 0;
     QWidget* closing = nullptr;
-    MainWindowHooks().ShutDown = [&](QWidget* frm) {
+    MainWindowHook().ShutDown = [&](QWidget* frm) {
         ++shutDowns;
         closing = frm;
     };
@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, ExitRunsShutDownOnceAndClosesTheWindow) {
 
 TEST_F(MainWindowTest, ClosingTheWindowRunsShutDown) {
     int shutDowns = 0;
-    MainWindowHooks().ShutDown = [&](QWidget*) { ++shutDowns; };
+    MainWindowHook().ShutDown = [&](QWidget*) { ++shutDowns; };
     frmMain window;
     window.show();
     window.close();

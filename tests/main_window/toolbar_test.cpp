@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, MenuItemsFollowTheirButtonsWheneverTheyChange) {
 
 TEST_F(MainWindowTest, ShortcutOfADisabledCommandRunsNothing) {
     int saves = 0;
-    MainWindowHooks().SaveFile = [&](const QString&) {
+    MainWindowHook().SaveFile = [&](const QString&) {
         ++saves;
         return SaveOutcome::Saved;
     };

@@ -4,7 +4,6 @@
 #include "data/dataset.h"
 #include "data/files/file_hooks.h"
 #include "data/files/session_file.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "data/warnings/generate_warnings.h"
 #include "link/comm_port.h"
@@ -12,11 +11,11 @@
 #include "link/link_hooks.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
-#include "shell/main/register_main_window.h"
 #include "shell/main/toolbar_buttons.h"
 #include "shell/panes/frm_info.h"
 #include "shell/panes/frm_warnings.h"
-#include "shell/panes/register_panes.h"
+#include "shell/wiring/wire_main_window.h"
+#include "shell/wiring/wire_panes.h"
 #include "tests/support/fake_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
@@ -67,9 +66,8 @@ protected:
         UnloadMainWindow();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ResetLinkForTests();
-        DataLoad() = DataLoadHooks();
-        FileHooks() = SessionFileHooks();
-        MainWindowHooks() = MainHooks();
+        SessionFileHook() = SessionFileHooks();
+        MainWindowHook() = MainWindowHooks();
         WarningsPane() = WarningsPaneHooks();
         WaitBoxHook() = WaitBoxHooks();
         ReplaceCurrentData(DataSet());

@@ -1,4 +1,4 @@
-#include "data/upload/load_hooks.h"
+#include "core/program_events.h"
 #include "link/link_hooks.h"
 #include "shell/startup/shell_hooks.h"
 #include "views/graphs/graph_hooks.h"
@@ -10,25 +10,25 @@
 // program never registers fails silently at run time (a download that arrives and goes
 // nowhere), so the program's one registration is checked here.
 TEST(HookRegistration, TheProgramRegistersEveryHookADownloadNeeds) {
-    LinkReplies() = LinkReplyHandlers{};
-    DataLoad() = DataLoadHooks{};
+    LinkReplyHook() = LinkReplyHooks{};
     RegisterShellHooks();
-    EXPECT_TRUE(LinkReplies().Download) << "the download reply goes nowhere";
-    EXPECT_TRUE(LinkReplies().StoreIdTexts);
-    EXPECT_TRUE(LinkReplies().CurrentIdTexts);
-    EXPECT_TRUE(DataLoad().UpdateInfo);
-    EXPECT_TRUE(DataLoad().EnableToolbarButton);
-    EXPECT_TRUE(DataLoad().ShowWarningsPane);
-    EXPECT_TRUE(DataLoad().OpenRequestedForms);
-    EXPECT_TRUE(ShellHooksRegistry().InitCommunication);
-    EXPECT_TRUE(ShellHooksRegistry().SaveFile);
+    EXPECT_TRUE(LinkReplyHook().Download) << "the download reply goes nowhere";
+    EXPECT_TRUE(LinkReplyHook().StoreIdTexts);
+    EXPECT_TRUE(LinkReplyHook().CurrentIdTexts);
+    const ProgramEvents& events = Events();
+    EXPECT_TRUE(events.HasReceivers(SIGNAL(DataSetReplaced()))) << "a new data set shows nowhere";
+    EXPECT_TRUE(events.HasReceivers(SIGNAL(InfoChanged())));
+    EXPECT_TRUE(events.HasReceivers(SIGNAL(WindowActivated(QWidget*))));
+    EXPECT_TRUE(events.HasReceivers(SIGNAL(RecentFilesChanged())));
+    EXPECT_TRUE(ShellHook().InitCommunication);
+    EXPECT_TRUE(ShellHook().SaveFile);
 }
 
 // A button whose command is not built yet answers with a message instead of doing nothing.
 TEST(HookRegistration, PrintButtonsAnswerEvenBeforePrintingIsBuilt) {
     GraphHook() = GraphHooks{};
-    DataTableHooks() = TableHooks{};
+    DataTableHook() = DataTableHooks{};
     RegisterShellHooks();
     EXPECT_TRUE(GraphHook().PrintGraph);
-    EXPECT_TRUE(DataTableHooks().PrintData);
+    EXPECT_TRUE(DataTableHook().PrintData);
 }

@@ -26,7 +26,7 @@ protected:
 
 TEST_F(Shutdown, WithNoDataItAsksNothingAndWritesTheOptionsOnce) {
     int timerKills = 0;
-    ShellHooksRegistry().KillTimers = [&] { ++timerKills; };
+    ShellHook().KillTimers = [&] { ++timerKills; };
     MainWindow().setWindowState(Qt::WindowNoState);
     Options().WindowState = 2;
 
@@ -90,7 +90,7 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         ui.saveAnswers = c.dialogs;
         std::deque<SaveOutcome> saves = c.saves;
         QStringList savedNames;
-        ShellHooksRegistry().SaveFile = [&](const QString& name) {
+        ShellHook().SaveFile = [&](const QString& name) {
             savedNames << name;
             const SaveOutcome outcome = saves.empty() ? SaveOutcome::Failed : saves.front();
             if (!saves.empty())
@@ -134,7 +134,7 @@ TEST_F(Shutdown, ANestedCallReturnsAtOnceAndTheOuterPassFinishes) {
     unsavedData();
     ui.messageAnswers = {false};
     bool innerSawLibrary = false, innerSawFile = true;
-    ShellHooksRegistry().KillTimers = [&] {
+    ShellHook().KillTimers = [&] {
         // As the main window's close does when a shutdown started elsewhere unloads it.
         ShutDown(&MainWindow());
         innerSawLibrary = Language().Loaded;
@@ -166,7 +166,7 @@ TEST_F(Shutdown, FromAnotherWindowItUnloadsTheMainWindowButNotTheCaller) {
 }
 
 TEST_F(Shutdown, AFailingStepStillLetsTheOptionsBeWritten) {
-    ShellHooksRegistry().KillTimers = [] { throw std::runtime_error("timer"); };
+    ShellHook().KillTimers = [] { throw std::runtime_error("timer"); };
     Options().CommPort = 6;
     ShutDown(&MainWindow());
     ASSERT_EQ(ui.standardCalls.size(), 1);

@@ -26,7 +26,7 @@ protected:
         for (int n = 1; n <= 10; ++n)
             qputenv(QByteArray("CORVANEL_COM") + QByteArray::number(n),
                     folder.File(QStringLiteral("no-port-%1").arg(n)).toUtf8());
-        ShellHooksRegistry().DoEvents = [this] {
+        ShellHook().DoEvents = [this] {
             ++turns;
             clock.Advance(500);
         };
@@ -42,7 +42,7 @@ protected:
             UnloadMainWindow();
         delete Shell().Splash.data();
         Shell() = ShellState{};
-        ShellHooksRegistry() = ShellHooks{};
+        ShellHook() = ShellHooks{};
         OptionsStore() = OptionsState{};
         CurrentData() = DataSet{};
         FreeResLibrary();

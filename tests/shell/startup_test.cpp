@@ -70,19 +70,19 @@ TEST_F(Startup, AGoodStartShowsTheSplashThenTheMainWindowThenConnectsAndReadsThe
     QStringList steps;
     QString splashMessage, versionLine;
     bool mainHiddenDuringSplash = false;
-    ShellHooksRegistry().ResetState = {[&] { steps << QStringLiteral("reset"); }};
-    ShellHooksRegistry().DoEvents = [&] {
+    ShellHook().ResetState = [&] { steps << QStringLiteral("reset"); };
+    ShellHook().DoEvents = [&] {
         ++turns;
         clock.Advance(500);
         splashMessage = Shell().Splash ? Shell().Splash->Message() : QString();
         versionLine = Shell().Splash ? Shell().Splash->VersionLine() : QString();
         mainHiddenDuringSplash = MainWindowLoaded() && !MainWindow().isVisible();
     };
-    ShellHooksRegistry().InitCommunication = [&] {
+    ShellHook().InitCommunication = [&] {
         steps << QStringLiteral("connect");
         return false;
     };
-    ShellHooksRegistry().GestioneCommandLine = [&] {
+    ShellHook().GestioneCommandLine = [&] {
         steps << QStringLiteral("command line");
         EXPECT_TRUE(MainWindow().isVisible());
         EXPECT_TRUE(Shell().Splash.isNull());
@@ -107,7 +107,7 @@ TEST_F(Startup, AGoodStartShowsTheSplashThenTheMainWindowThenConnectsAndReadsThe
 TEST_F(Startup, WithoutConnectOnStartNoConnectionIsTried) {
     folder.InstallSupportFiles();
     bool connected = false;
-    ShellHooksRegistry().InitCommunication = [&] { return connected = true; };
+    ShellHook().InitCommunication = [&] { return connected = true; };
     EXPECT_EQ(Main(), StartResult::Running);
     EXPECT_FALSE(connected);
     EXPECT_EQ(Shell().HelpFile, QStringLiteral("Corvanel_it.hlp"));
@@ -116,7 +116,7 @@ TEST_F(Startup, WithoutConnectOnStartNoConnectionIsTried) {
 
 TEST_F(Startup, AnErrorBeforeTheMainWindowShowsIsReportedAndEndsTheStart) {
     folder.InstallSupportFiles();
-    ShellHooksRegistry().DoEvents = [] { throw std::runtime_error("splash failed"); };
+    ShellHook().DoEvents = [] { throw std::runtime_error("splash failed"); };
     EXPECT_EQ(Main(), StartResult::Ended);
     ASSERT_EQ(ui.standardCalls.size(), 1);
     EXPECT_TRUE(ui.standardCalls[0].text.contains(QStringLiteral("Error Raised by  : Main\r\n")));
@@ -129,8 +129,8 @@ TEST_F(Startup, AnErrorAfterTheMainWindowShowsLeavesTheProgramRunning) {
     folder.InstallSupportFiles();
     writeOptions([](OptionsRecord& r) { r.ConnectOnStart = true; });
     bool commandLineRead = false;
-    ShellHooksRegistry().InitCommunication = []() -> bool { throw std::runtime_error("no port"); };
-    ShellHooksRegistry().GestioneCommandLine = [&] { commandLineRead = true; };
+    ShellHook().InitCommunication = []() -> bool { throw std::runtime_error("no port"); };
+    ShellHook().GestioneCommandLine = [&] { commandLineRead = true; };
     EXPECT_EQ(Main(), StartResult::Running);
     ASSERT_EQ(ui.standardCalls.size(), 1);
     EXPECT_TRUE(ui.standardCalls[0].text.contains(QStringLiteral("Error Raised by  : Main\r\n")));
@@ -149,8 +149,8 @@ TEST_F(Startup, TheProgramClosedByItsWindowLeavesOptionsThatTheNextStartReadsBac
             resetAll();
             RegisterShellHooks();
             // The test program's own arguments are no command line of the program's.
-            ShellHooksRegistry().GestioneCommandLine = nullptr;
-            ShellHooksRegistry().DoEvents = [this] { clock.Advance(500); };
+            ShellHook().GestioneCommandLine = nullptr;
+            ShellHook().DoEvents = [this] { clock.Advance(500); };
             ASSERT_EQ(Main(), StartResult::Running);
             EXPECT_EQ(Language().ResOffset, language * 5000);
             MainWindow().close();

@@ -13,6 +13,5 @@ inline void ResetLinkForTests() {
     InstallSeriale(nullptr);
     SetPortResolver(nullptr);
     ResetCommState();
-    LinkReplies() = LinkReplyHandlers();
-    LinkObserver() = LinkObservers();
+    LinkReplyHook() = LinkReplyHooks();
 }

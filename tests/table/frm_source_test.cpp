@@ -1,3 +1,4 @@
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/table/table_fixture.h"
@@ -52,7 +53,7 @@ protected:
     }
     void TearDown() override {
         closeAllWindows();
-        DataTableHooks() = TableHooks();
+        DataTableHook() = DataTableHooks();
         CurrentData() = DataSet();
     }
     frmSource& window() {
@@ -177,7 +178,8 @@ TEST_F(DataTableWindow, CancelledOrFailedSaveLeavesTheOldFile) {
 
 TEST_F(DataTableWindow, CaptionNamesTheFileAndActivationRefreshesTheInformationPane) {
     int refreshed = 0;
-    DataTableHooks().UpdateInfo = [&] { ++refreshed; };
+    EventScope events;
+    events.On(&ProgramEvents::WindowActivated, [&] { ++refreshed; });
     ASSERT_TRUE(ViewDataSource(-1, -1));
     window().Form_Activate();
     EXPECT_EQ(window().windowTitle(), QStringLiteral("T4074"));
@@ -189,7 +191,7 @@ TEST_F(DataTableWindow, CaptionNamesTheFileAndActivationRefreshesTheInformationP
 
 TEST_F(DataTableWindow, PrintCloseAndTheSpacersButtons) {
     int printed = 0;
-    DataTableHooks().PrintData = [&] { ++printed; };
+    DataTableHook().PrintData = [&] { ++printed; };
     ASSERT_TRUE(ViewDataSource(-1, -1));
     frmSource& form = window();
     const QString before = form.txtSource->toPlainText();
@@ -211,7 +213,7 @@ TEST_F(DataTableWindow, PrintCloseAndTheSpacersButtons) {
 TEST_F(DataTableWindow, CrossHairFollowsTheCaretAfterTheArrowKeyMovedIt) {
     RecordingChart graph;
     graph.points = CurrentData().NumSamples;
-    DataTableHooks().TimeGraph = [&]() -> CrosshairChart* { return &graph; };
+    DataTableHook().TimeGraph = [&]() -> CrosshairChart* { return &graph; };
     ASSERT_TRUE(ViewDataSource(-1, -1));
     TableTextBox* box = window().txtSource;
     box->SelectLine(7);
@@ -228,7 +230,7 @@ TEST_F(DataTableWindow, CrossHairFollowsTheCaretAfterTheArrowKeyMovedIt) {
 TEST_F(DataTableWindow, MouseClickOnARowMovesTheCrossHairHeaderLinesDoNot) {
     RecordingChart graph;
     graph.points = CurrentData().NumSamples;
-    DataTableHooks().TimeGraph = [&]() -> CrosshairChart* { return &graph; };
+    DataTableHook().TimeGraph = [&]() -> CrosshairChart* { return &graph; };
     ASSERT_TRUE(ViewDataSource(-1, -1));
     frmSource& form = window();
     form.resize(700, 500);

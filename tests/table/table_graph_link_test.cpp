@@ -38,7 +38,7 @@ protected:
         CloseGraphTe();
         delete SourceWindow();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        DataTableHooks() = TableHooks();
+        DataTableHook() = DataTableHooks();
         GraphHook() = GraphHooks();
         CurrentData() = DataSet();
     }

@@ -3,11 +3,11 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/table/table_fixture.h"
 
-#include "shell/datatable/register_data_table.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
-#include "shell/main/register_main_window.h"
 #include "shell/main/toolbar_buttons.h"
+#include "shell/wiring/wire_data_table.h"
+#include "shell/wiring/wire_main_window.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/table/frm_source.h"
@@ -26,7 +26,7 @@ namespace {
 class TableInMainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
         RegisterMainWindow();
         RegisterDataTable();
         std::vector<Sample> samples;
@@ -38,9 +38,9 @@ protected:
         if (MainWindowLoaded())
             UnloadMainWindow();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        MainWindowHooks() = MainHooks{};
+        MainWindowHook() = MainWindowHooks{};
         GraphHook() = GraphHooks{};
-        DataTableHooks() = TableHooks{};
+        DataTableHook() = DataTableHooks{};
         CurrentData() = DataSet{};
     }
     ScratchProgramFolder folder;
@@ -75,7 +75,7 @@ TEST_F(TableInMainWindow, ToolbarButtonOpensTheTableAsAChildBesideTheGraph) {
     table->txtSource->SelectLine(7);
     QTest::keyClick(table->txtSource, Qt::Key_Down);
     EXPECT_TRUE(GraphTeWindow()->CrosshairVisible());
-    GraphHook().PointClicked(4);
+    emit GraphTeWindow()->PointClicked(4);
     EXPECT_EQ(table->txtSource->CaretLine(), 7 + 4);
 
     // The close button takes the child frame away with the window.

@@ -2,15 +2,16 @@
 
 #include "core/language.h"
 #include "core/options.h"
+#include "core/program_events.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_widget.h"
 #include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/graph_picture.h"
-#include "views/table/table_hooks.h"
 #include "views/table/view_data_source.h"
 #include "views/windows/child_form.h"
 #include "views/windows/data_toolbar.h"
+#include "views/windows/single_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,28 +28,9 @@
 #include <QVBoxLayout>
 
 namespace {
-QPointer<frmGraphTe>& instance() {
-    static QPointer<frmGraphTe> window;
-    return window;
-}
-bool& openFlag() {
-    static bool open = false;
-    return open;
-}
 
 // 1700 twips at 15 twips a pixel: the control frame's width.
 constexpr int FrameWidth = 113;
-
-// The table follows this window and this window's clicks go to the table, unless the
-// program has wired them otherwise.
-void ConnectTable() {
-    if (!DataTableHooks().TimeGraph)
-        DataTableHooks().TimeGraph = []() -> CrosshairChart* {
-            return GraphTeOpen() ? GraphTeWindow() : nullptr;
-        };
-    if (!GraphHook().PointClicked)
-        GraphHook().PointClicked = [](qint32 valueIndex) { GetSourceRow(valueIndex); };
-}
 
 class BusyPointer {
 public:
@@ -126,22 +108,16 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
     controlScroll_->setWidget(fmeControl);
     layout->addWidget(controlScroll_, 0);
 
-    connect(teeEvolution, &ChartWidget::PointClicked, this, [](int, qint32 index) {
-        if (GraphHook().PointClicked)
-            GraphHook().PointClicked(index);
-    });
+    // A click on a point tells the data table, which follows it when open.
+    connect(teeEvolution, &ChartWidget::PointClicked, this,
+            [this](int, qint32 index) { emit PointClicked(index); });
+    connect(this, &frmGraphTe::PointClicked, this, [](qint32 index) { GetSourceRow(index); });
     connect(teeEvolution, &ChartWidget::ViewChanged, this, [this] { HideCrosshair(); });
     CallOnActivation(this, [this] { Form_Activate(); });
     resize(760, 520);
-    instance() = this;
 }
 
-frmGraphTe::~frmGraphTe() {
-    if (instance() == this) {
-        instance() = nullptr;
-        openFlag() = false;
-    }
-}
+frmGraphTe::~frmGraphTe() = default;
 
 void frmGraphTe::Form_Load() {
     SetUpForm(this);
@@ -162,17 +138,14 @@ void frmGraphTe::Form_Load() {
     }
     btnShowRf->setVisible(CurrentData().RfDataPresent);
 
-    ConnectTable();
     GraphSetup(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
     DrawGraph(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
     teeEvolution->Refresh();
-    openFlag() = true;
 }
 
 void frmGraphTe::Form_Activate() {
     setWindowTitle(DataWindowCaption(CurrentData().CurrentFileName, ResString(4014)));
-    if (GraphHook().UpdateInfo)
-        GraphHook().UpdateInfo();
+    emit Events().WindowActivated(this);
 }
 
 void frmGraphTe::btnFullScale_Click() {
@@ -283,31 +256,21 @@ void frmGraphTe::rebuild() {
 }
 
 frmGraphTe* GraphTeWindow() {
-    return instance().data();
+    return Window<frmGraphTe>().Instance();
 }
 
 frmGraphTe& LoadGraphTe() {
-    if (!instance()) {
-        auto* window = new frmGraphTe;
-        window->Form_Load();
-    }
-    return *instance();
+    return Window<frmGraphTe>().Load();
 }
 
 frmGraphTe& ShowGraphTe() {
-    frmGraphTe& window = LoadGraphTe();
-    if (GraphHook().ShowChild)
-        GraphHook().ShowChild(&window);
-    else
-        window.show();
-    return window;
+    return Window<frmGraphTe>().Show();
 }
 
 void CloseGraphTe() {
-    if (frmGraphTe* window = GraphTeWindow())
-        DeleteForm(window);
+    Window<frmGraphTe>().Unload();
 }
 
 bool GraphTeOpen() {
-    return openFlag() && !instance().isNull();
+    return Window<frmGraphTe>().IsOpen();
 }

@@ -45,6 +45,11 @@ public:
     void HideCrosshair() override;
     bool CrosshairVisible() const;
 
+signals:
+    // The user clicked point valueIndex (sample valueIndex + 1) of the resultant.
+    void PointClicked(qint32 valueIndex);
+
+public:
     ChartWidget* teeEvolution = nullptr;
     QGroupBox* fmeControl = nullptr;
     QToolBar* tbrGraphTe = nullptr;

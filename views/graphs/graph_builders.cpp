@@ -3,12 +3,12 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/options.h"
+#include "core/program_events.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_layout.h"
 #include "platform/chart/chart_model.h"
 #include "stats/histogram.h"
 #include "views/graphs/graph_colors.h"
-#include "views/graphs/graph_hooks.h"
 #include "views/graphs/time_label.h"
 
 #include <QPainter>
@@ -175,12 +175,11 @@ void GraphSetup(ChartModel& chart, qint16 kind, const GraphSwitches& switches) {
 void DrawGraph(ChartModel& chart, qint16 kind, const GraphSwitches& switches) {
     Trapped("DrawGraph", [&] {
         const GraphProgress progress = [](int percent) {
-            if (GraphHook().PanelText)
-                GraphHook().PanelText(ResString(3035) + QString::number(percent) +
-                                      QStringLiteral("%"));
+            emit Events().StatusText(ResString(3035) + QString::number(percent) +
+                                     QStringLiteral("%"));
         };
         FillChart(chart, kind, CurrentData(), Options(), Histogram(), switches, progress);
-        if (TimeKind(kind) && GraphHook().PanelText)
-            GraphHook().PanelText(QString());
+        if (TimeKind(kind))
+            emit Events().StatusText(QString());
     });
 }

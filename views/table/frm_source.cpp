@@ -1,6 +1,7 @@
 #include "views/table/frm_source.h"
 
 #include "core/language.h"
+#include "core/program_events.h"
 #include "data/dataset.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
@@ -10,6 +11,7 @@
 #include "views/table/view_data_source.h"
 #include "views/windows/child_form.h"
 #include "views/windows/data_toolbar.h"
+#include "views/windows/single_window.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -18,11 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QPointer<frmSource>& instance() {
-    static QPointer<frmSource> window;
-    return window;
-}
-
 QString orderCaption(bool timeOrder) {
     return timeOrder ? ResString(4186) : ResString(4187);
 }
@@ -66,13 +63,9 @@ frmSource::frmSource(QWidget* parent) : QWidget(parent) {
     connect(txtSource, &TableTextBox::CaretMoved, this, [] { GetChartPoint(); });
     CallOnActivation(this, [this] { Form_Activate(); });
     resize(640, 480);
-    instance() = this;
 }
 
-frmSource::~frmSource() {
-    if (instance() == this)
-        instance() = nullptr;
-}
+frmSource::~frmSource() = default;
 
 void frmSource::ShowTable(const QString& text, bool timeOrder, int headerOffset) {
     orderFlag_ = timeOrder;
@@ -91,8 +84,8 @@ void frmSource::tbrGraphSrc_ButtonClick(int index) {
         save();
         break;
     case 3:
-        if (DataTableHooks().PrintData)
-            DataTableHooks().PrintData();
+        if (DataTableHook().PrintData)
+            DataTableHook().PrintData();
         break;
     case 5:
         CloseForm(this);
@@ -122,8 +115,7 @@ void frmSource::save() {
 
 void frmSource::Form_Activate() {
     setWindowTitle(DataWindowCaption(CurrentData().CurrentFileName, ResString(4074)));
-    if (DataTableHooks().UpdateInfo)
-        DataTableHooks().UpdateInfo();
+    emit Events().WindowActivated(this);
 }
 
 qint32 frmSource::CaretLine() const {
@@ -140,15 +132,13 @@ void frmSource::SelectLine(qint32 line) {
 }
 
 frmSource* SourceWindow() {
-    return instance().data();
+    return Window<frmSource>().Instance();
 }
 
 frmSource& LoadSourceWindow() {
-    if (!instance())
-        new frmSource; // registers itself
-    return *instance();
+    return Window<frmSource>().Load();
 }
 
 bool SourceViewOpen() {
-    return !instance().isNull();
+    return Window<frmSource>().IsOpen();
 }

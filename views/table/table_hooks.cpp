@@ -1,6 +1,6 @@
 #include "views/table/table_hooks.h"
 
-TableHooks& DataTableHooks() {
-    static TableHooks hooks;
+DataTableHooks& DataTableHook() {
+    static DataTableHooks hooks;
     return hooks;
 }

@@ -3,20 +3,16 @@
 #include <functional>
 
 class CrosshairChart;
-class QWidget;
 
-// What the data-table window asks of the windows around it. Each is called only when set;
-// the main window and the graph windows register them.
-struct TableHooks {
-    // Places the window as a child of the main window and shows it; unset, it shows alone.
-    std::function<void(QWidget* window)> ShowChild;
-    // Refreshes the information pane (the window was activated).
-    std::function<void()> UpdateInfo;
+// What the data-table window hands to exactly one other owner.
+struct DataTableHooks {
     // Prints the table (the toolbar's print button).
     std::function<void()> PrintData;
-    // The open time-evolution and RF graphs, nullptr while one is not open.
-    std::function<CrosshairChart*()> TimeGraph;
+    // The open RF graph, nullptr while it is not open.
     std::function<CrosshairChart*()> RfGraph;
+    // The time graph the table follows; unset, the open time-evolution window (tests put
+    // a recording chart here).
+    std::function<CrosshairChart*()> TimeGraph;
 };
 
-TableHooks& DataTableHooks();
+DataTableHooks& DataTableHook();

@@ -2,18 +2,23 @@
 
 #include "core/error_report.h"
 #include "data/dataset.h"
+#include "views/graphs/frm_graph_te.h"
 #include "views/table/chart_row_link.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
 #include "views/table/table_report_file.h"
 #include "views/table/table_text.h"
 #include "views/table/table_text_box.h"
+#include "views/windows/single_window.h"
 
 namespace {
 ChartRowWindows openWindows() {
     ChartRowWindows windows;
-    const TableHooks& hooks = DataTableHooks();
-    windows.timeGraph = hooks.TimeGraph ? hooks.TimeGraph() : nullptr;
+    const DataTableHooks& hooks = DataTableHook();
+    if (hooks.TimeGraph)
+        windows.timeGraph = hooks.TimeGraph();
+    else
+        windows.timeGraph = GraphTeOpen() ? GraphTeWindow() : nullptr;
     windows.rfGraph = hooks.RfGraph ? hooks.RfGraph() : nullptr;
     windows.table = SourceWindow();
     return windows;
@@ -36,10 +41,7 @@ bool ViewDataSource(qint16 Chronological, qint16 unused) {
         form.ShowTable(QString::fromUtf8(shown), timeOrder, table.headerOffset);
         if (table.medianRow >= 0)
             HighlightMediana(table.medianRow);
-        if (DataTableHooks().ShowChild)
-            DataTableHooks().ShowChild(&form);
-        else
-            form.show();
+        Window<frmSource>().Show();
         form.raise();
         form.activateWindow();
         return true;

@@ -7,9 +7,9 @@
 
 // How a window of which the program has at most one instance (a data view, a pane, a
 // dialog) is reached: by its type, never by a name. Load creates it once and runs its
-// Form_Load; Show loads it if needed and shows it as a child of the main window (or alone
-// while no main window stands) or brings it to the front; Unload deletes it with its frame.
-// The window sets its own open flag at the end of its load; IsOpen is that flag while the
+// Form_Load when it has one; Show loads it if needed and shows it as a child of the main
+// window (or alone while no main window stands) or brings it to the front; Unload deletes
+// it with its frame. IsOpen is the open flag, set once the load went through, while the
 // window lives. Every window that was ever loaded joins the list UnloadAllWindows() walks.
 
 namespace windows_detail {
@@ -29,16 +29,17 @@ template <class W> class SingleWindow {
 public:
     // The loaded window, or nullptr.
     W* Instance() const { return window_.data(); }
-    // The window's own open flag (set at the end of its load) while it lives.
+    // The open flag (the load went through) while the window lives.
     bool IsOpen() const { return window_ && open_; }
-    void SetOpen(bool open) { open_ = open; }
 
     W& Load() {
         if (!window_) {
             open_ = false;
             window_ = new W;
             registerOnce();
-            window_->Form_Load();
+            if constexpr (requires(W & w) { w.Form_Load(); })
+                window_->Form_Load();
+            open_ = true;
         }
         return *window_;
     }

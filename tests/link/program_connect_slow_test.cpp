@@ -65,6 +65,6 @@ TEST(ProgramConnect, ConnectsAtStartKeepsAliveAndDropsASilentInstrument) {
 
     StopLinkTimers();
     UnloadMainWindow();
-    ShellHooksRegistry() = ShellHooks();
+    ShellHook() = ShellHooks();
 }
 } // namespace

@@ -1,5 +1,4 @@
 #include "data/dataset.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "language_scope.h"
 #include "link/comm_port.h"
@@ -7,6 +6,7 @@
 #include "link/link_hooks.h"
 #include "platform/clock.h"
 #include "platform/serial/qt_serial_port.h"
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
 #include "tests/support/link_reset.h"
@@ -53,18 +53,18 @@ protected:
         SetPortResolver([path](int) { return path; });
         ASSERT_TRUE(OpenCommPort(1));
         RegisterDataReplyHandlers();
-        DataLoad().EnableToolbarButton = [this](int) { ++buttons; };
+        events.On(&ProgramEvents::DataSetReplaced, [this] { ++replaced; });
     }
     void TearDown() override {
         ResetLinkForTests();
-        DataLoad() = DataLoadHooks();
         ReplaceCurrentData(DataSet());
     }
     FakeUi ui;
     DataLanguageScope language;
     FixedNowClock clock{NaiveDateTime(2026, 12, 10, 9, 0, 0)};
     Kl720PtyServer server;
-    int buttons = 0;
+    int replaced = 0;
+    EventScope events;
 };
 
 TEST_F(DownloadEndToEnd, TheRecordedSessionBecomesTheDataSetSampleBySample) {
@@ -120,7 +120,7 @@ TEST_F(DownloadEndToEnd, TheRecordedSessionBecomesTheDataSetSampleBySample) {
     EXPECT_FLOAT_EQ(d.ResMax, 223.61f);
     EXPECT_FLOAT_EQ(d.ResMin, 0.01f);
     EXPECT_DOUBLE_EQ(d.MedianValue, 64.0);
-    EXPECT_EQ(buttons, 5);
+    EXPECT_EQ(replaced, 1);
     EXPECT_EQ(server.With([](Kl720Instrument& k) { return k.commands; }), (QList<int>{3, 10, 4}));
 }
 
@@ -159,6 +159,6 @@ TEST_F(DownloadEndToEnd, ACorruptedDownloadLeavesThePreviousDataSet) {
     CommState().MonitorState = 0;
     EXPECT_FALSE(UploadData());
     EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
-    EXPECT_EQ(buttons, 0);
+    EXPECT_EQ(replaced, 0);
 }
 } // namespace

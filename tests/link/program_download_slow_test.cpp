@@ -48,7 +48,7 @@ protected:
     void TearDown() override {
         StopLinkTimers();
         UnloadMainWindow();
-        ShellHooksRegistry() = ShellHooks();
+        ShellHook() = ShellHooks();
     }
     frmMain& Start() {
         RegisterShellHooks();

@@ -1,17 +1,17 @@
 // Every registration of the program, run once before Main: the shell's start-up and
-// shutdown hooks, and the panes and windows that stand behind the lower layers' hooks. A
-// subsystem whose shared state needs its start values at start-up adds its reset to
-// ResetState here.
+// shutdown hooks, and the panes and windows behind the one-owner calls of the lower layers.
+// A record of program-wide state gets its start values in ResetProgramState.
 #include "data/files/session_file.h"
 #include "data/upload/upload_data.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "shell/command_line/command_line.h"
-#include "shell/datatable/register_data_table.h"
-#include "shell/graphs/register_graphs.h"
-#include "shell/main/register_main_window.h"
-#include "shell/panes/register_panes.h"
 #include "shell/startup/shell_hooks.h"
+#include "shell/wiring/program_state.h"
+#include "shell/wiring/wire_data_table.h"
+#include "shell/wiring/wire_graphs.h"
+#include "shell/wiring/wire_main_window.h"
+#include "shell/wiring/wire_panes.h"
 
 void RegisterShellHooks() {
     RegisterDataReplyHandlers();
@@ -19,10 +19,8 @@ void RegisterShellHooks() {
     RegisterMainWindow();
     RegisterDataTable();
     RegisterGraphs();
-    ShellHooks& hooks = ShellHooksRegistry();
-    hooks.ResetState = {
-        [] { ResetCommState(); },
-    };
+    ShellHooks& hooks = ShellHook();
+    hooks.ResetState = [] { ResetProgramState(); };
     hooks.KillTimers = [] { StopLinkTimers(); };
     hooks.InitCommunication = [] { return InitCommunication(); };
     hooks.GestioneCommandLine = [] { GestioneCommandLine(); };

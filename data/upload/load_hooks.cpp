@@ -1,6 +1,0 @@
-#include "data/upload/load_hooks.h"
-
-DataLoadHooks& DataLoad() {
-    static DataLoadHooks hooks;
-    return hooks;
-}
