@@ -111,7 +111,6 @@ void frmGraphRf::Form_Load() {
     GraphSetup(teeEvolution->Model(), GraphKind::Rf, GraphSwitches());
     DrawGraph(teeEvolution->Model(), GraphKind::Rf, GraphSwitches());
     teeEvolution->Refresh();
-    Window<frmGraphRf>().SetOpen(true);
 }
 
 void frmGraphRf::Form_Activate() {

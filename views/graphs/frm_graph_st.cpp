@@ -148,7 +148,6 @@ void frmGraphSt::Form_Load() {
 
     draw(static_cast<float>(Val(txtMinValue->text())), static_cast<float>(Val(txtMaxValue->text())),
          MostClasses);
-    Window<frmGraphSt>().SetOpen(true);
 }
 
 void frmGraphSt::Form_Activate() {
