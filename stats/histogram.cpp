@@ -1,7 +1,7 @@
 #include "stats/histogram.h"
 
 #include "core/error_report.h"
-#include "text/display_texts.h"
+#include "text/format_pattern.h"
 
 #include <cmath>
 
@@ -19,19 +19,19 @@ bool DoStatistics(HistogramClasses& classes, std::span<const double> samples, fl
         HistogramClasses result;
         const int low = minValue > 0.0f ? 1 : 0;
         const float width = (maxValue - minValue) / static_cast<float>(classCount - low - 1);
-        const int decimals = width <= 0.1f ? 2 : 1;
+        const QString format = width <= 0.1f ? QStringLiteral("#0.00") : QStringLiteral("#0.0");
 
         if (low == 1)
-            result.ClassLabel[1] = QStringLiteral("<") + FixedText(minValue, decimals);
+            result.ClassLabel[1] = QStringLiteral("<") + FormatPattern(minValue, format);
         for (int j = low + 1; j <= classCount - 1; ++j) {
             const float lowerStep = static_cast<float>(j - low - 1) * width;
             const float upperStep = static_cast<float>(j - low) * width;
             const double lower = static_cast<double>(lowerStep) + minValue;
             const double upper = static_cast<double>(upperStep) + minValue;
             result.ClassLabel[j] =
-                FixedText(lower, decimals) + QStringLiteral("-") + FixedText(upper, decimals);
+                FormatPattern(lower, format) + QStringLiteral("-") + FormatPattern(upper, format);
         }
-        result.ClassLabel[classCount] = QStringLiteral(">") + FixedText(maxValue, decimals);
+        result.ClassLabel[classCount] = QStringLiteral(">") + FormatPattern(maxValue, format);
 
         const int lastBounded = classCount - 1 - low;
         for (const double value : samples) {

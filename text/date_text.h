@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QString>
 
-// The general date-time text (GeneralDateText: short date, a blank, long time, midnight
-// left out) read back: a text written by it, with or without its time, gives the naive
-// date-time again; a text that is not one gives an invalid date-time.
+// A date-time text of the locale read back (GeneralDateText's, or one a person writes:
+// with or without leading zeros and seconds, two- or four-digit years); a date alone means
+// midnight; a text that is none gives an invalid date-time.
 QDateTime ReadGeneralDateText(const QString& text, const QLocale& locale = QLocale());

@@ -62,52 +62,15 @@ template <class T> double roundedTo(T value, int decimals) {
     return negative && result != 0.0 ? -result : result; // never "-0"
 }
 
-template <class T> QString fixed(T value, int decimals, const QLocale& locale) {
-    return plain(locale).toString(roundedTo(value, decimals), 'f', decimals);
-}
-
 template <class T> QString shortest(T value, int decimals, const QLocale& locale) {
     return plain(locale).toString(roundedTo(value, decimals), 'f', QLocale::FloatingPointShortest);
 }
 } // namespace
 
-QString ShortDatePattern(const QLocale& locale) {
-    QString pattern = locale.dateFormat(QLocale::ShortFormat);
-    if (!pattern.contains(QStringLiteral("yyyy")))
-        pattern.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return pattern;
-}
-
-QString LongTimePattern(const QLocale& locale) {
-    const QString pattern = locale.timeFormat(QLocale::LongFormat);
-    // Drop the time-zone field and the blanks around it.
-    QString result;
-    bool quoted = false;
-    for (QChar c : pattern) {
-        if (c == u'\'')
-            quoted = !quoted;
-        if (!quoted && c == u't')
-            continue;
-        result.append(c);
-    }
-    return result.simplified();
-}
-
 QString GeneralDateText(const QDateTime& when, const QLocale& locale) {
-    if (!when.isValid())
-        return QString();
-    const QString date = locale.toString(when.date(), ShortDatePattern(locale));
-    if (when.time() == QTime(0, 0))
-        return date;
-    return date + u' ' + locale.toString(when.time(), LongTimePattern(locale));
+    return GeneralFormatOf(locale).Text(when);
 }
 
-QString FixedText(double value, int decimals, const QLocale& locale) {
-    return fixed(value, decimals, locale);
-}
-QString FixedText(float value, int decimals, const QLocale& locale) {
-    return fixed(value, decimals, locale);
-}
 QString RoundedText(double value, int decimals, const QLocale& locale) {
     return shortest(value, decimals, locale);
 }

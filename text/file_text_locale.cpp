@@ -9,44 +9,6 @@
 #include <string>
 
 namespace {
-// Rewrites the letters of a date or time pattern outside its quoted literals.
-template <class F> QString rewritePattern(const QString& pattern, F&& rewriteRun) {
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < pattern.size();) {
-        const QChar c = pattern.at(i);
-        if (c == u'\'') {
-            quoted = !quoted;
-            out += c;
-            ++i;
-            continue;
-        }
-        qsizetype run = 1;
-        while (!quoted && i + run < pattern.size() && pattern.at(i + run) == c)
-            ++run;
-        out += quoted ? QString(c) : rewriteRun(c, run);
-        i += run;
-    }
-    return out;
-}
-
-QString fourDigitYears(const QString& pattern) {
-    return rewritePattern(pattern, [](QChar c, qsizetype run) {
-        if (c == u'y')
-            return QStringLiteral("yyyy");
-        return QString(run, c);
-    });
-}
-
-QString withoutTimeZone(const QString& pattern) {
-    QString out = rewritePattern(
-        pattern, [](QChar c, qsizetype run) { return c == u't' ? QString() : QString(run, c); });
-    out.replace(QStringLiteral("()"), QString());
-    while (out.contains(QStringLiteral("  ")))
-        out.replace(QStringLiteral("  "), QStringLiteral(" "));
-    return out.trimmed();
-}
-
 // The 8-bit code page's 0x80..0x9F; the five bytes it leaves undefined keep their code.
 constexpr char16_t Cp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -59,58 +21,30 @@ QDate ZeroDate() {
 }
 
 FileTextLocale::FileTextLocale(const QLocale& locale)
-    : locale_(locale), dateFormat_(fourDigitYears(locale.dateFormat(QLocale::ShortFormat))),
-      timeFormat_(withoutTimeZone(locale.timeFormat(QLocale::LongFormat))),
-      decimal_(locale.decimalPoint() == QStringLiteral(",") ? ',' : '.') {
-    locale_.setNumberOptions(QLocale::OmitGroupSeparator);
-}
+    : format_(locale), decimal_(locale.decimalPoint() == QStringLiteral(",") ? ',' : '.') {}
 
 QString FileTextLocale::DateText(QDate date) const {
-    return locale_.toString(date, dateFormat_);
+    return format_.Date().Text(date);
 }
 
 QString FileTextLocale::TimeText(QTime time) const {
-    return locale_.toString(time, timeFormat_);
+    return format_.Time().Text(ZeroDate(), time);
 }
 
 QString FileTextLocale::DateTimeText(const QDateTime& when) const {
     if (!when.isValid())
         return QString();
-    const QDate date = when.date();
-    const QTime time = when.time();
-    if (date == ZeroDate())
-        return TimeText(time);
-    if (time == QTime(0, 0))
-        return DateText(date);
-    return DateText(date) + u' ' + TimeText(time);
+    if (when.date() == ZeroDate())
+        return TimeText(when.time());
+    return format_.Text(when);
 }
 
 bool FileTextLocale::ParseDateTime(QStringView text, QDateTime* when) const {
-    const QString trimmed = text.trimmed().toString();
-    if (trimmed.isEmpty())
+    const QDateTime read = format_.Read(text, true);
+    if (!read.isValid())
         return false;
-    // The date pattern may hold blanks itself, so try each blank as the date-time split.
-    for (qsizetype at = trimmed.indexOf(u' '); at > 0; at = trimmed.indexOf(u' ', at + 1)) {
-        const QDate date = locale_.toDate(trimmed.left(at), dateFormat_);
-        if (!date.isValid())
-            continue;
-        const QTime time = locale_.toTime(trimmed.mid(at + 1).trimmed(), timeFormat_);
-        if (time.isValid()) {
-            *when = QDateTime(date, time, Qt::UTC);
-            return true;
-        }
-    }
-    const QDate date = locale_.toDate(trimmed, dateFormat_);
-    if (date.isValid()) {
-        *when = QDateTime(date, QTime(0, 0), Qt::UTC);
-        return true;
-    }
-    const QTime time = locale_.toTime(trimmed, timeFormat_);
-    if (time.isValid()) {
-        *when = QDateTime(ZeroDate(), time, Qt::UTC);
-        return true;
-    }
-    return false;
+    *when = read;
+    return true;
 }
 
 char* WriteTwoDecimalsBySignificantDigits(char* out, float value, char decimal) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/date_pattern.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QDateTime>
@@ -8,11 +10,10 @@
 #include <QStringView>
 
 // The date-time and number texts of the session files in one locale (the user's, unless a
-// caller pins another). Dates are the locale's general date text: short date, a blank and
-// the long time; a time of exactly midnight gives the date alone and the zero date
-// (30 December 1899) the time alone. Two changes to the locale's own patterns keep files
-// readable: the year is always written with four digits (a two-digit year would come back
-// in the wrong century) and the long time leaves out the time zone (the times are naive).
+// caller pins another). Dates are the locale's general date text (GeneralDateFormat, the
+// same as on screen): short date with a four-digit year, a blank and the long time without
+// a time zone; a time of exactly midnight gives the date alone and the zero date
+// (30 December 1899) the time alone.
 class FileTextLocale {
 public:
     explicit FileTextLocale(const QLocale& locale = QLocale::system());
@@ -20,20 +21,17 @@ public:
     QString DateTimeText(const QDateTime& when) const;
     QString DateText(QDate date) const;
     QString TimeText(QTime time) const;
-    // Reads a text written by DateTimeText (a date alone means midnight, a time alone the
-    // zero date); false when it is no valid date-time in this locale.
+    // Reads a date-time text of this locale, DateTimeText's or one a person writes (with or
+    // without leading zeros and seconds, two- or four-digit years; a date alone means
+    // midnight, a time alone the zero date); false when it is no valid date-time.
     bool ParseDateTime(QStringView text, QDateTime* when) const;
 
     // The decimal separator of the numbers in files: the locale's when it is "," and "."
     // otherwise, because the reader takes only those two.
     char DecimalSeparator() const { return decimal_; }
-    const QString& DateFormat() const { return dateFormat_; }
-    const QString& TimeFormat() const { return timeFormat_; }
 
 private:
-    QLocale locale_;
-    QString dateFormat_;
-    QString timeFormat_;
+    GeneralDateFormat format_;
     char decimal_ = '.';
 };
 

@@ -29,104 +29,42 @@ char* writeBytes(char* p, const QByteArray& bytes) {
 
 RowTimeText::RowTimeText(const QString& datePattern, const QString& timePattern,
                          const QLocale& locale)
-    : datePattern_(datePattern), timePattern_(timePattern), locale_(locale) {
-    quickTime_ = locale_.zeroDigit() == QStringLiteral("0") && compileTime(timePattern);
-    if (quickTime_) {
-        am_[0] = locale_.toString(QTime(0, 0), QStringLiteral("AP")).toUtf8();
-        am_[1] = locale_.toString(QTime(0, 0), QStringLiteral("ap")).toUtf8();
-        pm_[0] = locale_.toString(QTime(12, 0), QStringLiteral("AP")).toUtf8();
-        pm_[1] = locale_.toString(QTime(12, 0), QStringLiteral("ap")).toUtf8();
-        qsizetype amPm = 0;
-        for (const QByteArray* text : {&am_[0], &am_[1], &pm_[0], &pm_[1]})
-            amPm = qMax(amPm, text->size());
+    : date_(datePattern, locale), time_(timePattern, locale) {
+    quickTime_ = time_.PlainDigits() && compileTime();
+    if (quickTime_)
         for (const Piece& piece : pieces_)
             quickRoom_ += piece.field == Field::Literal ? piece.text.size()
-                          : piece.field == Field::AmPmUpper || piece.field == Field::AmPmLower
-                              ? amPm
+                          : piece.field == Field::DayPeriod
+                              ? qMax(piece.text.size(), piece.pm.size())
                               : 2;
-    }
 }
 
-bool RowTimeText::compileTime(const QString& pattern) {
+bool RowTimeText::compileTime() {
     pieces_.clear();
-    bool twelveHour = false;
-    QByteArray literal;
-    auto flush = [&] {
-        if (!literal.isEmpty())
-            pieces_.push_back({Field::Literal, literal});
-        literal.clear();
-    };
-    const qsizetype n = pattern.size();
-    for (qsizetype i = 0; i < n;) {
-        const QChar c = pattern.at(i);
-        qsizetype run = 1;
-        while (i + run < n && pattern.at(i + run) == c)
-            ++run;
-        if (c == u'\'') {
-            // Quoted text; two quote marks stand for one.
-            if (run >= 2) {
-                literal.append(QByteArray(run / 2, '\''));
-                i += run / 2 * 2;
-                continue;
-            }
-            qsizetype j = i + 1;
-            while (j < n) {
-                if (pattern.at(j) == u'\'') {
-                    if (j + 1 < n && pattern.at(j + 1) == u'\'') {
-                        literal.append('\'');
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                literal.append(QString(pattern.at(j)).toUtf8());
-                ++j;
-            }
-            i = j + 1;
-            continue;
-        }
-        if (!c.isLetter()) {
-            literal.append(QString(pattern.mid(i, run)).toUtf8());
-            i += run;
-            continue;
-        }
-        flush();
-        const char letter = c.toLatin1();
-        if ((letter == 'H' || letter == 'h' || letter == 'm' || letter == 's') && run <= 2) {
-            const bool padded = run == 2;
-            Field field = Field::Literal;
-            if (letter == 'H')
-                field = padded ? Field::Hour24Padded : Field::Hour24;
-            else if (letter == 'h')
-                field = padded ? Field::Hour12Padded : Field::Hour12;
-            else if (letter == 'm')
-                field = padded ? Field::MinutePadded : Field::Minute;
-            else
-                field = padded ? Field::SecondPadded : Field::Second;
-            pieces_.push_back({field, {}});
-            i += run;
-            continue;
-        }
-        if (letter == 'A' || letter == 'a') {
-            // "AP", "ap", "A" or "a"
-            const bool pair = i + 1 < n && pattern.at(i + 1) == (letter == 'A' ? u'P' : u'p');
-            if (run != 1)
-                return false;
-            pieces_.push_back({letter == 'A' ? Field::AmPmUpper : Field::AmPmLower, {}});
-            twelveHour = true;
-            i += pair ? 2 : 1;
-            continue;
-        }
-        return false; // fractions of a second, time zones: left to Qt
-    }
-    flush();
-    if (!twelveHour) {
-        // Without AM/PM "h" counts the hours of the whole day, as Qt does.
-        for (Piece& piece : pieces_) {
-            if (piece.field == Field::Hour12)
-                piece.field = Field::Hour24;
-            else if (piece.field == Field::Hour12Padded)
-                piece.field = Field::Hour24Padded;
+    using P = DatePattern::Piece;
+    for (const P& piece : time_.Pieces()) {
+        const bool padded = piece.width == 2;
+        switch (piece.kind) {
+        case P::Literal:
+            pieces_.push_back({Field::Literal, piece.text.toUtf8(), {}});
+            break;
+        case P::Hour:
+            pieces_.push_back({piece.twelveHour ? (padded ? Field::Hour12Padded : Field::Hour12)
+                                                : (padded ? Field::Hour24Padded : Field::Hour24),
+                               {},
+                               {}});
+            break;
+        case P::Minute:
+            pieces_.push_back({padded ? Field::MinutePadded : Field::Minute, {}, {}});
+            break;
+        case P::Second:
+            pieces_.push_back({padded ? Field::SecondPadded : Field::Second, {}, {}});
+            break;
+        case P::DayPeriod:
+            pieces_.push_back({Field::DayPeriod, piece.text.toUtf8(), piece.pm.toUtf8()});
+            break;
+        default:
+            return false; // fractions of a second, dates: written by the pattern itself
         }
     }
     return true;
@@ -137,7 +75,7 @@ void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
     const int minute = secondOfDay / 60 % 60;
     const int second = secondOfDay % 60;
     if (!quickTime_) {
-        out.Append(locale_.toString(QTime(hour, minute, second), timePattern_).toUtf8());
+        out.Append(time_.Text(QDate(2000, 1, 1), QTime(hour, minute, second)).toUtf8());
         return;
     }
     const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
@@ -174,11 +112,8 @@ void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
         case Field::SecondPadded:
             p = writeTwo(p, second);
             break;
-        case Field::AmPmUpper:
-            p = writeBytes(p, hour < 12 ? am_[0] : pm_[0]);
-            break;
-        case Field::AmPmLower:
-            p = writeBytes(p, hour < 12 ? am_[1] : pm_[1]);
+        case Field::DayPeriod:
+            p = writeBytes(p, hour < 12 ? piece.text : piece.pm);
             break;
         }
     }
@@ -195,7 +130,7 @@ void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
         const QDate date = QDate::fromJulianDay(EpochJulianDay + day);
         if (!date.isValid())
             RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
-        known = days_.insert(day, locale_.toString(date, datePattern_).toUtf8());
+        known = days_.insert(day, date_.Text(date).toUtf8());
     }
     lastDay_ = day;
     haveLastDay_ = true;

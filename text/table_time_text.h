@@ -5,13 +5,15 @@
 #include <QLocale>
 #include <QString>
 
+#include "text/date_pattern.h"
 #include "text/text_buffer.h"
 
 #include <vector>
 
-// The time texts of the data-table rows. The table holds one per sample, so a pattern is
-// read once and the texts are put together from the clock fields; a pattern with fields
-// beyond hours, minutes, seconds and AM/PM is left to Qt for every text.
+// The time texts of the data-table rows. The table holds one per sample, so the patterns
+// are compiled once (DatePattern) and the texts are put together from the clock fields as
+// bytes; a pattern with fields beyond hours, minutes, seconds and the day period, or digits
+// other than 0-9, is written by the compiled pattern text by text.
 class RowTimeText {
 public:
     RowTimeText(const QString& datePattern, const QString& timePattern, const QLocale& locale);
@@ -35,22 +37,20 @@ private:
         MinutePadded,
         Second,
         SecondPadded,
-        AmPmUpper,
-        AmPmLower
+        DayPeriod
     };
     struct Piece {
         Field field;
-        QByteArray text; // for Literal
+        QByteArray text; // a literal; the morning text of a day period
+        QByteArray pm;   // the afternoon text of a day period
     };
-    bool compileTime(const QString& pattern);
+    bool compileTime();
 
-    QString datePattern_;
-    QString timePattern_;
-    QLocale locale_;
+    DatePattern date_;
+    DatePattern time_;
     bool quickTime_ = false;
     qsizetype quickRoom_ = 0; // the longest text the pieces can give
     std::vector<Piece> pieces_;
-    QByteArray am_[2], pm_[2]; // [0] upper case, [1] lower case
     qint64 lastDay_ = 0;
     bool haveLastDay_ = false;
     QByteArray lastDayText_;

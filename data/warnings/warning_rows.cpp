@@ -4,6 +4,7 @@
 #include "stats/sample_availability.h"
 #include "text/date_math.h"
 #include "text/display_texts.h"
+#include "text/format_pattern.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -118,11 +119,12 @@ void addSampleRows(std::vector<WarningRow>& rows, const DataSet& data, float thr
     }
     const float percent =
         static_cast<float>(pass.aboveThreshold) * 100.0f / static_cast<float>(pass.available);
-    add(rows, ResString(4201) + separator + FixedText(percent, 1, locale) + u'%',
+    add(rows, ResString(4201) + separator + FormatPattern(percent, u"0.0", locale) + u'%',
         percent <= 5.0f ? WarningLevel::Fine : WarningLevel::Attention);
     // The mean of the squared deviations: a figure in square microtesla.
     add(rows,
-        ResString(51) + separator + FixedText(pass.sumSquares / pass.available, 2, locale) +
+        ResString(51) + separator +
+            FormatPattern(pass.sumSquares / pass.available, u"0.00", locale) +
             QStringLiteral(" µT²"),
         WarningLevel::Fine);
     add(rows, ResString(4202) + separator + sampleTimeText(data, pass.smallestIndex, locale),

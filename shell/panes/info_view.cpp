@@ -4,6 +4,7 @@
 #include "shell/panes/bgr_color.h"
 #include "text/date_math.h"
 #include "text/display_texts.h"
+#include "text/format_pattern.h"
 
 namespace {
 const QString NoValue = QStringLiteral("---");
@@ -14,10 +15,10 @@ QString idText(const QString& id) {
 }
 
 QString fieldText(double value, const QLocale& locale) {
-    return FixedText(value, 2, locale) + QStringLiteral(" µT");
+    return FormatPattern(value, u"#0.00", locale) + QStringLiteral(" µT");
 }
 QString fieldText(float value, const QLocale& locale) {
-    return FixedText(value, 2, locale) + QStringLiteral(" µT");
+    return FormatPattern(value, u"#0.00", locale) + QStringLiteral(" µT");
 }
 
 QString stepText(qint64 step, const QString& unit) {

@@ -101,7 +101,7 @@ TEST_P(InfoViewTest, TheDataBlockFollowsTheDataSet) {
         v.End = QStringLiteral("9 Dec 2026 08:14:47");
         v.Min = QStringLiteral("0.12 µT");
         v.Max = QStringLiteral("1.50 µT");
-        v.Mean = QStringLiteral("0.60 µT");
+        v.Mean = QStringLiteral("0.61 µT"); // 0.605 rounds away from zero, as "#0.00" does
         v.Median = QStringLiteral("0.20 µT");
         v.DataPresent = true;
         v.Saved = true;
@@ -162,6 +162,31 @@ TEST_P(InfoViewTest, TheDataBlockFollowsTheDataSet) {
         EXPECT_TRUE(view == c.expected)
             << c.name << ": " << view.ShortId.toStdString() << " | " << view.Step.toStdString()
             << " | " << view.End.toStdString() << " | " << view.Min.toStdString();
+    }
+}
+
+TEST_P(InfoViewTest, HalfwayFiguresRoundAwayFromZeroAsTheirPatternDoes) {
+    struct Case {
+        float min, max, mean;
+        double median;
+        const char* texts[4];
+    };
+    const Case cases[] = {
+        {0.125f, 2.675f, 0.605f, 0.125, {"0.13 µT", "2.68 µT", "0.61 µT", "0.13 µT"}},
+        {0.005f, 1.005f, 0.015f, 0.135, {"0.01 µT", "1.01 µT", "0.02 µT", "0.14 µT"}},
+        {0.004f, 9.995f, 0.3f, 0.1249, {"0.00 µT", "10.00 µT", "0.30 µT", "0.12 µT"}},
+    };
+    for (const Case& c : cases) {
+        DataSet d = loadedSession();
+        d.ResMin = c.min;
+        d.ResMax = c.max;
+        d.ResMean = c.mean;
+        d.MedianValue = c.median;
+        const InfoView view = DataInfoView(d, -1, false, QLocale::c());
+        EXPECT_EQ(view.Min, QString::fromUtf8(c.texts[0]));
+        EXPECT_EQ(view.Max, QString::fromUtf8(c.texts[1]));
+        EXPECT_EQ(view.Mean, QString::fromUtf8(c.texts[2]));
+        EXPECT_EQ(view.Median, QString::fromUtf8(c.texts[3]));
     }
 }
 

@@ -267,3 +267,22 @@ TEST(WarningRowsLocale, FiguresAndTimesFollowTheLocale) {
     EXPECT_TRUE(rows[3].Text.endsWith(QStringLiteral(" : 09/12/2026 07:44:00")))
         << rows[3].Text.toStdString();
 }
+
+TEST(WarningRowsLocale, HalfwayFiguresRoundAwayFromZero) {
+    LanguageScope language(1);
+    struct Case {
+        std::vector<double> res;
+        const char* share;
+    };
+    // One sample in sixteen above the threshold is 6.25 %; one in eight 12.5 %.
+    std::vector<double> sixteen(16, 0.1);
+    sixteen[3] = 0.5;
+    std::vector<double> eight(8, 0.1);
+    eight[5] = 0.5;
+    const Case cases[] = {{sixteen, " : 6.3%"}, {eight, " : 12.5%"}};
+    for (const Case& c : cases) {
+        const std::vector<WarningRow> rows = BuildWarnings(session(c.res), Threshold, QLocale::c());
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_TRUE(rows[1].Text.endsWith(QLatin1String(c.share))) << rows[1].Text.toStdString();
+    }
+}

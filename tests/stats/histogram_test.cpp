@@ -90,3 +90,26 @@ TEST(Histogram, RefusalsLeaveThePreviousClasses) {
 }
 
 } // namespace
+
+TEST(Histogram, LabelsRoundHalvesAwayFromZeroAsTheirPatternDoes) {
+    struct Case {
+        float min, max;
+        int classes;
+        std::vector<const char*> labels;
+    };
+    const Case cases[] = {
+        // Classes 0.25 wide: "#0.0" shows 0.25 as 0.3 and 0.75 as 0.8.
+        {0.0f, 0.5f, 3, {"0.0-0.3", "0.3-0.5", ">0.5"}},
+        {0.0f, 1.5f, 3, {"0.0-0.8", "0.8-1.5", ">1.5"}},
+        // Classes 0.025 wide: "#0.00" shows 0.125 as 0.13.
+        {0.1f, 0.15f, 4, {"<0.10", "0.10-0.13", "0.13-0.15", ">0.15"}},
+    };
+    for (const Case& c : cases) {
+        HistogramClasses h;
+        ASSERT_TRUE(DoStatistics(h, std::vector<double>{0.2}, c.min, c.max, c.classes));
+        QStringList expected;
+        for (const char* label : c.labels)
+            expected << QLatin1String(label);
+        EXPECT_EQ(Labels(h), expected) << c.min << " " << c.max;
+    }
+}

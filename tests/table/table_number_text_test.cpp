@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+#include "text/format_pattern.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,19 +19,20 @@ template <class T> QString quick(T value, const char* point = ".") {
 }
 } // namespace
 
-TEST(TableNumbers, TwoDecimalsRoundTheShortestTextHalvesToEven) {
+TEST(TableNumbers, TwoDecimalsRoundTheDecimalTextHalvesAwayFromZero) {
     struct Case {
         double value;
         const char* text;
     };
     const Case cases[] = {{0, "0.00"},        {0.004, "0.00"},
-                          {0.005, "0.00"},    {0.015, "0.02"},
-                          {0.125, "0.12"},    {0.375, "0.38"},
+                          {0.005, "0.01"},    {0.015, "0.02"},
+                          {0.125, "0.13"},    {0.375, "0.38"},
                           {2.675, "2.68"},    {1234.5, "1234.50"},
                           {99.995, "100.00"}, {1e10 + 0.5, "10000000000.50"}};
     for (const Case& c : cases) {
         EXPECT_EQ(quick(c.value), QLatin1String(c.text)) << c.value;
-        EXPECT_EQ(quick(static_cast<float>(c.value)), FixedText(static_cast<float>(c.value), 2))
+        EXPECT_EQ(quick(static_cast<float>(c.value)),
+                  FormatPattern(static_cast<float>(c.value), u"#0.00"))
             << c.value;
     }
     EXPECT_EQ(quick(0.3f), QStringLiteral("0.30"));
@@ -42,9 +45,9 @@ TEST(TableNumbers, QuickPathAgreesWithTheWindowsNumberText) {
     for (int i = 0; i < 100000; ++i) {
         const double value =
             i % 2 ? random.bounded(2000000) / 1000.0 : random.generateDouble() * 20000.0;
-        ASSERT_EQ(quick(value), FixedText(value, 2)) << value;
+        ASSERT_EQ(quick(value), FormatPattern(value, u"#0.00")) << value;
         const float single = static_cast<float>(value);
-        ASSERT_EQ(quick(single), FixedText(single, 2)) << single;
+        ASSERT_EQ(quick(single), FormatPattern(single, u"#0.00")) << single;
     }
 }
 

@@ -212,3 +212,15 @@ TEST_F(TableText, RowsFollowTheLocaleDatesAndDecimalSeparator) {
     EXPECT_EQ(lines[7], QStringLiteral("09/12/2026 07:44:47    1,50    2,25    0,50    2,75"));
     EXPECT_EQ(lines[9], QStringLiteral("09/12/2026 07:46:47   12,34  123,45  1234,50  1241,37"));
 }
+
+TEST_F(TableText, HalfwayFiguresRoundAwayFromZeroAsTheirPatternDoes) {
+    // An even count: the median is the mean of the middle values 0.12 and 0.13, 0.125.
+    const DataTable table =
+        BuildDataTable(MakeData({{0.125f, 2.675f, 0.005f, 0.12}, {0.25f, 0.375f, 1.005f, 0.13}}),
+                       TableOrder::Time);
+    const QStringList lines = QString::fromUtf8(table.text).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 9);
+    EXPECT_EQ(lines[4], QStringLiteral("         Mediana dei dati :0.13(uT)"));
+    EXPECT_EQ(lines[7], QStringLiteral("9 Dec 2026 07:44:47    0.13    2.68    0.01    0.12"));
+    EXPECT_EQ(lines[8], QStringLiteral("9 Dec 2026 07:45:47    0.25    0.38    1.01    0.13"));
+}

@@ -1,6 +1,7 @@
 #include "views/table/table_number_text.h"
 
 #include "text/display_texts.h"
+#include "text/format_pattern.h"
 
 #include <QLocale>
 
@@ -8,16 +9,16 @@
 #include <cstring>
 
 namespace {
-// A value lies within half a unit in its last place of its shortest decimal text: under
-// 0.05 hundredths for a single-precision value below 10000, under 1e-5 for a double below
-// 1e9. Further than the margin from a rounding tie, the rounding of the binary value and
-// of that text cannot differ.
+// A value lies within half a unit in the last place of its decimal text (7 significant
+// digits for a single, 15 for a double): under 0.05 hundredths for a single below 10000,
+// under 1e-6 hundredths for a double below 1e7. Further than the margin from a rounding
+// tie, the rounding of the binary value and of that text cannot differ.
 struct Margin {
     double limit;
     double tieDistance;
 };
 constexpr Margin FloatMargin{1e4, 0.1};
-constexpr Margin DoubleMargin{1e9, 1e-4};
+constexpr Margin DoubleMargin{1e7, 1e-4};
 
 } // namespace
 
@@ -76,7 +77,7 @@ int writeFixed2(char* buffer, T value, const QByteArray& decimalPoint, Margin ma
     if (quickCents(value, cents, margin))
         return writeCents(buffer, cents, decimalPoint);
     QLocale locale;
-    QString text = FixedText(value, 2, locale);
+    QString text = FormatPattern(value, u"#0.00", locale);
     if (decimalPoint != locale.decimalPoint().toUtf8())
         text.replace(locale.decimalPoint(), QString::fromUtf8(decimalPoint));
     const QByteArray bytes = text.toUtf8();

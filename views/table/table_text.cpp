@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "data/dataset.h"
 #include "text/display_texts.h"
+#include "text/format_pattern.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
 #include "views/table/table_number_text.h"
@@ -90,12 +91,12 @@ QByteArray header(const DataSet& data) {
     text +=
         ResString(3018) + QStringLiteral(": ") + trimBlanks(data.IDLong) + QStringLiteral("\r\n");
     text += ResString(3019) + QStringLiteral(": ") + data.DataSourceName + QStringLiteral("\r\n");
-    text += QLatin1String(MedianCaption) + FixedText(data.MedianValue, 2) +
+    text += QLatin1String(MedianCaption) + FormatPattern(data.MedianValue, u"#0.00") +
             QLatin1String(MedianUnit) + QStringLiteral("\r\n");
     if (data.RfDataPresent) {
-        text += ResString(45) + u' ' + FixedText(data.CsvAuxMin, 2) + u' ' + ResString(46) + u' ' +
-                FixedText(data.CsvAuxMax, 2) + u' ' + ResString(47) + u' ' +
-                FixedText(data.CsvAuxMean, 2) + u' ' + QStringLiteral("\r\n");
+        text += ResString(45) + u' ' + FormatPattern(data.CsvAuxMin, u"#0.00 ") + ResString(46) +
+                u' ' + FormatPattern(data.CsvAuxMax, u"#0.00 ") + ResString(47) + u' ' +
+                FormatPattern(data.CsvAuxMean, u"#0.00 ") + QStringLiteral("\r\n");
     }
     text += ResString(3020);
     if (data.RfDataPresent)
