@@ -11,8 +11,7 @@ QString ChartTimeLabel(const QDateTime& when) {
     // The general text is the date, a blank and the time; the break goes between the two
     // parts even where the locale's date itself holds blanks ("9 Dec 2026").
     const QString text = GeneralDateText(when);
-    const QLocale locale;
-    const QString date = locale.toString(when.date(), ShortDatePattern(locale));
+    const QString date = GeneralFormatOf(QLocale()).Date().Text(when.date());
     if (text.size() > date.size() && text.startsWith(date) && text[date.size()] == u' ')
         return date + u'\r' + text.mid(date.size() + 1);
     return text;
