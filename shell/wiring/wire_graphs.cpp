@@ -1,11 +1,11 @@
 #include "shell/wiring/wire_graphs.h"
 
-#include "shell/main/file_commands.h"
 #include "shell/main/main_hooks.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
+#include "views/printing/print_graph.h"
 #include "views/table/table_hooks.h"
 #include "views/windows/single_window.h"
 
@@ -17,8 +17,7 @@ void RegisterGraphs() {
     main.UnloadGraphRf = [] { Window<frmGraphRf>().Unload(); };
 
     GraphHooks& graphs = GraphHook();
-    // Printing is not built yet: the print button says so rather than doing nothing.
-    graphs.PrintGraph = [](const QString&, const QString&) { CommandNotAvailable(); };
+    graphs.PrintGraph = [](const QString& title, const QString& kind) { PrintGraph(title, kind); };
     graphs.ShowRfGraph = [] { Window<frmGraphRf>().Show(); };
     DataTableHook().RfGraph = []() -> CrosshairChart* {
         return GraphRfOpen() ? Window<frmGraphRf>().Instance() : nullptr;

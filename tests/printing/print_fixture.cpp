@@ -1,0 +1,111 @@
+#include "tests/printing/print_fixture.h"
+
+#include "core/language.h"
+#include "text/date_math.h"
+#include "views/printing/current_printer.h"
+
+#include <QFile>
+#include <QPageSize>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <cmath>
+
+TaggedTexts::TaggedTexts()
+    : saved_(Language().Texts), savedLoaded_(Language().Loaded),
+      savedOffset_(Language().ResOffset) {
+    QHash<int, QString> texts;
+    for (int id = 0; id < 5000; ++id)
+        texts.insert(id, QStringLiteral("T%1").arg(id));
+    Language().Texts = texts;
+    Language().Loaded = true;
+    Language().ResOffset = 0;
+}
+
+TaggedTexts::~TaggedTexts() {
+    Language().Texts = saved_;
+    Language().Loaded = savedLoaded_;
+    Language().ResOffset = savedOffset_;
+}
+
+ScriptedPrintDialog::ScriptedPrintDialog() {
+    ResetCurrentPrinter();
+    SetPrintDialogRunner([this](QPrinter& printer, const PrintDialogSetup& setup) {
+        shown.push_back(setup);
+        if (!accept)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(orientation);
+        printer.setPrintRange(range);
+        return true;
+    });
+}
+
+ScriptedPrintDialog::~ScriptedPrintDialog() {
+    SetPrintDialogRunner({});
+    ResetCurrentPrinter();
+}
+
+DataSet PrintedSamples(qint32 count) {
+    DataSet data;
+    data.DataPresent = true;
+    data.NumSamples = count;
+    data.StartDate = NaiveDateTime(2026, 12, 9, 7, 44, 47);
+    data.SampleStep = 1;
+    data.SampleStepUnit = QStringLiteral("n");
+    data.IDShort = QStringLiteral("  KL720 A       ");
+    data.IDLong = QStringLiteral("Via Roma 1                                      ");
+    data.DataSourceName = QStringLiteral("Upload");
+    const qsizetype size = count + 1;
+    data.DataX = QVector<float>(size, 0);
+    data.DataY = QVector<float>(size, 0);
+    data.DataZ = QVector<float>(size, 0);
+    data.DataRes = QVector<double>(size, 0);
+    data.DataRf = QVector<float>(size, 0);
+    for (qint32 i = 1; i <= count; ++i) {
+        data.DataX[i] = 0.01f * float(i % 50);
+        data.DataY[i] = 0.2f;
+        data.DataZ[i] = 0.1f;
+        const double x = data.DataX[i];
+        data.DataRes[i] = std::sqrt(x * x + 0.04 + 0.01);
+        data.DataRf[i] = 5.0f + float(i % 7);
+    }
+    data.CsvRfMax = 11;
+    data.CsvRfMin = 5;
+    RecomputeStatistics(data);
+    FillSampleTimeText(data);
+    return data;
+}
+
+std::optional<QString> PdfText(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+namespace {
+QByteArray PdfBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+int PdfPageCount(const QString& path) {
+    const QString bytes = QString::fromLatin1(PdfBytes(path));
+    return static_cast<int>(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+QSizeF PdfPageSize(const QString& path) {
+    const QString bytes = QString::fromLatin1(PdfBytes(path));
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"))
+            .match(bytes);
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}

@@ -1,0 +1,193 @@
+// Printing end to end into a PDF file, the print dialog answered by a script: the graph
+// windows' pages and the data table across its pages.
+#include "core/options.h"
+#include "platform/paths.h"
+#include "tests/printing/print_fixture.h"
+#include "tests/support/fake_ui.h"
+#include "views/graphs/frm_graph_rf.h"
+#include "views/graphs/frm_graph_st.h"
+#include "views/graphs/frm_graph_te.h"
+#include "views/printing/current_printer.h"
+#include "views/printing/print_data.h"
+#include "views/printing/print_graph.h"
+#include "views/table/frm_source.h"
+#include "views/table/table_text_box.h"
+#include "views/table/view_data_source.h"
+#include "views/windows/single_window.h"
+
+#include "platform/chart/chart_widget.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+namespace {
+class PrintToPdf : public testing::Test {
+protected:
+    void SetUp() override {
+        savedData = CurrentData();
+        savedOptions = Options();
+        SetDefaultOptions(Options());
+        CurrentData() = PrintedSamples(60);
+        SetWritableFolderForTests(scratch.path());
+        script.pdf = scratch.filePath(QStringLiteral("page.pdf"));
+    }
+    void TearDown() override {
+        CloseGraphTe();
+        Window<frmGraphSt>().Unload();
+        Window<frmGraphRf>().Unload();
+        delete SourceWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetWritableFolderForTests(QString());
+        CurrentData() = savedData;
+        Options() = savedOptions;
+    }
+    QString Title() const { return QStringLiteral("T4083 KL720 A - Via Roma 1"); }
+    // The printed text, or a skip when pdftotext is missing.
+    std::optional<QString> Text() { return PdfText(script.pdf); }
+
+    TaggedTexts texts;
+    FakeUi ui;
+    QTemporaryDir scratch;
+    ScriptedPrintDialog script;
+    DataSet savedData;
+    OptionsRecord savedOptions;
+};
+
+#define SKIP_WITHOUT_PDFTOTEXT(text)                                                               \
+    if (!(text))                                                                                   \
+    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the printed text is not "         \
+                    "checked; scripts/deps installs it"
+} // namespace
+
+TEST_F(PrintToPdf, EachGraphWindowPrintsItsOwnChartOnOnePage) {
+    struct Case {
+        const char* kind;
+        QPageLayout::Orientation orientation;
+    } cases[] = {{"TE", QPageLayout::Portrait},
+                 {"ST", QPageLayout::Landscape},
+                 {"RF", QPageLayout::Landscape},
+                 {"TE", QPageLayout::Landscape}};
+    CurrentData().RfDataPresent = true;
+    ShowGraphTe().resize(700, 450);
+    Window<frmGraphSt>().Show().resize(700, 450);
+    Window<frmGraphRf>().Show().resize(700, 450);
+    const QSize screen = GraphTeWindow()->teeEvolution->size();
+    for (const Case& c : cases) {
+        QFile::remove(script.pdf);
+        script.orientation = c.orientation;
+        PrintGraph(Title(), QString::fromLatin1(c.kind));
+        ASSERT_TRUE(QFileInfo::exists(script.pdf)) << c.kind;
+        EXPECT_EQ(PdfPageCount(script.pdf), 1) << c.kind;
+        const QSizeF page = PdfPageSize(script.pdf);
+        EXPECT_EQ(page.width() > page.height(), c.orientation == QPageLayout::Landscape)
+            << c.kind << " " << page.width() << "x" << page.height();
+        const std::optional<QString> text = Text();
+        if (!text)
+            continue;
+        EXPECT_TRUE(text->contains(Title())) << c.kind;
+        EXPECT_TRUE(text->contains(QStringLiteral("[ 60 T4031. T4080"))) << c.kind;
+        EXPECT_TRUE(text->contains(QStringLiteral("T4081 1 T3012 ]"))) << c.kind;
+        EXPECT_TRUE(text->contains(QStringLiteral("Corvanel KL720. SW Rev. "))) << c.kind;
+        EXPECT_TRUE(text->contains(QStringLiteral("T349"))) << c.kind;
+        // Each chart's own title: the histogram's, or the time chart's.
+        const QString chartTitle = QString::fromLatin1(c.kind) == QLatin1String("ST")
+                                       ? QStringLiteral("T3037")
+                                       : QStringLiteral("T3034");
+        EXPECT_TRUE(text->contains(chartTitle)) << c.kind;
+        // The time evolution names its four curves on paper; the RF chart has one.
+        if (QString::fromLatin1(c.kind) == QLatin1String("TE"))
+            EXPECT_TRUE(text->contains(QStringLiteral("T3041"))) << c.kind;
+        if (QString::fromLatin1(c.kind) == QLatin1String("RF"))
+            EXPECT_FALSE(text->contains(QStringLiteral("T3041"))) << c.kind;
+    }
+    // The charts on the screen keep their size and their hidden legend.
+    EXPECT_EQ(GraphTeWindow()->teeEvolution->size(), screen);
+    EXPECT_FALSE(GraphTeWindow()->teeEvolution->Model().LegendVisible);
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+TEST_F(PrintToPdf, NothingIsPrintedWhenCancelledOrWithoutTheWindow) {
+    PrintGraph(Title(), QStringLiteral("ST")); // not loaded: no dialog
+    EXPECT_TRUE(script.shown.empty());
+    Window<frmGraphSt>().Show();
+    PrintGraph(Title(), QStringLiteral("XX"));
+    EXPECT_TRUE(script.shown.empty());
+    script.accept = false;
+    PrintGraph(Title(), QStringLiteral("ST"));
+    EXPECT_EQ(script.shown.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(script.pdf));
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+TEST_F(PrintToPdf, APrintThatCannotStartIsReported) {
+    Window<frmGraphSt>().Show();
+    script.pdf = scratch.filePath(QStringLiteral("missing/folder/page.pdf"));
+    PrintGraph(Title(), QStringLiteral("ST"));
+    ASSERT_EQ(ui.messageCalls.size(), 1);
+    EXPECT_TRUE(ui.messageCalls[0].message.startsWith(QStringLiteral("T3760")));
+    EXPECT_FALSE(QFileInfo::exists(script.pdf));
+    // The table alike.
+    ASSERT_TRUE(ViewDataSource(-1, 0));
+    PrintData();
+    ASSERT_EQ(ui.messageCalls.size(), 2);
+    EXPECT_TRUE(ui.messageCalls[1].message.startsWith(QStringLiteral("T3760")));
+}
+
+TEST_F(PrintToPdf, TheDataTablePrintsEveryRowAcrossItsPages) {
+    CurrentData() = PrintedSamples(150);
+    ASSERT_TRUE(ViewDataSource(-1, 0));
+    TableTextBox* box = SourceWindow()->txtSource;
+    const QStringList lines = box->toPlainText().split(u'\n');
+    script.orientation = QPageLayout::Landscape;
+    PrintData();
+    ASSERT_TRUE(QFileInfo::exists(script.pdf));
+    EXPECT_GT(PdfPageCount(script.pdf), 1);
+    const QSizeF page = PdfPageSize(script.pdf);
+    EXPECT_GT(page.width(), page.height());
+    ASSERT_FALSE(script.shown.empty());
+    EXPECT_FALSE(script.shown.back().selection); // nothing selected: no selection offered
+    EXPECT_FALSE(script.shown.back().pageRange);
+    const std::optional<QString> text = Text();
+    SKIP_WITHOUT_PDFTOTEXT(text);
+    QString printed = *text;
+    printed.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    for (const QString& line : lines) {
+        const QString row = line.simplified();
+        if (!row.isEmpty())
+            EXPECT_TRUE(printed.contains(row)) << row.toStdString();
+    }
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+TEST_F(PrintToPdf, TheSelectionPrintsAloneAndStaysSelected) {
+    ASSERT_TRUE(ViewDataSource(-1, 0));
+    TableTextBox* box = SourceWindow()->txtSource;
+    box->SelectLine(7 + 10);
+    const QTextCursor before = box->textCursor();
+    const QString row = before.selectedText().simplified();
+    const QString other = box->document()->findBlockByNumber(7 + 20).text().simplified();
+    script.range = QPrinter::Selection;
+    PrintData();
+    ASSERT_TRUE(QFileInfo::exists(script.pdf));
+    EXPECT_TRUE(script.shown.back().selection);
+    EXPECT_EQ(box->textCursor().anchor(), before.anchor());
+    EXPECT_EQ(box->textCursor().position(), before.position());
+    EXPECT_EQ(PdfPageCount(script.pdf), 1);
+    const std::optional<QString> text = Text();
+    SKIP_WITHOUT_PDFTOTEXT(text);
+    const QString printed = text->simplified();
+    EXPECT_TRUE(printed.contains(row));
+    EXPECT_FALSE(printed.contains(other));
+    // All pages chosen with a selection standing: the whole table, the selection kept.
+    script.range = QPrinter::AllPages;
+    PrintData();
+    EXPECT_TRUE(PdfText(script.pdf)->simplified().contains(other));
+    EXPECT_EQ(box->textCursor().anchor(), before.anchor());
+}
