@@ -75,7 +75,8 @@ QList<RecentFileEntry> RecentFileEntries() {
 
 QString SplitFileName(const QString& fileName, int part) {
     return Trapped("SplitFileName", QString(), [&] {
-        const qsizetype slash = fileName.lastIndexOf(u'/');
+        // Names typed or stored on the other platform carry backslashes.
+        const qsizetype slash = qMax(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
         if (part == 0)
             return slash < 0 ? QString() : fileName.left(slash + 1);
         return slash < 0 ? fileName : fileName.mid(slash + 1);

@@ -30,6 +30,6 @@ struct RecentFileEntry {
 QList<RecentFileEntry> RecentFileEntries();
 QList<RecentFileEntry> RecentFileEntries(const RecentFileSlots& mru);
 
-// Part 0: the folder of a path up to and including its last "/" (empty when there is
-// none); any other part: the name after it (the whole text when there is none).
+// Part 0: the folder of a path up to and including its last "/" or "\" (empty when there
+// is none); any other part: the name after it (the whole text when there is none).
 QString SplitFileName(const QString& fileName, int part);

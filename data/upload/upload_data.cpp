@@ -29,7 +29,9 @@ bool UploadData() {
             if (!MessBox(ResString(27), QString(), 1, 0))
                 return false;
             if (!StopMonitor()) {
-                MessBox(ResString(3201), QString(), -1, -1);
+                // A fixed text of its own, in Italian whatever the language.
+                MessBox(QStringLiteral("Si è verificato un problema nel fermare il monitoraggio."),
+                        QString(), -1, -1);
                 return false;
             }
             state.MonitorState = 0;

@@ -48,7 +48,8 @@ QString CommandLineText(const QStringList& arguments) {
     return parts.join(u' ');
 }
 
-void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& actions) {
+void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& actions,
+                        bool removeQuotes) {
     for (qsizetype i = 0; i + 1 < tokens.size(); i += 2) {
         if (tokens.at(i) != u"-L") {
             if (actions.UnknownOption)
@@ -56,13 +57,19 @@ void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& act
             return;
         }
         QString name = tokens.at(i + 1);
-        if (name.startsWith(u'"'))
+        if (removeQuotes && name.startsWith(u'"'))
             name.remove(0, 1);
-        if (name.endsWith(u'"'))
+        if (removeQuotes && name.endsWith(u'"'))
             name.chop(1);
         if (actions.LoadFile && actions.LoadFile(name) && actions.OpenRequestedForms)
             actions.OpenRequestedForms();
     }
+}
+
+void ProcessArguments(const QStringList& arguments, const CommandLineActions& actions) {
+    // The shell has split the line and taken its quotes away already: a quote left at
+    // either end of a name belongs to the name.
+    ProcessCommandLine(arguments.mid(0, MaxTokens), actions, false);
 }
 
 void GestioneCommandLine() {
@@ -78,7 +85,6 @@ void GestioneCommandLine() {
                              QCoreApplication::applicationName(), StandardIcon::None,
                              StandardButtons::Ok);
         };
-        const QStringList arguments = QCoreApplication::arguments().mid(1);
-        ProcessCommandLine(TokenizeCommandLine(CommandLineText(arguments)), actions);
+        ProcessArguments(QCoreApplication::arguments().mid(1), actions);
     });
 }

@@ -23,10 +23,15 @@ struct CommandLineActions {
     std::function<void()> UnknownOption;
 };
 
-// Takes the tokens in pairs: "-L" and a file name (its enclosing quotes removed) loads the
-// file, and a successful load reopens the views; anything else than "-L" ends the
-// processing with the unknown-option message. A lone last token is not looked at.
-void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& actions);
+// Takes the tokens in pairs: "-L" and a file name (its enclosing quotes removed unless
+// removeQuotes is false) loads the file, and a successful load reopens the views; anything
+// else than "-L" ends the processing with the unknown-option message. A lone last token is
+// not looked at.
+void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& actions,
+                        bool removeQuotes = true);
+// The same over the program's arguments as the shell split them (at most 10): names are
+// taken as they are, quotes included.
+void ProcessArguments(const QStringList& arguments, const CommandLineActions& actions);
 
 // Processes the program's own command line (QCoreApplication::arguments()).
 void GestioneCommandLine();

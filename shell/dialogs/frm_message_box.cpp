@@ -9,11 +9,11 @@
 #include <QStyle>
 
 namespace {
-// The three pictures, one per icon kind: information, warning, error.
+// The three pictures, one per icon kind: kind 0 (the default) tells of a failure, kind 1
+// warns before something is done, kind 2 asks a question.
 QPixmap iconPicture(const QWidget* window, int kind) {
-    static const QStyle::StandardPixmap pictures[] = {QStyle::SP_MessageBoxInformation,
-                                                      QStyle::SP_MessageBoxWarning,
-                                                      QStyle::SP_MessageBoxCritical};
+    static const QStyle::StandardPixmap pictures[] = {
+        QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxQuestion};
     const int size = window->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, window);
     return window->style()->standardIcon(pictures[kind], nullptr, window).pixmap(size, size);
 }

@@ -59,6 +59,9 @@ bool SaveSessionCommand() {
         return false;
     }
     StoreLastFolder(folder);
+    // The list holds the files opened or saved.
+    if (MainWindowHook().SaveMRUFile)
+        MainWindowHook().SaveMRUFile(chosen.fileName);
     return false;
 }
 

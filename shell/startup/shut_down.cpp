@@ -5,6 +5,7 @@
 #include "core/message_box.h"
 #include "core/options.h"
 #include "data/dataset.h"
+#include "data/files/recent_files.h"
 #include "platform/ui_services.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
@@ -30,8 +31,10 @@ void offerToSave() {
             return;
         const auto& save = ShellHook().SaveFile;
         const SaveOutcome outcome = save ? save(chosen.fileName) : SaveOutcome::Failed;
-        if (outcome == SaveOutcome::Saved)
+        if (outcome == SaveOutcome::Saved) {
+            SaveMRUFile(chosen.fileName); // stored with the options below
             return;
+        }
         // Declining to replace a file is no failure: the question comes again instead.
         if (outcome == SaveOutcome::Failed)
             MessBox(ResString(8), QString(), -1, -1);

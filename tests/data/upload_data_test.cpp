@@ -112,7 +112,8 @@ TEST_F(UploadDataTest, AStopThatFailsIsReportedAndNothingIsDownloaded) {
     EXPECT_FALSE(UploadData()); // no reply to the stop command
     EXPECT_EQ(port->commandsSent, (QList<int>{14}));
     ASSERT_EQ(ui.messageCalls.size(), 2);
-    EXPECT_EQ(ui.messageCalls[1].message, ResString(3201));
+    EXPECT_EQ(ui.messageCalls[1].message,
+              QStringLiteral("Si è verificato un problema nel fermare il monitoraggio."));
     EXPECT_EQ(CommState().MonitorState, 1);
     ExpectPreviousDataSet();
 }

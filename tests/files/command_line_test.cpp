@@ -75,6 +75,27 @@ TEST(CommandLine, PairsLoadInOrderAndAnUnknownOptionStops) {
     }
 }
 
+TEST(CommandLine, ArgumentsSplitByTheShellAreTakenAsTheyAre) {
+    const struct {
+        QStringList arguments;
+        QStringList loaded;
+    } cases[] = {
+        {{"-L", "\"odd.log"}, {"\"odd.log"}},     {{"-L", "odd.log\""}, {"odd.log\""}},
+        {{"-L", "a b.log"}, {"a b.log"}},         {{"-L", "C:\\a\\b.log"}, {"C:\\a\\b.log"}},
+        {{"-L", "a", "-L", "b c"}, {"a", "b c"}},
+    };
+    for (const auto& c : cases) {
+        QStringList loaded;
+        CommandLineActions actions;
+        actions.LoadFile = [&](const QString& name) {
+            loaded.append(name);
+            return true;
+        };
+        ProcessArguments(c.arguments, actions);
+        EXPECT_EQ(loaded, c.loaded) << c.arguments.join(u' ').toStdString();
+    }
+}
+
 // Run as a child of the test below: its arguments hold Qt's own options before "-L".
 TEST(CommandLineChild, LoadsTheNamedFileAndSeesNoQtOption) {
     if (qEnvironmentVariableIsEmpty("CORVANEL_COMMAND_LINE_CHILD"))

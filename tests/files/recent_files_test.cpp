@@ -91,6 +91,10 @@ TEST(RecentFiles, SplitFileName) {
         {"/a.log", "/", "a.log"},
         {"dir/", "dir/", ""},
         {"", "", ""},
+        {"C:\\a\\b.log", "C:\\a\\", "b.log"},
+        {"\\\\server\\share\\s.log", "\\\\server\\share\\", "s.log"},
+        {"/home/u/a\\b.log", "/home/u/a\\", "b.log"},
+        {"C:\\a\\b/c.log", "C:\\a\\b/", "c.log"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SplitFileName(QLatin1String(c.path), 0), QLatin1String(c.folder)) << c.path;

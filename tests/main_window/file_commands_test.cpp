@@ -120,15 +120,16 @@ TEST_F(FileCommandTest, SaveAndExportReportFailureWithText8) {
         int button;
         int filter;
         bool result;
-        QString call;
+        QStringList calls;
         QStringList messages;
     };
     const Case cases[] = {
-        {3, 0, true, "SaveFile /o/s.log", {}},
-        {3, 0, false, "SaveFile /o/s.log", {ResString(8)}},
-        {4, 0, true, "SaveTableFile /o/s.log 1", {}},
-        {4, 1, true, "SaveTableFile /o/s.log 2", {}},
-        {4, 1, false, "SaveTableFile /o/s.log 2", {ResString(8)}},
+        // A saved session joins the recent files, as an opened one does.
+        {3, 0, true, {"SaveFile /o/s.log", "SaveMRUFile /o/s.log"}, {}},
+        {3, 0, false, {"SaveFile /o/s.log"}, {ResString(8)}},
+        {4, 0, true, {"SaveTableFile /o/s.log 1"}, {}},
+        {4, 1, true, {"SaveTableFile /o/s.log 2"}, {}},
+        {4, 1, false, {"SaveTableFile /o/s.log 2"}, {ResString(8)}},
     };
     for (const Case& c : cases) {
         FakeFiles files;
@@ -138,8 +139,8 @@ TEST_F(FileCommandTest, SaveAndExportReportFailureWithText8) {
         ui.messageCalls.clear();
         ui.saveAnswers.push_back(chosen("/o/s.log", c.filter));
         window.tbrToolbar_ButtonClick(c.button);
-        EXPECT_EQ(files.calls, QStringList{c.call}) << c.call.toStdString();
-        EXPECT_EQ(Messages(), c.messages) << c.call.toStdString();
+        EXPECT_EQ(files.calls, c.calls) << c.calls.join(u',').toStdString();
+        EXPECT_EQ(Messages(), c.messages) << c.calls.join(u',').toStdString();
         EXPECT_EQ(Options().LastFolder, QStringLiteral("/o/"));
         MainWindowHook() = MainWindowHooks{};
     }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -219,4 +220,43 @@ TEST_F(MessageBoxWindow, EveryMessageGetsAFreshWindow) {
     EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* w) {
         return qobject_cast<frmMessageBox*>(w);
     })) << "the window is unloaded after each message";
+}
+
+TEST_F(MessageBoxWindow, QuestionsLookLikeQuestionsAndFailuresLikeFailures) {
+    struct Case {
+        int iconKind;
+        QStyle::StandardPixmap picture;
+        const char* italian;
+        const char* english;
+    };
+    const Case cases[] = {
+        {-1, QStyle::SP_MessageBoxCritical, "Errore", "Error"},
+        {0, QStyle::SP_MessageBoxCritical, "Errore", "Error"},
+        {1, QStyle::SP_MessageBoxWarning, "Attenzione", "Warning"},
+        {2, QStyle::SP_MessageBoxQuestion, "Domanda", "Question"},
+    };
+    for (const int language : {0, 1}) {
+        SetLanguage(language);
+        for (const Case& c : cases) {
+            QImage shown, expected;
+            QString title;
+            whenBoxIsUp([&](frmMessageBox* box) {
+                const QPixmap pixmap =
+                    box->findChild<QLabel*>(QStringLiteral("imgIcona"))->pixmap();
+                shown = pixmap.toImage();
+                const int size =
+                    box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+                expected = box->style()
+                               ->standardIcon(c.picture, nullptr, box)
+                               .pixmap(size, size)
+                               .toImage();
+                title = box->windowTitle();
+                button(box, "btnOk")->click();
+            });
+            MessBox(QStringLiteral("?"), QString(), c.iconKind, 0);
+            EXPECT_FALSE(shown.isNull());
+            EXPECT_EQ(shown, expected) << c.iconKind;
+            EXPECT_EQ(title, QString::fromUtf8(language ? c.english : c.italian)) << c.iconKind;
+        }
+    }
 }

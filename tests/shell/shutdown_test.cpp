@@ -86,6 +86,7 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         resetAll();
         SetUp();
         unsavedData();
+        Options().MRU[1] = QString(4096, u' ');
         ui.messageAnswers = c.answers;
         ui.saveAnswers = c.dialogs;
         std::deque<SaveOutcome> saves = c.saves;
@@ -120,6 +121,10 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         for (const QString& name : savedNames)
             EXPECT_EQ(name, chosen.fileName);
         EXPECT_EQ(QFileInfo(ini()).size(), 24658) << c.what;
+        // A saved session joins the recent files before the options are written.
+        const bool saved =
+            std::find(c.saves.begin(), c.saves.end(), SaveOutcome::Saved) != c.saves.end();
+        EXPECT_EQ(Options().MRU[1].trimmed() == chosen.fileName, saved) << c.what;
     }
 }
 
