@@ -97,7 +97,9 @@ void DockForm::Hide() {
     }
     parent_->RemovePaneFromEdges(rec.name);
     pane_ = nullptr;
-    if (rec.State == FormUndocked) {
+    // Only a form that stands floating on the screen has a placement to keep: a state
+    // just read from a stored layout has no window there yet.
+    if (rec.State == FormUndocked && frame_ && frame_->isVisible()) {
         StoreUnDockedRect();
     }
     if (frame_) {

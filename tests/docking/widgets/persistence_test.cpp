@@ -1,0 +1,153 @@
+#include "tests/docking/widgets/dock_fixture.h"
+#include "tests/docking/widgets/mouse.h"
+
+#include "docking/widgets/form_frame.h"
+
+#include <QSettings>
+#include <QUrl>
+
+using namespace dockable;
+using namespace dockable::test;
+
+namespace {
+// Runs of a small host, one after the other, on one layout file.
+class PersistenceTest : public DockFixture {
+protected:
+    // A new run: a new host and control on the same file, with two forms registered.
+    void newRun() {
+        dock.reset();
+        host.reset();
+        settle();
+        host = std::make_unique<QMainWindow>();
+        host->setCentralWidget(new QLabel("central"));
+        host->resize(800, 600);
+        host->move(100, 100);
+        dock = std::make_unique<Dockable>(host.get());
+        dock->SetSettingsFile(file());
+        errors = std::make_unique<QSignalSpy>(dock.get(), &Dockable::Error);
+        dock->AddForm(makeForm("frmA"), FormHidden, EAlignLeft);
+        dock->AddForm(makeForm("frmB"), FormHidden, EAlignLeft);
+        dock->AddForm(makeForm("frmC"), FormHidden, EAlignRight);
+    }
+    QString file() const { return dir.filePath("layout.ini"); }
+    // The layout as the user sees it.
+    QString layout() {
+        QStringList parts;
+        for (const char* key : {"frmA", "frmB", "frmC"}) {
+            const FormRecord& r = wrapper(key).rec;
+            parts.append(QStringLiteral("%1:%2/%3/%4/%5/%6")
+                             .arg(key)
+                             .arg(r.State)
+                             .arg(r.AlignWhenDocked)
+                             .arg(r.HostPane)
+                             .arg(r.AlignToHostPane)
+                             .arg(r.HostSplitProMille));
+            if (r.State == FormUndocked) {
+                parts.append(QStringLiteral("at %1,%2 %3x%4")
+                                 .arg(wrapper(key).frame()->x())
+                                 .arg(wrapper(key).frame()->y())
+                                 .arg(wrapper(key).frame()->width())
+                                 .arg(wrapper(key).frame()->height()));
+            }
+        }
+        for (int side = 1; side <= 4; ++side) {
+            parts.append(QStringLiteral("edge%1=%2").arg(side).arg(edge(side).DWidth()));
+            const SplitTree& t = edge(side).tree();
+            for (int i = 1; i <= t.Count(); ++i) {
+                if (!t.slot(i).Deleted && t.slot(i).IsSplitter) {
+                    parts.append(QStringLiteral("split%1 %2 %3")
+                                     .arg(side)
+                                     .arg(t.slot(i).SplitPromille)
+                                     .arg(t.slot(i).Child2Align));
+                }
+            }
+        }
+        return parts.join(' ');
+    }
+};
+} // namespace
+
+TEST_F(PersistenceTest, TheNextRunGetsTheSameLayoutBack) {
+    newRun();
+    showHost();
+    // Two forms docked left, one split below the other; the third dragged out to float.
+    dock->Show("frmA", EAlignLeft);
+    dock->Show("frmB", EAlignLeft, "frmA", HAlignBottom, 500);
+    dock->Show("frmC", EAlignRight);
+    SplitterBar* bar = edge(SideLeft).splitter(2);
+    ASSERT_NE(bar, nullptr);
+    drag(bar, centreOf(bar), {centreOf(bar) + QPoint(0, 60)});
+    QWidget* caption = wrapper("frmC").frame()->caption();
+    const QPoint grip = caption->mapToGlobal(QPoint(8, 5));
+    drag(caption, grip, {screenRect(d().area).center() + QPoint(30, 0)});
+    settle();
+    dock->SetRightEdgeWidth(2000);
+    ASSERT_EQ(dock->State("frmC"), FormUndocked);
+    const QString first = layout();
+
+    newRun();
+    showHost();
+    EXPECT_EQ(layout().toStdString(), first.toStdString());
+    EXPECT_EQ(errors->count(), 0);
+}
+
+TEST_F(PersistenceTest, RemovalStoresTheLayoutAsItWasThenAndOnlyOnce) {
+    newRun();
+    showHost();
+    dock->Show("frmA", EAlignTop);
+    const QString app = QString::fromLatin1(QUrl::toPercentEncoding(dock->AppName()));
+    dock->RemoveForm("frmB");
+    dock->Show("frmA", EAlignBottom); // after the removal: not stored any more
+    dock.reset();
+    QSettings stored(file(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(app + "/frma/alignwhendocked").toString(), "1");
+    EXPECT_EQ(stored.value(app + "/frma/state").toString(), "1");
+    EXPECT_EQ(stored.value(app + "/frmb/state").toString(), "0");
+    EXPECT_EQ(stored.value(app + "/edges/left").toString(), "67");
+}
+
+TEST_F(PersistenceTest, NotPersistentClearsTheStoredLayoutAtTheFirstPaint) {
+    newRun();
+    showHost();
+    dock->Show("frmA", EAlignTop);
+    newRun(); // stores frmA docked on top
+    dock->ReadProperties({{"Persistant", false}});
+    showHost();
+    EXPECT_EQ(dock->State("frmA"), FormHidden);
+    QSettings stored(file(), QSettings::IniFormat);
+    EXPECT_TRUE(stored.allKeys().isEmpty());
+    dock->Show("frmA", EAlignTop);
+    newRun();
+    dock->ReadProperties({{"Persistant", false}});
+    showHost();
+    EXPECT_EQ(dock->State("frmA"), FormHidden); // nothing was stored by the run before
+}
+
+TEST_F(PersistenceTest, AStoredLayoutThatDoesNotReadIsLeftAsideWithOneError) {
+    newRun();
+    showHost();
+    dock->Show("frmA", EAlignTop);
+    dock->Show("frmC", EAlignRight);
+    newRun();
+    {
+        QSettings stored(file(), QSettings::IniFormat);
+        const QString app = QString::fromLatin1(QUrl::toPercentEncoding(dock->AppName()));
+        stored.setValue(app + "/frmc/alignwhendocked", "right");
+    }
+    showHost();
+    ASSERT_EQ(errors->count(), 1);
+    EXPECT_TRUE(errors->at(0).at(0).toString().startsWith(
+        "Method Paint Failed: stored layout not readable, not used (frmC/AlignWhenDocked)"));
+    // Nothing of it was taken: every form stands as this run registered it.
+    EXPECT_EQ(dock->State("frmA"), FormHidden);
+    EXPECT_EQ(dock->State("frmC"), FormHidden);
+    dock->Show("frmA", EAlignPrevious);
+    EXPECT_EQ(wrapper("frmA").rec.AlignWhenDocked, SideLeft); // as registered, not the top
+}
+
+TEST_F(PersistenceTest, TheWholeHostPathNamesTheLayout) {
+    newRun();
+    const QString app = dock->AppName();
+    EXPECT_EQ(app, '"' + QCoreApplication::applicationFilePath() + '"');
+    EXPECT_GT(app.size(), 2);
+}
