@@ -84,8 +84,7 @@ void DragOutlineFollowsTheMouse(benchmark::State& state) {
     const int before = host.d().outlineWindow().repaints();
     std::size_t i = 0;
     for (auto _ : state) {
-        send(caption, QEvent::MouseMove, path[i++ % std::size(path)], Qt::NoButton,
-             Qt::LeftButton);
+        send(caption, QEvent::MouseMove, path[i++ % std::size(path)], Qt::NoButton, Qt::LeftButton);
     }
     state.counters["repaints"] = host.d().outlineWindow().repaints() - before;
     form->captionDoubleClick(); // ends the drag without a drop

@@ -127,6 +127,12 @@ void DockablePrivate::reportError(const QString& method, const QString& descript
 }
 
 void DockablePrivate::stateChanged(DockForm& f) {
+    // Told once per change: a form put back where it stood is no news.
+    auto it = reported.find(f.name());
+    if (it != reported.end() && it.value() == f.rec.State) {
+        return;
+    }
+    reported.insert(f.name(), f.rec.State);
     emit q->StateChanged(f.name(), f.rec.State);
 }
 
@@ -530,6 +536,7 @@ void Dockable::AddForm(QWidget* frmForm, int State, int Align, const QString& Ho
         f->rec.HostPane = HostPane;
         f->rec.AlignToHostPane = AlignToHostPane;
         f->rec.HostSplitProMille = SplitPromille;
+        d_->reported.insert(f->name(), f->rec.State);
         d_->forms.push_back(std::move(f));
     } catch (const std::exception& e) {
         d_->reportError("AddForm", QString::fromUtf8(e.what()));

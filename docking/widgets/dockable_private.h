@@ -8,6 +8,7 @@
 #include "docking/widgets/dock_form.h"
 #include "docking/widgets/outline_window.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -43,6 +44,7 @@ public:
     QString appName;
     QString settingsFile;
     QStringList changed;
+    QHash<QString, int> reported; // the state last told of each form
     std::unique_ptr<OutlineWindow> outline;
 
     void markChanged(const QString& name);

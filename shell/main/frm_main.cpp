@@ -4,9 +4,9 @@
 #include "core/options.h"
 #include "platform/ui_services.h"
 #include "shell/main/dock_host.h"
+#include "shell/main/dockable_host.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/picture_store.h"
-#include "shell/main/plain_dock_host.h"
 #include "shell/wiring/wire_link.h"
 
 #include <QAction>
@@ -90,7 +90,7 @@ void frmMain::MDIForm_Load() {
     MainWindowHooks& hooks = MainWindowHook();
     dockControl_ = hooks.CreateDockHost ? hooks.CreateDockHost(this) : nullptr;
     if (!dockControl_)
-        dockControl_ = std::make_unique<PlainDockHost>(this);
+        dockControl_ = std::make_unique<DockableHost>(this);
     frmInfo_ = hooks.CreateInfoPane ? hooks.CreateInfoPane(this) : nullptr;
     if (!frmInfo_)
         frmInfo_ = plainInfoPane(this);

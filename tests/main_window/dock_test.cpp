@@ -1,12 +1,16 @@
 #include "tests/main_window/main_window_fixture.h"
 
 #include "shell/main/dock_host.h"
+#include "shell/main/dockable_host.h"
 #include "shell/main/frm_main.h"
-#include "shell/main/plain_dock_host.h"
+
+#include "docking/dockable.h"
 
 #include <QAction>
-#include <QDockWidget>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QTest>
+#include <QToolButton>
 
 namespace {
 // A dock host that only keeps the states it is told and the calls it got.
@@ -174,54 +178,79 @@ TEST_F(MainWindowTest, WarningsButtonTogglesThePaneAndItsPressedState) {
     EXPECT_FALSE(window.ToolbarButton(19)->isChecked());
 }
 
-TEST(PlainDockHost, HoldsTheFormHiddenDockedOrFloating) {
+namespace {
+// The close box of the pane's caption, as the user clicks it.
+void clickCloseBox(QWidget& host) {
+    auto* box = host.findChild<QToolButton*>(QStringLiteral("DockableCloseBox"));
+    ASSERT_NE(box, nullptr);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+TEST(DockableHost, HoldsTheFormHiddenDockedOrFloating) {
     QMainWindow host;
+    host.setCentralWidget(new QMdiArea);
     host.resize(800, 600);
-    PlainDockHost dock(&host);
+    DockableHost dock(&host);
+    EXPECT_FALSE(dock.Control().Persistent()); // no layout kept between runs
     auto* form = new QWidget;
     form->setObjectName(QStringLiteral("frmInfo"));
     dock.AddForm(form, 0, 4);
     dock.SetCanDockTop("frmInfo", false);
     dock.SetCanDockBottom("frmInfo", false);
     dock.SetRightEdgeWidth(2355);
-    QDockWidget* holder = dock.Holder("frmInfo");
-    ASSERT_NE(holder, nullptr);
-    EXPECT_EQ(holder->widget(), form);
     EXPECT_EQ(dock.State("frmInfo"), 0);
-    EXPECT_TRUE(holder->isHidden());
-    EXPECT_EQ(holder->allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    EXPECT_EQ(dock.RightEdgePixels(), 157);
+    EXPECT_FALSE(dock.Control().CanDockTop("frmInfo"));
+    EXPECT_EQ(dock.Control().RightEdgeWidth(), 2355);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
 
     dock.Show("frmInfo");
     EXPECT_EQ(dock.State("frmInfo"), 2);
-    EXPECT_TRUE(holder->isFloating());
-    EXPECT_FALSE(holder->isHidden());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(form->window(), &host); // a window of its own above the host
 
     dock.SetState("frmInfo", 1);
+    QCoreApplication::processEvents();
     EXPECT_EQ(dock.State("frmInfo"), 1);
-    EXPECT_FALSE(holder->isFloating());
-    EXPECT_EQ(host.dockWidgetArea(holder), Qt::RightDockWidgetArea);
+    EXPECT_EQ(form->window(), &host);
+    // Docked on the right: the pane stands right of the MDI area, 157 pixels wide.
+    auto* mdi = host.findChild<QMdiArea*>();
+    const QPoint formAt = form->mapTo(&host, QPoint(0, 0));
+    EXPECT_GE(formAt.x(), mdi->mapTo(&host, QPoint(mdi->width(), 0)).x());
+    EXPECT_EQ(host.centralWidget()->width() - mdi->width(), 157);
 
     dock.Hide("frmInfo");
     EXPECT_EQ(dock.State("frmInfo"), 0);
-    EXPECT_TRUE(holder->isHidden());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(host.centralWidget()->width(), mdi->width());
 }
 
-TEST(PlainDockHost, ClosingTheHolderHidesTheForm) {
+TEST(DockableHost, OnlyTheUsersDoingReachesTheObserver) {
     QMainWindow host;
-    PlainDockHost dock(&host);
+    host.setCentralWidget(new QMdiArea);
+    DockableHost dock(&host);
+    QStringList told;
+    dock.SetStateObserver([&told](const QString& key, int state) {
+        told.append(key + " " + QString::number(state));
+    });
     auto* form = new QWidget;
     form->setObjectName(QStringLiteral("frmInfo"));
     dock.AddForm(form, 0, 4);
+    host.show();
     dock.SetState("frmInfo", 1);
-    ASSERT_EQ(dock.State("frmInfo"), 1);
-    dock.Holder("frmInfo")->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(told.isEmpty());
+    clickCloseBox(host);
+    EXPECT_EQ(told, QStringList{"frmInfo 0"});
     EXPECT_EQ(dock.State("frmInfo"), 0);
 }
 
-TEST(PlainDockHost, UnknownNamesAndStatesChangeNothing) {
+TEST(DockableHost, UnknownNamesAndStatesChangeNothing) {
     QMainWindow host;
-    PlainDockHost dock(&host);
+    host.setCentralWidget(new QMdiArea);
+    DockableHost dock(&host);
     auto* form = new QWidget;
     form->setObjectName(QStringLiteral("frmInfo"));
     dock.AddForm(form, 0, 0); // no edge to dock to
@@ -232,23 +261,25 @@ TEST(PlainDockHost, UnknownNamesAndStatesChangeNothing) {
     dock.Show("frmOther");
     dock.SetState("frmOther", 2);
     EXPECT_EQ(dock.State("frmOther"), 0);
-    EXPECT_EQ(dock.Holder("frmOther"), nullptr);
     auto* twin = new QWidget(&host);
     twin->setObjectName(QStringLiteral("frmInfo"));
     dock.AddForm(twin, 0, 4); // a second form of the same name is ignored
-    EXPECT_EQ(dock.Holder("frmInfo")->widget(), form);
+    dock.SetState("frmInfo", 1);
+    EXPECT_EQ(dock.State("frmInfo"), 0);
 }
 
 TEST_F(MainWindowTest, PaneClosedByTheUserRaisesItsButton) {
     Options().InfoPaneVisible = true;
     Options().InfoPaneDocked = true;
     frmMain window;
-    auto& dock = dynamic_cast<PlainDockHost&>(window.DockControl());
+    window.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window.DockControl().State("frmInfo"), 1);
     ASSERT_TRUE(window.ToolbarButton(20)->isChecked());
-    dock.Holder("frmInfo")->close();
-    EXPECT_EQ(dock.State("frmInfo"), 0);
+    clickCloseBox(window);
+    EXPECT_EQ(window.DockControl().State("frmInfo"), 0);
     EXPECT_FALSE(window.ToolbarButton(20)->isChecked());
     EXPECT_FALSE(window.MenuItem(TopMenu::Windows, 0)->isChecked());
     window.tbrToolbar_ButtonClick(20); // shows it again, docked as the mark says
-    EXPECT_EQ(dock.State("frmInfo"), 1);
+    EXPECT_EQ(window.DockControl().State("frmInfo"), 1);
 }
