@@ -1,4 +1,4 @@
-#include "tests/files/fuzz/session_log_fuzz.h"
+#include "tests/data/files/fuzz/session_log_fuzz.h"
 #include "tests/support/quiet_ui.h"
 
 #include "data/dataset.h"

@@ -1,0 +1,254 @@
+#include "data/files/session_file.h"
+
+#include "core/language.h"
+#include "data/files/file_hooks.h"
+#include "data/files/session_log.h"
+#include "data/warnings/generate_warnings.h"
+#include "tests/data/files/files_test_support.h"
+#include "tests/support/event_scope.h"
+#include "tests/support/fake_ui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+// A scratch folder, the language table, the fake boxes, recorded hooks, and a current
+// data set that a failed load must leave alone.
+class SessionFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SessionFileHook() = {};
+        events.On(&ProgramEvents::StatusText, [this](const QString& text) { status.append(text); });
+        events.On(&ProgramEvents::DataSetReplaced, [this] { ++afterLoads; });
+        WarningsPane().Clear = [this] { ++warningsRebuilt; };
+        DataSet previous = MakeDataSet({{7, 7, 7}, {8, 8, 8}});
+        previous.CurrentFileName = QStringLiteral("previous.log");
+        previous.DataSaved = false;
+        ReplaceCurrentData(std::move(previous));
+    }
+    void TearDown() override {
+        SessionFileHook() = {};
+        WarningsPane() = {};
+        ReplaceCurrentData(DataSet());
+    }
+
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray contents(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The single message shown through the program's box (empty when none).
+    QString onlyMessage() const {
+        return ui.messageCalls.size() == 1 ? ui.messageCalls.first().message : QString();
+    }
+    bool previousDataKept() const {
+        const DataSet& data = CurrentData();
+        return data.CurrentFileName == u"previous.log" && data.NumSamples == 2 &&
+               data.DataX.size() == 3 && data.DataX[2] == 8.0f && !data.DataSaved;
+    }
+
+    QTemporaryDir dir;
+    LanguageLoaded language;
+    FakeUi ui;
+    QStringList status;
+    int afterLoads = 0;
+    EventScope events;
+    int warningsRebuilt = 0;
+};
+
+QByteArray goodFile(int count = 25) {
+    QStringList values = {QStringLiteral("Field Activity Log"),
+                          QStringLiteral("9 Dec 2026 07:44:47@9 Dec 2026 09:44:47@2"),
+                          QStringLiteral("5s"),
+                          QString::number(count),
+                          QStringLiteral("SN001"),
+                          QStringLiteral("Cantiere")};
+    for (int i = 1; i <= count; ++i)
+        values.append(QStringLiteral("%1.00 0.50 0,25  0").arg(i));
+    return QuotedLines(values);
+}
+} // namespace
+
+TEST_F(SessionFileTest, LoadReplacesTheDataSetAndRebuildsAfterIt) {
+    write(QStringLiteral("a.log"), goodFile());
+    ASSERT_TRUE(LoadFile(path(QStringLiteral("a.log"))));
+    const DataSet& data = CurrentData();
+    EXPECT_EQ(data.NumSamples, 25);
+    EXPECT_EQ(data.DataSourceName, u"File");
+    EXPECT_EQ(data.CurrentFileName, path(QStringLiteral("a.log")));
+    EXPECT_TRUE(data.DataPresent);
+    EXPECT_TRUE(data.DataSaved);
+    EXPECT_FALSE(data.RfDataPresent);
+    EXPECT_EQ(data.StopReason, 2);
+    EXPECT_FLOAT_EQ(data.DataZ[25], 0.25f);
+    EXPECT_TRUE(data.StatisticsPresent);
+    EXPECT_FLOAT_EQ(data.ResMax, 25.01f);
+    EXPECT_EQ(warningsRebuilt, 1);
+    EXPECT_EQ(afterLoads, 1);
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+    const QString loading = ResString(3030);
+    ASSERT_FALSE(loading.isEmpty());
+    EXPECT_EQ(status, (QStringList{loading + QStringLiteral("40%"), loading + QStringLiteral("80%"),
+                                   QString()}));
+}
+
+TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
+    const struct {
+        const char* name;
+        QByteArray bytes; // no file at all when null
+        int textId;       // 0: the error report under "LoadFile"
+    } cases[] = {
+        {"missing.log", QByteArray(), 21},
+        {"header.log", QuotedLines({QStringLiteral("Field Activity")}), 22},
+        {"upper.CSV", goodFile().replace("Field", "Fjeld"), 22},
+        {"date.log", goodFile().replace("9 Dec 2026 07:44:47", "9 Dex 2026 07:44:47"), 25},
+        {"stop.log", goodFile().replace("9 Dec 2026 09:44:47", "31/12/2026 09:44:47"), 25},
+        {"step.log", goodFile().replace("\"5s\"", "\"0s\""), 24},
+        {"unit.log", goodFile().replace("\"5s\"", "\"5x\""), 24},
+        {"count.log", goodFile().replace("\"25\"", "\"0\""), 25},
+        {"empty.log", QByteArray(""), 0},
+        {"short.log", goodFile().replace("\"25\"", "\"26\""), 0},
+        {"record.log", goodFile().replace("\"7.00 0.50 0,25  0\"", "\"7.00 0.50\""), 0},
+        {"huge.log", goodFile(2).replace("\"2\"", "\"2000000000\""), 0},
+    };
+    for (const auto& c : cases) {
+        ui.messageCalls.clear();
+        ui.standardCalls.clear();
+        status.clear();
+        const QString name = QLatin1String(c.name);
+        if (!c.bytes.isNull())
+            write(name, c.bytes);
+        EXPECT_FALSE(LoadFile(path(name))) << c.name;
+        if (c.textId != 0) {
+            EXPECT_EQ(onlyMessage(), ResString(c.textId)) << c.name;
+            EXPECT_FALSE(ResString(c.textId).isEmpty());
+            EXPECT_TRUE(ui.standardCalls.isEmpty()) << c.name;
+        } else {
+            ASSERT_EQ(ui.standardCalls.size(), 1) << c.name;
+            EXPECT_TRUE(ui.standardCalls.first().text.contains(u"LoadFile")) << c.name;
+        }
+        EXPECT_TRUE(previousDataKept()) << c.name;
+        EXPECT_EQ(afterLoads, 0) << c.name;
+        EXPECT_EQ(warningsRebuilt, 0) << c.name;
+        EXPECT_TRUE(status.isEmpty() || status.last().isEmpty()) << c.name;
+    }
+}
+
+TEST_F(SessionFileTest, CsvNamesGoToTheStationImportWhateverTheirCase) {
+    QStringList imported;
+    SessionFileHook().OpenCsv = [&](const QString& name) {
+        imported.append(name);
+        return true;
+    };
+    write(QStringLiteral("a.csv"), "x");
+    write(QStringLiteral("b.CSV"), "x");
+    EXPECT_TRUE(LoadFile(path(QStringLiteral("a.csv"))));
+    EXPECT_TRUE(LoadFile(path(QStringLiteral("b.CSV"))));
+    EXPECT_EQ(imported,
+              (QStringList{path(QStringLiteral("a.csv")), path(QStringLiteral("b.CSV"))}));
+}
+
+TEST_F(SessionFileTest, SaveWritesTheCurrentDataSetAndMarksItSaved) {
+    const QString name = path(QStringLiteral("out.log"));
+    ASSERT_TRUE(SaveFile(name));
+    EXPECT_EQ(contents(QStringLiteral("out.log")),
+              SessionLogBytes(CurrentData(), FileTextLocale(QLocale::system())));
+    EXPECT_TRUE(contents(QStringLiteral("out.log")).endsWith("\"8.00 8.00 8.00  0\"\r\n"));
+    EXPECT_TRUE(CurrentData().DataSaved);
+    EXPECT_EQ(CurrentData().CurrentFileName, name);
+    EXPECT_TRUE(ui.messageCalls.isEmpty()) << "no question for a new name";
+    // And it comes back the same.
+    ASSERT_TRUE(LoadFile(name));
+    EXPECT_EQ(CurrentData().DataX, (QVector<float>{0, 7, 8}));
+}
+
+TEST_F(SessionFileTest, SaveOverAFileAsksFirst) {
+    write(QStringLiteral("old.log"), "old bytes");
+    ui.messageAnswers = {false, true};
+    // No is the user's choice, told apart from a failure.
+    EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Declined);
+    ASSERT_EQ(ui.messageCalls.size(), 1);
+    EXPECT_EQ(ui.messageCalls[0].message, ResString(26));
+    EXPECT_EQ(ui.messageCalls[0].iconKind, 2);
+    EXPECT_EQ(ui.messageCalls[0].buttonKind, 0);
+    EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
+    EXPECT_FALSE(CurrentData().DataSaved);
+    EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Saved);
+    EXPECT_TRUE(contents(QStringLiteral("old.log")).startsWith("\"Field Activity Log\""));
+}
+
+TEST_F(SessionFileTest, AFailedSaveKeepsTheOldFileWhole) {
+    write(QStringLiteral("old.log"), "old bytes");
+    DataSet big = MakeDataSet({});
+    big.NumSamples = 100;
+    big.DataX.fill(1, 101);
+    big.DataY.fill(1, 101);
+    big.DataZ.fill(1, 101);
+    ReplaceCurrentData(std::move(big));
+    events.Clear();
+    events.On(&ProgramEvents::StatusText, [](const QString& text) {
+        if (!text.isEmpty())
+            throw std::runtime_error("disk gone");
+    });
+    EXPECT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Failed);
+    ASSERT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_TRUE(ui.standardCalls.first().text.contains(u"SaveFile"));
+    EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.log")});
+    EXPECT_FALSE(CurrentData().DataSaved);
+    // A folder that does not exist is reported too.
+    ui.standardCalls.clear();
+    events.Clear();
+    EXPECT_FALSE(SaveFile(path(QStringLiteral("no/such/folder.log"))));
+    EXPECT_EQ(ui.standardCalls.size(), 1);
+}
+
+TEST_F(SessionFileTest, DataTheReaderWouldRefuseIsNotWritten) {
+    const struct {
+        qint32 count;
+        qint32 step;
+        const char* unit;
+        int textId;
+    } cases[] = {{0, 5, "s", 3700}, {2, 0, "s", 3701}, {2, 5, "x", 3701}, {2, 5, "", 3701}};
+    for (const auto& c : cases) {
+        ui.messageCalls.clear();
+        CurrentData().NumSamples = c.count;
+        CurrentData().SampleStep = c.step;
+        CurrentData().SampleStepUnit = QLatin1String(c.unit);
+        EXPECT_EQ(SaveSessionFile(path(QStringLiteral("refused.log"))), SaveOutcome::Failed);
+        EXPECT_EQ(onlyMessage(), ResString(c.textId));
+        EXPECT_FALSE(ResString(c.textId).isEmpty());
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("refused.log"))));
+    }
+    ui.messageCalls.clear();
+    CurrentData().NumSamples = 2;
+    CurrentData().SampleStep = 5;
+    CurrentData().SampleStepUnit = QStringLiteral("s");
+    CurrentData().StartDate = QDateTime();
+    EXPECT_FALSE(SaveFile(path(QStringLiteral("refused.log"))));
+    EXPECT_EQ(onlyMessage(), ResString(3702));
+}
+
+TEST_F(SessionFileTest, SaveProgressShowsOnTheStatusLabel) {
+    DataSet data = MakeDataSet({});
+    data.NumSamples = 20;
+    data.DataX.fill(1, 21);
+    data.DataY.fill(1, 21);
+    data.DataZ.fill(1, 21);
+    ReplaceCurrentData(std::move(data));
+    ASSERT_TRUE(SaveFile(path(QStringLiteral("p.log"))));
+    const QString saving = ResString(3031);
+    EXPECT_EQ(status, (QStringList{saving + QStringLiteral("50%"), saving + QStringLiteral("100%"),
+                                   QString()}));
+}

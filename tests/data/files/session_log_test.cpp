@@ -1,0 +1,337 @@
+#include "data/files/session_log.h"
+
+#include "core/error_report.h"
+#include "tests/data/files/files_test_support.h"
+#include "text/display_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+namespace {
+FileTextLocale locale(const char* name) {
+    return FileTextLocale(QLocale(QLatin1String(name)));
+}
+
+// The small session of the golden files: a plain record, a zero and a large value, a
+// sample that is not available, and a negative value with a rounding tie.
+DataSet goldenSession() {
+    return MakeDataSet({{1.23f, 4.56f, 7.89f},
+                        {0.0f, 0.01f, 200.0f},
+                        {-1.0f, -1.0f, -1.0f},
+                        {-0.5f, 12.0f, 0.125f}});
+}
+
+DataSet read(const QByteArray& bytes, const FileTextLocale& text = locale("en_GB")) {
+    DataSet data;
+    EXPECT_EQ(ReadSessionLog(bytes, text, data), LoadRefusal::None);
+    return data;
+}
+
+QStringList header(const char* times = nullptr, const char* step = nullptr,
+                   const char* count = nullptr) {
+    return {QStringLiteral("Field Activity Log"),
+            times ? QString::fromUtf8(times)
+                  : QStringLiteral("09/12/2026 07:44:47@09/12/2026 09:44:47@1"),
+            step ? QString::fromUtf8(step) : QStringLiteral("5s"),
+            count ? QString::fromUtf8(count) : QStringLiteral("1"),
+            QStringLiteral("SN001"),
+            QStringLiteral("Cantiere nord")};
+}
+} // namespace
+
+TEST(SessionLogGolden, WrittenByteForByteAsTheFormatSays) {
+    const QByteArray expected = "\"Field Activity Log\"\r\n"
+                                "\"09/12/2026 07:44:47@09/12/2026 09:44:47@1\"\r\n"
+                                "\"5s\"\r\n"
+                                "\"4\"\r\n"
+                                "\"SN001\"\r\n"
+                                "\"Cantiere nord\"\r\n"
+                                "\"1.23 4.56 7.89  0\"\r\n"
+                                "\"0.00 0.01 200.00  0\"\r\n"
+                                "\"-1 -1 -1 0\"\r\n"
+                                "\"-0.50 12.00 0.13  0\"\r\n";
+    EXPECT_EQ(SessionLogBytes(goldenSession(), locale("en_GB")), expected);
+}
+
+TEST(SessionLogGolden, ItalianLocaleWritesCommaDecimals) {
+    const QByteArray expected = "\"Field Activity Log\"\r\n"
+                                "\"09/12/2026 07:44:47@09/12/2026 09:44:47@1\"\r\n"
+                                "\"5s\"\r\n"
+                                "\"4\"\r\n"
+                                "\"SN001\"\r\n"
+                                "\"Cantiere nord\"\r\n"
+                                "\"1,23 4,56 7,89  0\"\r\n"
+                                "\"0,00 0,01 200,00  0\"\r\n"
+                                "\"-1 -1 -1 0\"\r\n"
+                                "\"-0,50 12,00 0,13  0\"\r\n";
+    EXPECT_EQ(SessionLogBytes(goldenSession(), locale("it_IT")), expected);
+}
+
+TEST(SessionLogGolden, MidnightStartNoStopTimeAndZeroDate) {
+    DataSet data = MakeDataSet({{0.5f, 0.5f, 0.5f}});
+    data.StartDate = NaiveDateTime(2026, 12, 9);
+    data.StopDate = NoStopDate();
+    data.StopReason = -1;
+    data.SampleStep = 10;
+    data.SampleStepUnit = QStringLiteral("n");
+    QByteArray bytes = SessionLogBytes(data, locale("en_GB"));
+    EXPECT_TRUE(bytes.startsWith("\"Field Activity Log\"\r\n"
+                                 "\"09/12/2026@01/01/2001 01:01:01@-1\"\r\n"
+                                 "\"10n\"\r\n"
+                                 "\"1\"\r\n"))
+        << bytes.toStdString();
+    data.StartDate = NaiveDateTime(1899, 12, 30);
+    bytes = SessionLogBytes(data, locale("en_GB"));
+    EXPECT_TRUE(bytes.contains("\r\n\"00:00:00@01/01/2001 01:01:01@-1\"\r\n"));
+}
+
+TEST(SessionLogGolden, IdentificationTextsCannotBreakTheFile) {
+    DataSet data = MakeDataSet({{1, 2, 3}});
+    data.IDShort = QStringLiteral(" A\"B\rC\nD\tE\x01 ");
+    data.IDLong = QString::fromUtf8("Caf\xC3\xA8 \xC2\xB5T \"x\",y").leftJustified(IdLongLength);
+    const QByteArray bytes = SessionLogBytes(data, locale("en_GB"));
+    EXPECT_TRUE(bytes.contains("\r\n\"A B C D E\"\r\n\"Caf\xC3\xA8 \xC2\xB5T  x ,y\"\r\n"))
+        << bytes.toStdString();
+    const DataSet back = read(bytes);
+    EXPECT_EQ(back.IDShort, QStringLiteral("A B C D E").leftJustified(IdShortLength));
+    EXPECT_EQ(back.IDLong,
+              QString::fromUtf8("Caf\xC3\xA8 \xC2\xB5T  x ,y").leftJustified(IdLongLength));
+    EXPECT_FLOAT_EQ(back.DataZ[1], 3.0f);
+}
+
+TEST(SessionLogGolden, ProcessNumericLocaleDoesNotChangeTheBytes) {
+    const QByteArray before = SessionLogBytes(goldenSession(), locale("en_GB"));
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8") && !std::setlocale(LC_NUMERIC, "it_IT"))
+        GTEST_SKIP() << "no Italian C locale on this machine";
+    const QByteArray during = SessionLogBytes(goldenSession(), locale("en_GB"));
+    const DataSet back = read(during);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(during, before);
+    EXPECT_FLOAT_EQ(back.DataX[1], 1.23f);
+}
+
+class SessionLogRoundTrip : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SessionLogRoundTrip, EveryFieldComesBack) {
+    const FileTextLocale text = locale(GetParam());
+    DataSet data = goldenSession();
+    data.StopReason = 4;
+    data.IDShort = QString::fromUtf8("\xC3\xA8\xC2\xB5\xC3\xBF 16 caratteri!");
+    data.IDLong = QStringLiteral("L").repeated(IdLongLength);
+    for (const char* unit : {"s", "n", "h", "d"}) {
+        data.SampleStepUnit = QLatin1String(unit);
+        data.SampleStep = 99;
+        const DataSet back = read(SessionLogBytes(data, text), text);
+        EXPECT_EQ(back.StartDate, data.StartDate);
+        EXPECT_EQ(back.StopDate, data.StopDate);
+        EXPECT_EQ(back.StopReason, 4);
+        EXPECT_EQ(back.SampleStep, 99);
+        EXPECT_EQ(back.SampleStepUnit, data.SampleStepUnit);
+        EXPECT_EQ(back.NumSamples, 4);
+        EXPECT_EQ(back.IDShort, data.IDShort.left(IdShortLength));
+        EXPECT_EQ(back.IDLong, data.IDLong);
+        EXPECT_EQ(back.DataX, (QVector<float>{0, 1.23f, 0, -1, -0.5f}));
+        EXPECT_EQ(back.DataY, (QVector<float>{0, 4.56f, 0.01f, -1, 12}));
+        EXPECT_EQ(back.DataZ, (QVector<float>{0, 7.89f, 200, -1, 0.13f}));
+        EXPECT_EQ(back.DataRes[3], -1.0);
+        EXPECT_EQ(back.DataEndDate, DateAdd(data.SampleStepUnit, 4 * 99, data.StartDate));
+        // Sample times are shown in the user's locale, whatever the file's.
+        EXPECT_EQ(back.SampleTimeText[2],
+                  GeneralDateText(DateAdd(data.SampleStepUnit, 99, data.StartDate)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, SessionLogRoundTrip,
+                         ::testing::Values("C", "en_GB", "en_US", "it_IT", "de_DE", "fi_FI",
+                                           "ja_JP", "sv_SE"));
+
+TEST(SessionLogReader, ValuesAndResultantFromTheRecords) {
+    const DataSet data = read(QuotedLines(
+        header("09/12/2026 07:44:47@09/12/2026 09:44:47@3", "10n", "4") +
+        QStringList{QStringLiteral("0.5 0.5 0.5 0"), QStringLiteral("3,00 4,00 0,00  0"),
+                    QStringLiteral("1.23  4.56 7.89 0"), QStringLiteral("0.01 0 0 0")}));
+    EXPECT_EQ(data.SampleStep, 10);
+    EXPECT_EQ(data.SampleStepUnit, u"n");
+    EXPECT_EQ(data.StopReason, 3);
+    EXPECT_EQ(data.DataX, (QVector<float>{0, 0.5f, 3, 1.23f, 0.01f}));
+    // The values sit between the first three blanks, wherever they are.
+    EXPECT_EQ(data.DataY, (QVector<float>{0, 0.5f, 4, 0, 0}));
+    EXPECT_EQ(data.DataZ, (QVector<float>{0, 0.5f, 0, 4.56f, 0}));
+    EXPECT_EQ(data.DataRes, (QVector<double>{0, 0.87, 5, 4.72, 0.01}));
+    EXPECT_TRUE(data.StatisticsPresent);
+    EXPECT_FLOAT_EQ(data.ResMax, 5.0f);
+    EXPECT_FLOAT_EQ(data.ResMin, 0.01f);
+    EXPECT_TRUE(data.MedianPresent);
+    EXPECT_EQ(data.SampleTimeText[1], GeneralDateText(NaiveDateTime(2026, 12, 9, 7, 44, 47)));
+    EXPECT_EQ(data.SampleTimeText[4], GeneralDateText(NaiveDateTime(2026, 12, 9, 8, 14, 47)));
+    EXPECT_EQ(data.DataEndDate, NaiveDateTime(2026, 12, 9, 8, 24, 47));
+}
+
+TEST(SessionLogReader, NotAvailableSamplesInBothSpellings) {
+    const DataSet data = read(QuotedLines(header(nullptr, "5s", "3") +
+                                          QStringList{QStringLiteral("-1 -1 -1 0"),
+                                                      QStringLiteral("-1.00 -1.00 -1.00  0"),
+                                                      QStringLiteral("-1,00 -1,00 -1,00  0")}));
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(data.DataX[i], -1.0f);
+        EXPECT_EQ(data.DataRes[i], -1.0) << i;
+    }
+    // Samples that are not available give no statistics.
+    EXPECT_FALSE(data.StatisticsPresent);
+    EXPECT_FALSE(data.MedianPresent);
+}
+
+TEST(SessionLogReader, LineTwoWithoutStopOrReason) {
+    DataSet data =
+        read(QuotedLines(header("09/12/2026 07:44:47") + QStringList{QStringLiteral("1 2 3 0")}));
+    EXPECT_EQ(data.StartDate, NaiveDateTime(2026, 12, 9, 7, 44, 47));
+    EXPECT_EQ(data.StopDate, NoStopDate());
+    EXPECT_EQ(data.StopReason, -1);
+    data = read(QuotedLines(header("09/12/2026 07:44:47@09/12/2026 08:00:00") +
+                            QStringList{QStringLiteral("1 2 3 0")}));
+    EXPECT_EQ(data.StopDate, NaiveDateTime(2026, 12, 9, 8, 0, 0));
+    EXPECT_EQ(data.StopReason, -1);
+}
+
+TEST(SessionLogReader, StepRoundsHalvesToEven) {
+    for (const auto& [text, step] : {std::pair{"2.5s", 2}, {"3.5s", 4}, {" 7h ", 7}, {"1D", 1}}) {
+        const DataSet data =
+            read(QuotedLines(header(nullptr, text) + QStringList{QStringLiteral("1 2 3 0")}));
+        EXPECT_EQ(data.SampleStep, step) << text;
+    }
+}
+
+TEST(SessionLogReader, LineEndsTextsAndExtraLines) {
+    QByteArray bytes = QuotedLines(header(nullptr, "5s", "1") +
+                                   QStringList{QStringLiteral("1.5 2 3 0"), QStringLiteral("x")});
+    bytes.replace("\r\n", "\n");
+    bytes.chop(1); // no line end after the last line
+    const DataSet data = read(bytes);
+    EXPECT_EQ(data.NumSamples, 1);
+    EXPECT_FLOAT_EQ(data.DataX[1], 1.5f);
+    // An older file with a quote inside a text, and one written in the 8-bit code page.
+    const DataSet quoted =
+        read("\"Field Activity Log\"\r\n\"09/12/2026 07:44:47\"\r\n\"5s\"\r\n   1\r\n"
+             "\"A\"B\"\r\n\"Caf\xE8 lunghissimo oltre i quarantotto caratteri del campo!!\"\r\n"
+             "\"1 2 3 0\"\r\n");
+    EXPECT_EQ(quoted.IDShort, QStringLiteral("A\"B").leftJustified(IdShortLength));
+    EXPECT_EQ(quoted.IDLong,
+              QString::fromUtf8("Caf\xC3\xA8 lunghissimo oltre i quarantotto caratteri d"));
+}
+
+TEST(SessionLogReader, RefusalsBeforeAnythingIsRead) {
+    const struct {
+        QStringList values;
+        LoadRefusal refusal;
+    } cases[] = {
+        {{QStringLiteral("Field Activity Lag")}, LoadRefusal::NotSessionLog},
+        {{QStringLiteral("field activity log")}, LoadRefusal::NotSessionLog},
+        {header("32/12/2026 07:44:47@09/12/2026 09:44:47@1"), LoadRefusal::BadDate},
+        {header("09/12/2026 07:44:47@tomorrow@1"), LoadRefusal::BadDate},
+        {header("12/31/2026 07:44:47"), LoadRefusal::BadDate},
+        {header(""), LoadRefusal::BadDate},
+        {header(nullptr, "0s"), LoadRefusal::BadStep},
+        {header(nullptr, "-5s"), LoadRefusal::BadStep},
+        {header(nullptr, "0.4s"), LoadRefusal::BadStep},
+        {header(nullptr, "5"), LoadRefusal::BadStep},
+        {header(nullptr, "5x"), LoadRefusal::BadStep},
+        {header(nullptr, "5m"), LoadRefusal::BadStep},
+        {header(nullptr, "s"), LoadRefusal::BadStep},
+        {header(nullptr, "1e12s"), LoadRefusal::BadStep},
+        {header(nullptr, nullptr, "0"), LoadRefusal::BadCount},
+        {header(nullptr, nullptr, "          "), LoadRefusal::BadCount},
+        {header(nullptr, nullptr, "-3"), LoadRefusal::BadCount},
+        {header(nullptr, nullptr, "0.3"), LoadRefusal::BadCount},
+        {header(nullptr, nullptr, "1e10"), LoadRefusal::BadCount},
+        {header(nullptr, nullptr, "99999999999999999999"), LoadRefusal::BadCount},
+        {header(nullptr, "1e300s"), LoadRefusal::BadStep},
+    };
+    for (const auto& c : cases) {
+        DataSet data;
+        EXPECT_EQ(ReadSessionLog(QuotedLines(c.values), locale("en_GB"), data), c.refusal)
+            << c.values.join(u'|').toStdString();
+    }
+}
+
+TEST(SessionLogReader, MalformedRecordsRaiseErrors) {
+    const struct {
+        QStringList values;
+        int error;
+    } cases[] = {
+        {{}, ErrorNumber::InputPastEnd},
+        {header().mid(0, 4), ErrorNumber::InputPastEnd},
+        {header(), ErrorNumber::InputPastEnd},
+        {header(nullptr, nullptr, "3") + QStringList{QStringLiteral("1 2 3 0")},
+         ErrorNumber::InputPastEnd},
+        {header(nullptr, nullptr, "1000000000") + QStringList{QStringLiteral("1 2 3 0")},
+         ErrorNumber::InputPastEnd},
+        {header() + QStringList{QStringLiteral("1.00 2.00 3.00")},
+         ErrorNumber::InvalidProcedureCall},
+        {header() + QStringList{QStringLiteral("1.00")}, ErrorNumber::InvalidProcedureCall},
+        {header() + QStringList{QString(300, u'1') + QStringLiteral(" 2 3 0")},
+         ErrorNumber::Overflow},
+        {header() + QStringList{QStringLiteral("1e39 2 3 0")}, ErrorNumber::Overflow},
+        {header("09/12/2026 07:44:47@09/12/2026 09:44:47@-1e300") +
+             QStringList{QStringLiteral("1 2 3 0")},
+         ErrorNumber::Overflow},
+        {header("09/12/2026 07:44:47@09/12/2026 09:44:47@99999") +
+             QStringList{QStringLiteral("1 2 3 0")},
+         ErrorNumber::Overflow},
+        {header("09/12/9999 07:44:47", "99d", "2") +
+             QStringList{QStringLiteral("1 2 3 0"), QStringLiteral("1 2 3 0")},
+         ErrorNumber::Overflow},
+    };
+    for (const auto& c : cases) {
+        DataSet data;
+        try {
+            ReadSessionLog(QuotedLines(c.values), locale("en_GB"), data);
+            ADD_FAILURE() << "no error for " << c.values.join(u'|').left(80).toStdString();
+        } catch (const TrappedError& e) {
+            EXPECT_EQ(e.Number(), c.error) << c.values.join(u'|').left(80).toStdString();
+        }
+        EXPECT_LT(data.DataX.size(), 10) << "sized by a count the file does not hold";
+    }
+}
+
+TEST(SessionLogWriter, RefusesWhatTheReaderWouldRefuse) {
+    const struct {
+        qint32 count;
+        qint32 step;
+        const char* unit;
+        bool validStart;
+        SaveRefusal refusal;
+    } cases[] = {
+        {1, 5, "s", true, SaveRefusal::None},          {0, 5, "s", true, SaveRefusal::NoSamples},
+        {-1, 5, "s", true, SaveRefusal::NoSamples},    {1, 0, "s", true, SaveRefusal::BadStep},
+        {1, -2, "s", true, SaveRefusal::BadStep},      {1, 5, "x", true, SaveRefusal::BadStep},
+        {1, 5, "", true, SaveRefusal::BadStep},        {1, 5, "m", true, SaveRefusal::BadStep},
+        {1, 5, "s", false, SaveRefusal::BadStartDate},
+    };
+    for (const auto& c : cases) {
+        DataSet data = MakeDataSet({{1, 2, 3}});
+        data.NumSamples = c.count;
+        data.SampleStep = c.step;
+        data.SampleStepUnit = QLatin1String(c.unit);
+        if (!c.validStart)
+            data.StartDate = QDateTime();
+        EXPECT_EQ(CheckSavable(data), c.refusal) << c.count << c.step << c.unit;
+    }
+}
+
+TEST(SessionLogWriter, ProgressEveryTenthSample) {
+    QList<qint32> seen;
+    DataSet data = MakeDataSet({});
+    data.NumSamples = 25;
+    data.DataX.fill(1, 26);
+    data.DataY.fill(1, 26);
+    data.DataZ.fill(1, 26);
+    SessionLogBytes(data, locale("C"), [&](qint32 i, qint32 n) {
+        EXPECT_EQ(n, 25);
+        seen.append(i);
+    });
+    EXPECT_EQ(seen, (QList<qint32>{10, 20}));
+    data.NumSamples = 30;
+    EXPECT_THROW(SessionLogBytes(data, locale("C")), TrappedError);
+}
