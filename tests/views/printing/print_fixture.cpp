@@ -1,4 +1,4 @@
-#include "tests/printing/print_fixture.h"
+#include "tests/views/printing/print_fixture.h"
 
 #include "core/language.h"
 #include "text/date_math.h"

@@ -1,6 +1,6 @@
 // The printing rules that need no printer: page geometry, the page texts, the line that
 // shrinks until it fits, the print dialog's page numbers and flags, the job's orientation.
-#include "tests/printing/print_fixture.h"
+#include "tests/views/printing/print_fixture.h"
 #include "text/date_math.h"
 #include "text/display_texts.h"
 #include "views/printing/graph_page_layout.h"

@@ -2,7 +2,7 @@
 // windows' pages and the data table across its pages.
 #include "core/options.h"
 #include "platform/paths.h"
-#include "tests/printing/print_fixture.h"
+#include "tests/views/printing/print_fixture.h"
 #include "tests/support/fake_ui.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
