@@ -1,5 +1,7 @@
 #include "tests/support/kl720_instrument.h"
 
+#include "tests/support/kl720_live.h"
+
 Kl720Instrument::Kl720Instrument() {
     idShort = QByteArray("KL720-TEST").leftJustified(16, ' ');
     idLong = QByteArray("EMULATED INSTRUMENT").leftJustified(48, ' ');
@@ -63,7 +65,10 @@ QByteArray Kl720Instrument::answer(quint8 cmd, QByteArrayView data) {
     case 2: {
         const char live[7] = {char(liveX >> 8), char(liveX), char(liveY >> 8), char(liveY),
                               char(liveZ >> 8), char(liveZ), char(liveStatus)};
-        return BuildReply(2, QByteArrayView(live, 7));
+        const QByteArray reply = BuildReply(2, QByteArrayView(live, 7));
+        if (liveMoving)
+            AdvanceLiveReading(*this);
+        return reply;
     }
     case 3:
         return BuildReply(3, QByteArrayView(ack, 1));

@@ -62,6 +62,9 @@ public:
     // The live reading of command 2.
     quint16 liveX = 0, liveY = 0, liveZ = 0;
     quint8 liveStatus = 0;
+    // The live reading moves on after each command-2 reply (see kl720_live.h).
+    bool liveMoving = false;
+    int liveTick = 0;
     std::vector<Sample> samples;
     // The last clock stamp (command 11) and session parameters (command 12) received.
     QByteArray clockStamp;

@@ -7,6 +7,7 @@
 // "fault NAME" (none, silence, badcrc, error, truncated, echo, length, garbage, slow, vanish),
 // "status", "quit".
 #include "link/time_stamp.h"
+#include "tests/support/kl720_live.h"
 #include "tests/support/kl720_pty.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kl720-emulator: no pseudo-terminal could be made\n");
         return 1;
     }
-    server.With([&](Kl720Instrument& k) { fillSession(k, samples); });
+    server.With([&](Kl720Instrument& k) {
+        fillSession(k, samples);
+        k.liveMoving = true;
+        AdvanceLiveReading(k);
+    });
     std::printf("CORVANEL_COM%d=%s\n", port, qPrintable(server.SlavePath()));
     std::fflush(stdout);
 
