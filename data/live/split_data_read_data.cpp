@@ -39,5 +39,5 @@ void SplitDataReadData(const QByteArray& reply) {
 }
 
 void RegisterLiveReplyHandler() {
-    LinkReplies().LiveReading = [](const QByteArray& reply) { SplitDataReadData(reply); };
+    LinkReplyHook().LiveReading = [](const QByteArray& reply) { SplitDataReadData(reply); };
 }

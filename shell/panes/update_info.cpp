@@ -5,6 +5,8 @@
 #include "link/comm_state.h"
 #include "shell/main/frm_main.h"
 #include "shell/panes/frm_info.h"
+#include "views/realtime/frm_view.h"
+#include "views/windows/single_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,7 +27,8 @@ bool RealTimeViewActive() {
     // The current child, not the active one: a box or a floating pane in front leaves the
     // child that was last active current.
     QMdiSubWindow* child = area->currentSubWindow();
-    return child && child->widget() && child->widget()->objectName() == u"frmView";
+    frmView* view = Window<frmView>().Instance();
+    return view && child && child->widget() == view;
 }
 
 void UpdateRTInfo(const LiveInfo& live) {

@@ -12,6 +12,7 @@
 #include "shell/wiring/wire_graphs.h"
 #include "shell/wiring/wire_main_window.h"
 #include "shell/wiring/wire_panes.h"
+#include "shell/wiring/wire_realtime.h"
 
 void RegisterShellHooks() {
     RegisterDataReplyHandlers();
@@ -19,6 +20,7 @@ void RegisterShellHooks() {
     RegisterMainWindow();
     RegisterDataTable();
     RegisterGraphs();
+    WireRealTime();
     ShellHooks& hooks = ShellHook();
     hooks.ResetState = [] { ResetProgramState(); };
     hooks.KillTimers = [] { StopLinkTimers(); };

@@ -11,6 +11,8 @@
 #include "shell/panes/frm_warnings.h"
 #include "shell/panes/update_info.h"
 #include "shell/startup/shut_down.h"
+#include "shell/wiring/wire_realtime.h"
+#include "views/realtime/frm_view.h"
 #include "views/table/frm_source.h"
 #include "views/table/view_data_source.h"
 #include "views/windows/single_window.h"
@@ -93,7 +95,13 @@ void connectEvents() {
             enableButton(button);
     });
     QObject::connect(&events, &ProgramEvents::InfoChanged, &events, [] { UpdateInfo(); });
-    QObject::connect(&events, &ProgramEvents::WindowActivated, &events, [] { UpdateInfo(); });
+    QObject::connect(&events, &ProgramEvents::WindowActivated, &events, [](QWidget* window) {
+        // The real-time view in front shows the live readings, every other window the data set.
+        if (window && window == Window<frmView>().Instance())
+            UpdateRTInfo(LiveInfoFromSet());
+        else
+            UpdateInfo();
+    });
     QObject::connect(&events, &ProgramEvents::RecentFilesChanged, &events,
                      [] { onMainWindow([](frmMain& w) { w.RefreshRecentFiles(); }); });
     SetChildWindowPlacement(showChild);

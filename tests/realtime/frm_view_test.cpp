@@ -1,0 +1,136 @@
+// The real-time view offscreen: its state after load, one reading drawn, the scale buttons,
+// the hide boxes, the layout rule and an unload while idle.
+#include "core/options.h"
+#include "data/live/realtime_set.h"
+#include "platform/chart/chart_widget.h"
+#include "tests/link/link_fixture.h"
+#include "views/realtime/bar_meter.h"
+#include "views/realtime/frm_view.h"
+#include "views/realtime/vector_drawing.h"
+#include "views/windows/single_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+class FrmViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDefaultOptions(Options());
+        ResetRealTimeSet();
+        view = &Window<frmView>().Load();
+    }
+    void TearDown() override {
+        Window<frmView>().Unload();
+        ResetRealTimeSet();
+    }
+    int points(int series) { return view->teeRealEvolution->Model().Series(series).Count(); }
+
+    EnglishTexts texts;
+    frmView* view = nullptr;
+};
+
+TEST_F(FrmViewTest, AfterLoadShowsTheFirstScaleALogAxisAndGreenLowRangeMeters) {
+    EXPECT_TRUE(Window<frmView>().IsOpen());
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Real Time Viewer"));
+    EXPECT_TRUE(view->MoltButton[0]->isChecked());
+    EXPECT_EQ(view->MoltButton[0]->text(), QStringLiteral(".1"));
+    EXPECT_EQ(RealTimeSet().ScaleIndex, 0);
+    EXPECT_TRUE(view->chkAxisType->isChecked());
+    EXPECT_TRUE(view->teeRealEvolution->Model().LeftAxis.Logarithmic);
+    EXPECT_FALSE(view->teeRealEvolution->Model().ZoomEnabled);
+    EXPECT_EQ(view->teeRealEvolution->Model().SeriesCount(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(view->VMStart[i]->text(), QStringLiteral("0 µT"));
+        EXPECT_EQ(view->VMeter[i]->Colour(), QColor(0, 0xC0, 0));
+    }
+    EXPECT_EQ(view->VMStop[0]->text(), QStringLiteral("2 µT"));
+    EXPECT_EQ(view->VMStop[3]->text(), QStringLiteral("3.46 µT"));
+    EXPECT_EQ(view->Pval[0]->text(), QStringLiteral("Bx = 0.00 µT"));
+    EXPECT_EQ(view->Pval[1]->text(), QStringLiteral("By = 0.00 µT"));
+    EXPECT_EQ(view->Pval[2]->text(), QStringLiteral("Bz = 0.00 µT"));
+    EXPECT_EQ(view->Pval[3]->text(), QStringLiteral("RSS  = 0.00 µT"));
+    EXPECT_EQ(view->Punto->text(), QStringLiteral("B (0.00 : 0.00 : 0.00)"));
+    EXPECT_TRUE(view->btnStartRealTime->isEnabled());
+    EXPECT_FALSE(view->btnStopRealTime->isEnabled());
+    EXPECT_EQ(view->btnStartRealTime->accessibleName(), QStringLiteral("Start Real Time"));
+    EXPECT_EQ(points(0), 0);
+}
+
+TEST_F(FrmViewTest, AReadingAtTheLowFullScaleTurnsItsMeterToTheHighRange) {
+    view->AggiornaDisegno(2.0, 0.5, 0.1, true);
+    EXPECT_EQ(view->Pval[0]->text(), QStringLiteral("Bx = 2.0 µT"));
+    EXPECT_EQ(view->Pval[1]->text(), QStringLiteral("By = 0.50 µT"));
+    EXPECT_EQ(view->VMeter[0]->Colour(), QColor(0xFF, 0, 0));
+    EXPECT_EQ(view->VMStop[0]->text(), QStringLiteral("200 µT"));
+    EXPECT_EQ(view->VMStop[1]->text(), QStringLiteral("2 µT"));
+    EXPECT_EQ(view->VMStop[3]->text(), QStringLiteral("3.46 µT")) << "2.07 stays low";
+    EXPECT_EQ(view->Punto->text(), QStringLiteral("B (2.0 : 0.50 : 0.10)"));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(points(i), 1);
+    EXPECT_FALSE(view->teeRealEvolution->Model().LeftAxis.Automatic);
+
+    view->AggiornaDisegno(1.0, 3.5, 0.1, true);
+    EXPECT_EQ(view->VMeter[0]->Colour(), QColor(0, 0xC0, 0)) << "back in the low range";
+    EXPECT_EQ(view->VMStop[0]->text(), QStringLiteral("2 µT"));
+    EXPECT_EQ(view->VMStop[3]->text(), QStringLiteral("346.41 µT"));
+}
+
+TEST_F(FrmViewTest, AMeterChangesRangeEvenWhereBothRangesHaveOneColour) {
+    Options().HighRangeColor = Options().LowRangeColor;
+    view->AggiornaDisegno(5.0, 0, 0, false);
+    EXPECT_EQ(view->VMStop[0]->text(), QStringLiteral("200 µT"));
+    EXPECT_DOUBLE_EQ(view->VMeter[0]->Fraction(), 5.0 / 200.0);
+}
+
+TEST_F(FrmViewTest, AScaleButtonRedrawsTheVectorAndAddsNoChartPoint) {
+    RealTimeSet().RtValues = {0.1f, 0, 0, 0.1f};
+    QTest::mouseClick(view->MoltButton[0], Qt::LeftButton);
+    const QPointF before = view->Disegno->Vector().Vector.p2();
+    QTest::mouseClick(view->MoltButton[3], Qt::LeftButton);
+    EXPECT_EQ(RealTimeSet().ScaleIndex, 3);
+    EXPECT_TRUE(view->MoltButton[3]->isChecked());
+    EXPECT_FALSE(view->MoltButton[0]->isChecked());
+    EXPECT_LT(view->Disegno->Vector().Vector.p2().x(), before.x());
+    EXPECT_EQ(points(0), 0);
+    QTest::mouseClick(view->MoltButton[3], Qt::LeftButton);
+    EXPECT_TRUE(view->MoltButton[3]->isChecked()) << "the selected button stays pressed";
+}
+
+TEST_F(FrmViewTest, ATickedBoxHidesItsTraceAndClearingItShowsEveryPointAgain) {
+    for (int i = 0; i < 5; ++i)
+        view->AggiornaDisegno(0.1 * i, 0.2, 0.3, true);
+    QTest::mouseClick(view->chkShowTrace[0], Qt::LeftButton);
+    EXPECT_FALSE(view->teeRealEvolution->Model().Series(0).Active);
+    EXPECT_TRUE(view->teeRealEvolution->Model().Series(1).Active);
+    QTest::mouseClick(view->chkShowTrace[0], Qt::LeftButton);
+    EXPECT_TRUE(view->teeRealEvolution->Model().Series(0).Active);
+    EXPECT_EQ(points(0), 5);
+    view->chkAxisType->click();
+    EXPECT_FALSE(view->teeRealEvolution->Model().LeftAxis.Logarithmic);
+}
+
+TEST_F(FrmViewTest, LaysOutANarrowWindowWithItsFixedDrawingBlock) {
+    view->show();
+    view->resize(430, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(RealTimeSet().DrawWidth, view->Disegno->width());
+    EXPECT_EQ(RealTimeSet().DrawHeight + 10, view->Disegno->height());
+    EXPECT_EQ(RealTimeSet().AxisLength, RealTimeSet().DrawHeight - 30);
+    EXPECT_EQ(RealTimeSet().VectorLength, RealTimeSet().AxisLength);
+    EXPECT_LT(view->Disegno->width(), 240);
+    view->resize(900, 300);
+    QCoreApplication::processEvents();
+    EXPECT_LE(view->Disegno->geometry().bottom(), 300);
+}
+
+TEST_F(FrmViewTest, ClosingWhileIdleStopsNothing) {
+    RealTimeSet().RtCount = 4;
+    Window<frmView>().Unload();
+    EXPECT_FALSE(Window<frmView>().IsOpen());
+    EXPECT_EQ(CommState().ViewTimerId, 0u);
+    EXPECT_EQ(CommState().PollTimerId, 0u);
+}
+} // namespace
