@@ -31,6 +31,9 @@ struct CommunicationState {
     std::array<qint16, 10> MonitorParams{};
     // 1 = a session is programmed and not finished, 0 = none or finished, -1 = unknown.
     qint16 MonitorState = -1;
+    // The block download owns the port: no packet goes out and the receive event leaves
+    // the bytes alone until it gives the port back.
+    bool PortHeld = false;
 
     qint32 RxCount() const { return static_cast<qint32>(RxBuffer.size()); }
     // A command is pending exactly when the numeric value of CurrentCommand is not 254.

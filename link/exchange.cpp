@@ -242,6 +242,9 @@ bool SendCommand(quint8 cmd, bool wait, bool reportTimeout, const QByteArray& da
     return Trapped("SendCommand", false, [&] {
         CommunicationState& state = CommState();
         SerialPort& port = Seriale();
+        // The timers' sends wait quietly for the block download to give the port back.
+        if (state.PortHeld)
+            return false;
         if (!port.IsOpen()) {
             // Only the user's own commands wait; the timer sends never open a box, and a
             // port that went away while connected ends the link.
@@ -309,6 +312,8 @@ bool SendCommand(quint8 cmd, bool wait, bool reportTimeout, const QByteArray& da
 void SerialReceiveEvent() {
     SerialPort& port = Seriale();
     CommunicationState& state = CommState();
+    if (state.PortHeld)
+        return; // the block download reads these bytes itself
     if (!state.CommandPending()) {
         port.DiscardInput();
         return;

@@ -5,8 +5,8 @@
 #include "core/message_box.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
-#include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
+#include "data/files/station_csv.h"
 #include "data/warnings/generate_warnings.h"
 
 #include <QCursor>
@@ -163,9 +163,8 @@ bool LoadFile(const QString& fileName) {
             tell(ResString(21));
             return false;
         }
-        if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) &&
-            SessionFileHook().OpenCsv)
-            return SessionFileHook().OpenCsv(fileName);
+        if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            return OpenCsv(fileName);
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
             RaiseError(ErrorNumber::PathFileAccess, file.errorString());

@@ -4,6 +4,8 @@
 #include "core/program_events.h"
 #include "data/files/recent_files.h"
 #include "data/files/session_file.h"
+#include "data/files/table_export.h"
+#include "data/upload/tressil_download.h"
 #include "data/upload/upload_data.h"
 #include "shell/main/frm_main.h"
 #include "shell/main/main_hooks.h"
@@ -65,7 +67,9 @@ void registerCommands(MainWindowHooks& hooks) {
         return outcome;
     };
     hooks.SaveMRUFile = [](const QString& name) { SaveMRUFile(name); };
+    hooks.SaveTableFile = [](const QString& name, int kind) { return SaveTableFile(name, kind); };
     hooks.UploadData = [] { return UploadData(); };
+    hooks.DownloadTressilData = [] { return DownloadTressilData(); };
     hooks.Source = ViewOf<frmSource>([] { ViewDataSource(-1, 0); });
 }
 

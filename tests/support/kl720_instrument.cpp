@@ -157,6 +157,17 @@ QByteArray Kl720Instrument::applyFault(quint8 cmd, QByteArray reply) {
 
 QList<QByteArray> Kl720Instrument::Feed(QByteArrayView bytes) {
     QList<QByteArray> replies;
+    if (tressil.enabled && pending_.isEmpty()) {
+        bool allBlockRequests = !bytes.isEmpty();
+        for (char c : bytes)
+            allBlockRequests = allBlockRequests && (c == 'E' || c == 'H');
+        if (allBlockRequests) {
+            for (char c : bytes)
+                replies.append(tressil.Answer(c));
+            lastApplied_ = Fault::None;
+            return replies;
+        }
+    }
     pending_.append(bytes.data(), bytes.size());
     for (;;) {
         const qsizetype start = pending_.indexOf('\x3E');

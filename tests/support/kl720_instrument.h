@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "tests/support/tressil_memory.h"
+
 #include <array>
 #include <vector>
 
@@ -69,6 +71,9 @@ public:
     // The last clock stamp (command 11) and session parameters (command 12) received.
     QByteArray clockStamp;
     QByteArray sessionParams;
+    // The second kind of instrument behind the same line: while enabled, the single
+    // request bytes "E" and "H" outside a frame are its block protocol.
+    TressilMemory tressil;
     // Every request frame received whole (good CRC), and the commands of those.
     QList<QByteArray> requests;
     QList<int> commands;

@@ -1,7 +1,6 @@
 #include "data/files/session_file.h"
 
 #include "core/language.h"
-#include "data/files/file_hooks.h"
 #include "data/files/session_log.h"
 #include "data/warnings/generate_warnings.h"
 #include "tests/data/files/files_test_support.h"
@@ -22,7 +21,6 @@ namespace {
 class SessionFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SessionFileHook() = {};
         events.On(&ProgramEvents::StatusText, [this](const QString& text) { status.append(text); });
         events.On(&ProgramEvents::DataSetReplaced, [this] { ++afterLoads; });
         WarningsPane().Clear = [this] { ++warningsRebuilt; };
@@ -32,7 +30,6 @@ protected:
         ReplaceCurrentData(std::move(previous));
     }
     void TearDown() override {
-        SessionFileHook() = {};
         WarningsPane() = {};
         ReplaceCurrentData(DataSet());
     }
@@ -111,7 +108,6 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
     } cases[] = {
         {"missing.log", QByteArray(), 21},
         {"header.log", QuotedLines({QStringLiteral("Field Activity")}), 22},
-        {"upper.CSV", goodFile().replace("Field", "Fjeld"), 22},
         {"date.log", goodFile().replace("9 Dec 2026 07:44:47", "9 Dex 2026 07:44:47"), 25},
         {"stop.log", goodFile().replace("9 Dec 2026 09:44:47", "31/12/2026 09:44:47"), 25},
         {"step.log", goodFile().replace("\"5s\"", "\"0s\""), 24},
@@ -146,17 +142,18 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
 }
 
 TEST_F(SessionFileTest, CsvNamesGoToTheStationImportWhateverTheirCase) {
-    QStringList imported;
-    SessionFileHook().OpenCsv = [&](const QString& name) {
-        imported.append(name);
-        return true;
-    };
-    write(QStringLiteral("a.csv"), "x");
-    write(QStringLiteral("b.CSV"), "x");
-    EXPECT_TRUE(LoadFile(path(QStringLiteral("a.csv"))));
-    EXPECT_TRUE(LoadFile(path(QStringLiteral("b.CSV"))));
-    EXPECT_EQ(imported,
-              (QStringList{path(QStringLiteral("a.csv")), path(QStringLiteral("b.CSV"))}));
+    const QByteArray record =
+        FileTextLocale().DateTimeText(NaiveDateTime(2026, 12, 9, 7, 44, 47)).toUtf8() +
+        ",0.1,0.2,0.3,-100,1.5,0.37\n";
+    for (const QString& name : {QStringLiteral("a.csv"), QStringLiteral("b.CSV")}) {
+        write(name, record + record);
+        ReplaceCurrentData(DataSet());
+        ASSERT_TRUE(LoadFile(path(name))) << name.toStdString();
+        EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File Centralina"));
+        EXPECT_EQ(CurrentData().NumSamples, 2);
+        EXPECT_EQ(CurrentData().CurrentFileName, path(name));
+    }
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
 }
 
 TEST_F(SessionFileTest, SaveWritesTheCurrentDataSetAndMarksItSaved) {

@@ -2,7 +2,6 @@
 
 #include "core/program_events.h"
 #include "data/dataset.h"
-#include "data/files/file_hooks.h"
 #include "shell/command_line/command_line.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
@@ -35,7 +34,6 @@ protected:
     void TearDown() override {
         if (MainWindowLoaded())
             UnloadMainWindow();
-        SessionFileHook() = SessionFileHooks{};
         GraphHook() = GraphHooks{};
         DataTableHook() = DataTableHooks{};
         CurrentData() = DataSet{};

@@ -2,7 +2,6 @@
 #include "core/options.h"
 #include "core/wait_box.h"
 #include "data/dataset.h"
-#include "data/files/file_hooks.h"
 #include "data/files/session_file.h"
 #include "data/upload/upload_data.h"
 #include "data/warnings/generate_warnings.h"
@@ -66,7 +65,6 @@ protected:
         UnloadMainWindow();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ResetLinkForTests();
-        SessionFileHook() = SessionFileHooks();
         MainWindowHook() = MainWindowHooks();
         WarningsPane() = WarningsPaneHooks();
         WaitBoxHook() = WaitBoxHooks();

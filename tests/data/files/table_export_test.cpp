@@ -1,0 +1,190 @@
+#include "data/files/table_export.h"
+
+#include "core/language.h"
+#include "tests/data/files/files_test_support.h"
+#include "tests/support/fake_ui.h"
+#include "text/pattern_number.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+std::string pattern(double value, int digits, int decimals, bool integerDigit, char point = '.') {
+    char text[PatternNumberRoom];
+    return std::string(text,
+                       WritePatternNumber(text, value, digits, decimals, integerDigit, point));
+}
+
+// Samples across midnight: the second sample's time is 00:00:00 and shows it.
+DataSet exported() {
+    DataSet data = MakeDataSet({{1.23f, 4.56f, 7.89f},
+                                {1234.5f, 1234.5f, 0.0f},
+                                {0.5f, 0.5f, 0.5f},
+                                {-1.0f, -1.0f, -1.0f}});
+    data.StartDate = NaiveDateTime(2026, 12, 9, 23, 59, 55);
+    return data;
+}
+
+QByteArray lines(std::initializer_list<const char*> texts) {
+    QByteArray out;
+    for (const char* t : texts)
+        out += QByteArray(t) + "\r\n";
+    return out;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+} // namespace
+
+TEST(PatternNumber, LaysOutTheFormatPatterns) {
+    const struct {
+        double value;
+        int digits, decimals;
+        bool integerDigit;
+        const char* text;
+    } cases[] = {
+        {0.5, SingleDigits, 4, false, ".5000"},
+        {0.0, SingleDigits, 4, false, ".0000"},
+        {-1.0, SingleDigits, 4, false, "-1.0000"},
+        {-0.5, SingleDigits, 4, false, "-.5000"},
+        {-0.00004, DoubleDigits, 4, false, ".0000"},
+        {0.00005, DoubleDigits, 4, false, ".0001"},
+        {1234.5, SingleDigits, 4, false, "1234.5000"},
+        // Seven significant digits of a single-precision value, then the rounding.
+        {double(1234.5678f), SingleDigits, 4, false, "1234.5680"},
+        {double(2.675f), SingleDigits, 2, true, "2.68"},
+        {double(0.125f), SingleDigits, 2, true, "0.13"},
+        {double(2.675f), DoubleDigits, 2, true, "2.67"},
+        {99.995, DoubleDigits, 2, true, "100.00"},
+        {0.0, SingleDigits, 2, true, "0.00"},
+        {-0.001, SingleDigits, 2, true, "0.00"},
+        {1.0e20, DoubleDigits, 2, true, "100000000000000000000.00"},
+        {9.99995, DoubleDigits, 4, false, "10.0000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pattern(c.value, c.digits, c.decimals, c.integerDigit), c.text) << c.value;
+    EXPECT_EQ(pattern(0.5, SingleDigits, 4, false, ','), ",5000");
+}
+
+TEST(PatternNumber, ShortWayAgreesWithTheSignificantDigits) {
+    // Values on, and next to, every rounding tie of 2 and 4 decimals, in both precisions.
+    for (int k = -2000000; k <= 2000000; k += 7) {
+        for (double offset : {0.0, 0.5, 0.4999, 0.5001, 0.45, 0.55}) {
+            for (int decimals : {2, 4}) {
+                const double exact = (k + offset) / (decimals == 2 ? 100.0 : 10000.0);
+                for (int digits : {SingleDigits, DoubleDigits}) {
+                    const double v = digits == SingleDigits ? double(float(exact)) : exact;
+                    char slow[PatternNumberRoom];
+                    const std::string b(slow, WritePatternNumberBySignificantDigits(
+                                                  slow, v, digits, decimals, false, '.'));
+                    ASSERT_EQ(pattern(v, digits, decimals, false), b) << v;
+                }
+            }
+        }
+    }
+}
+
+struct ExportCase {
+    const char* locale;
+    QByteArray tab;
+    QByteArray csvRows;
+};
+
+class TableExport : public ::testing::TestWithParam<ExportCase> {
+protected:
+    LanguageLoaded language;
+};
+
+TEST_P(TableExport, TabTableByteForByte) {
+    const ExportCase& c = GetParam();
+    EXPECT_EQ(TabTableBytes(exported(), QLocale(QString::fromLatin1(c.locale))).toStdString(),
+              c.tab.toStdString());
+}
+
+TEST_P(TableExport, CsvFileByteForByte) {
+    const ExportCase& c = GetParam();
+    const QByteArray head =
+        (ResString(3016) + ";\r\n" + ResString(3017) + ": SN001;\r\n" + ResString(3018) +
+         ": Cantiere nord;\r\n" + ResString(3019) + ": Upload;\r\n" + ResString(4050) + ';' +
+         ResString(4015) + ';' + ResString(4016) + ';' + ResString(4017) + ';' + ResString(4018) +
+         ";\r\n")
+            .toUtf8();
+    EXPECT_FALSE(ResString(4050).isEmpty());
+    EXPECT_EQ(CsvFileBytes(exported(), QLocale(QString::fromLatin1(c.locale))).toStdString(),
+              (head + c.csvRows).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, TableExport,
+    ::testing::Values(
+        ExportCase{"en_GB",
+                   lines({"09/12/2026 23:59:55\t    1.23\t    4.56\t    7.89\t    9.20",
+                          "10/12/2026 00:00:00\t 1234.50\t  1234.50\t    0.00\t  1745.85",
+                          "10/12/2026 00:00:05\t    0.50\t    0.50\t    0.50\t    0.87",
+                          "10/12/2026 00:00:10\t   -1.00\t   -1.00\t   -1.00\t   -1.00"}),
+                   lines({"09/12/2026 23:59:55;1.2300;4.5600;7.8900;9.2000;",
+                          "10/12/2026 00:00:00;1234.5000;1234.5000;.0000;1745.8500;",
+                          "10/12/2026 00:00:05;.5000;.5000;.5000;.8700;",
+                          "10/12/2026 00:00:10;-1.0000;-1.0000;-1.0000;-1.0000;"})},
+        ExportCase{"it_IT",
+                   lines({"09/12/2026 23:59:55\t    1,23\t    4,56\t    7,89\t    9,20",
+                          "10/12/2026 00:00:00\t 1234,50\t  1234,50\t    0,00\t  1745,85",
+                          "10/12/2026 00:00:05\t    0,50\t    0,50\t    0,50\t    0,87",
+                          "10/12/2026 00:00:10\t   -1,00\t   -1,00\t   -1,00\t   -1,00"}),
+                   lines({"09/12/2026 23:59:55;1,2300;4,5600;7,8900;9,2000;",
+                          "10/12/2026 00:00:00;1234,5000;1234,5000;,0000;1745,8500;",
+                          "10/12/2026 00:00:05;,5000;,5000;,5000;,8700;",
+                          "10/12/2026 00:00:10;-1,0000;-1,0000;-1,0000;-1,0000;"})},
+        ExportCase{"en_US",
+                   lines({"12/9/2026 11:59:55 PM\t    1.23\t    4.56\t    7.89\t    9.20",
+                          "12/10/2026 12:00:00 AM\t 1234.50\t  1234.50\t    0.00\t  1745.85",
+                          "12/10/2026 12:00:05 AM\t    0.50\t    0.50\t    0.50\t    0.87",
+                          "12/10/2026 12:00:10 AM\t   -1.00\t   -1.00\t   -1.00\t   -1.00"}),
+                   lines({"12/9/2026 11:59:55 PM;1.2300;4.5600;7.8900;9.2000;",
+                          "12/10/2026 12:00:00 AM;1234.5000;1234.5000;.0000;1745.8500;",
+                          "12/10/2026 12:00:05 AM;.5000;.5000;.5000;.8700;",
+                          "12/10/2026 12:00:10 AM;-1.0000;-1.0000;-1.0000;-1.0000;"})}));
+
+TEST(TableExportEmpty, EmptyDataSetGivesNoRowsAndTheCsvHeaderAlone) {
+    LanguageLoaded language;
+    DataSet empty = MakeDataSet({});
+    EXPECT_EQ(TabTableBytes(empty, QLocale(QStringLiteral("en_GB"))), QByteArray());
+    const QByteArray csv = CsvFileBytes(empty, QLocale(QStringLiteral("en_GB")));
+    EXPECT_EQ(csv.count("\r\n"), 5);
+    EXPECT_TRUE(csv.endsWith(";\r\n"));
+}
+
+TEST(TableExportFiles, KindChoosesTheFormatAndAFailureLeavesThePreviousFileWhole) {
+    LanguageLoaded language;
+    FakeUi ui;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.txt"));
+    ReplaceCurrentData(exported());
+    ASSERT_TRUE(SaveTableFile(path, 1));
+    const QByteArray csv = readFile(path);
+    EXPECT_EQ(csv, CsvFileBytes(CurrentData()));
+    ASSERT_TRUE(SaveTableFile(path, 2));
+    EXPECT_EQ(readFile(path), TabTableBytes(CurrentData()));
+
+    // Arrays shorter than the count: the export fails before the file is touched.
+    DataSet broken = exported();
+    broken.NumSamples = 10;
+    ReplaceCurrentData(std::move(broken));
+    EXPECT_FALSE(SaveTableFile(path, 1));
+    EXPECT_EQ(readFile(path), TabTableBytes(exported()));
+    ASSERT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_TRUE(ui.standardCalls[0].text.contains(QStringLiteral("SaveCsvFile")));
+
+    // A folder that does not exist.
+    ReplaceCurrentData(exported());
+    EXPECT_FALSE(SaveTableFile(folder.filePath(QStringLiteral("no/such/out.tab")), 2));
+    ASSERT_EQ(ui.standardCalls.size(), 2);
+    EXPECT_TRUE(ui.standardCalls[1].text.contains(QStringLiteral("SaveFileTxt")));
+    ReplaceCurrentData(DataSet());
+}

@@ -1,0 +1,92 @@
+#include "data/upload/tressil_blocks.h"
+
+#include "link/block_exchange.h"
+#include "tests/support/tressil_memory.h"
+#include "text/date_math.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QDateTime Ten = NaiveDateTime(2026, 12, 9, 10, 0, 0);
+
+std::vector<TressilMemory::Sample> flat(int count, quint8 x = 100) {
+    return std::vector<TressilMemory::Sample>(static_cast<size_t>(count), {x, 0, 0, 0});
+}
+} // namespace
+
+TEST(TressilBlocks, ConvertsRawValuesOnBothRanges) {
+    const struct {
+        quint8 raw;
+        bool high;
+        float value;
+    } cases[] = {
+        {0, false, 0.0f},   {1, false, 0.0f},   {3, false, 0.0f},
+        {4, false, 0.01f},  {64, false, 0.12f}, // 0.125 rounds half to even
+        {255, false, 0.5f}, {0, true, 0.0f},    {3, true, 0.59f},
+        {255, true, 49.8f}, {128, true, 25.0f},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BlockSampleValue(c.raw, c.high), c.value) << int(c.raw) << ' ' << c.high;
+}
+
+TEST(TressilBlocks, TheCountIsTheReplysLeadingNumber) {
+    const struct {
+        const char* reply;
+        qint32 count;
+    } cases[] = {{"0012\r\n", 12},
+                 {"   7xyz", 7},
+                 {"abc", 0},
+                 {"", 0},
+                 {"12 34", 12},
+                 {"-3", 0},
+                 {"99999999999999", 2147483647}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LeadingBlockCount(QByteArray(c.reply)), c.count) << c.reply;
+}
+
+TEST(TressilBlocks, UnpacksBlocksWithTheirGaps) {
+    BlockUnpacker unpacker;
+    ASSERT_EQ(unpacker.Add(0, TressilMemory::Block(5, Ten, {{4, 4, 4, 7}, {4, 4, 4, 0}})),
+              BlockRefusal::None);
+    DataSet& data = unpacker.Data();
+    EXPECT_EQ(data.NumSamples, 2);
+    EXPECT_EQ(data.DataX[1], 0.78f); // 4 x 200 / 1024 on the high range
+    EXPECT_EQ(data.DataRes[1], 1.35);
+    EXPECT_EQ(data.DataRes[2], 0.02); // sqrt(3) x 0.01
+    EXPECT_EQ(unpacker.NextSampleTime(), Ten.addSecs(10 * 60));
+    // With a step of 5 minutes a gap of 20 minutes is 4 missing samples, so the times of
+    // the block's samples stay start + (i - 1) x step.
+    ASSERT_EQ(unpacker.Add(2, TressilMemory::Block(5, Ten.addSecs(30 * 60), flat(1))),
+              BlockRefusal::None);
+    EXPECT_EQ(data.NumSamples, 2 + 4 + 1);
+    EXPECT_EQ(SampleTime(data, 7), Ten.addSecs(30 * 60));
+    EXPECT_EQ(data.DataX[3], -1.0f);
+    EXPECT_EQ(data.DataRes[6], -1.0);
+}
+
+TEST(TressilBlocks, RefusesWhatNoBlockHolds) {
+    BlockUnpacker unpacker;
+    EXPECT_EQ(unpacker.Add(0, TressilMemory::Block(1, Ten, flat(3), 1001)),
+              BlockRefusal::TooManySamples);
+    EXPECT_FALSE(unpacker.Started());
+    ASSERT_EQ(unpacker.Add(0, TressilMemory::Block(1, Ten, flat(3))), BlockRefusal::None);
+    // Exactly a day of fillers still goes; more does not.
+    EXPECT_EQ(unpacker.Add(2, TressilMemory::Block(1, Ten.addSecs((3 + 1441) * 60), flat(1))),
+              BlockRefusal::GapTooLong);
+    EXPECT_EQ(unpacker.Add(2, TressilMemory::Block(1, Ten.addSecs((3 + 1440) * 60), flat(1))),
+              BlockRefusal::None);
+    EXPECT_EQ(unpacker.Data().NumSamples, 3 + 1440 + 1);
+    EXPECT_EQ(unpacker.Add(4, QByteArray(100, '\0')), BlockRefusal::Short);
+}
+
+TEST(TressilBlocks, ABadDateTakesTheZeroDateAndSaysSo) {
+    QByteArray block = TressilMemory::Block(1, Ten, flat(2));
+    block[8] = 13; // month 13
+    BlockUnpacker unpacker;
+    bool badDate = false;
+    ASSERT_EQ(unpacker.Add(0, block, &badDate), BlockRefusal::None);
+    EXPECT_TRUE(badDate);
+    EXPECT_EQ(unpacker.Data().StartDate, QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC));
+    // A good block after it lies decades away: far more than a day of fillers.
+    EXPECT_EQ(unpacker.Add(2, TressilMemory::Block(1, Ten, flat(2))), BlockRefusal::GapTooLong);
+}
