@@ -101,6 +101,7 @@ private:
     void toggleWarningsPane();
     void toggleInfoPane();
     void setDockMark(bool docked);
+    void runMenuItem(TopMenu menu, int index);
     void tileChildWindows();
     void bringToFront(QWidget* view);
     void showView(int button);

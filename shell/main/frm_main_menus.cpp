@@ -191,94 +191,55 @@ void frmMain::fillWindowList() {
     }
 }
 
-void frmMain::mnuSubFile_Click(int index) {
-    switch (index) {
-    case 0:
-        tbrToolbar_ButtonClick(Button::Open);
+// Every item runs what its row of the menu table names.
+void frmMain::runMenuItem(TopMenu menu, int index) {
+    const MenuItemSpec* item = FindMenuItem(menu, index);
+    if (!item)
+        return;
+    MainWindowHooks& hooks = MainWindowHook();
+    switch (item->command) {
+    case MenuCommand::None:
         break;
-    case 1:
-        tbrToolbar_ButtonClick(Button::Save);
+    case MenuCommand::Button:
+        tbrToolbar_ButtonClick(item->button);
         break;
-    case 3:
-        tbrToolbar_ButtonClick(Button::Upload);
-        break;
-    case 4: {
-        MainWindowHooks& hooks = MainWindowHook();
+    case MenuCommand::DownloadTressil:
         if (!hooks.DownloadTressilData)
             CommandNotAvailable();
         else if (hooks.DownloadTressilData())
             OpenRequestedForms();
         break;
-    }
-    case 5:
-        tbrToolbar_ButtonClick(Button::Export);
-        break;
-    case 7:
-        tbrToolbar_ButtonClick(Button::Settings);
-        break;
-    case 9:
+    case MenuCommand::Exit:
         runShutDown();
         close();
         QCoreApplication::quit();
         break;
-    default:
+    case MenuCommand::ReadMonitorSettings:
+        hooks.ReadMonitorSettings ? hooks.ReadMonitorSettings() : (void)CommandNotAvailable();
+        break;
+    case MenuCommand::DockToggle:
+        setDockMark(!MenuItem(TopMenu::Windows, 1)->isChecked());
+        break;
+    case MenuCommand::About:
+        hooks.ShowAbout ? hooks.ShowAbout() : (void)CommandNotAvailable();
         break;
     }
+}
+
+void frmMain::mnuSubFile_Click(int index) {
+    runMenuItem(TopMenu::File, index);
 }
 
 void frmMain::mnuSubMonitor_Click(int index) {
-    switch (index) {
-    case 0:
-        tbrToolbar_ButtonClick(Button::RealTime);
-        break;
-    case 3:
-        tbrToolbar_ButtonClick(Button::Monitor);
-        break;
-    case 4:
-        tbrToolbar_ButtonClick(Button::IdCode);
-        break;
-    case 7:
-        tbrToolbar_ButtonClick(Button::Connect);
-        break;
-    default:
-        break;
-    }
+    runMenuItem(TopMenu::Monitor, index);
 }
 
 void frmMain::mnuSubGraph_Click(int index) {
-    switch (index) {
-    case 0:
-        tbrToolbar_ButtonClick(Button::GraphTe);
-        break;
-    case 1:
-        tbrToolbar_ButtonClick(Button::GraphSt);
-        break;
-    case 2:
-        tbrToolbar_ButtonClick(Button::Source);
-        break;
-    default:
-        break;
-    }
+    runMenuItem(TopMenu::Graph, index);
 }
 
 void frmMain::mnuSubWindow_Click(int index) {
-    switch (index) {
-    case 0:
-        tbrToolbar_ButtonClick(Button::Info);
-        break;
-    case 1:
-        // The dock toggle.
-        setDockMark(!MenuItem(TopMenu::Windows, 1)->isChecked());
-        break;
-    case 2:
-        tbrToolbar_ButtonClick(Button::Warnings);
-        break;
-    case 4:
-        tbrToolbar_ButtonClick(Button::Tile);
-        break;
-    default:
-        break;
-    }
+    runMenuItem(TopMenu::Windows, index);
 }
 
 // Sets the dock mark and docks or floats a shown pane by it; a hidden pane only has its
@@ -291,19 +252,5 @@ void frmMain::setDockMark(bool docked) {
 }
 
 void frmMain::mnuSubHelp_Click(int index) {
-    switch (index) {
-    case 0:
-        tbrToolbar_ButtonClick(Button::HelpIndex);
-        break;
-    case 1:
-        tbrToolbar_ButtonClick(Button::HelpSearch);
-        break;
-    case 3: {
-        MainWindowHooks& hooks = MainWindowHook();
-        hooks.ShowAbout ? hooks.ShowAbout() : (void)CommandNotAvailable();
-        break;
-    }
-    default:
-        break;
-    }
+    runMenuItem(TopMenu::Help, index);
 }

@@ -45,10 +45,11 @@ struct MainWindowHooks {
     View Source; // Show builds the table in time order (ViewDataSource(-1, 0))
     std::function<void()> UnloadGraphRf;
     std::function<void()> ShowRealTimeView;
-    std::function<void()> ShowMonitorDialog;  // modal
-    std::function<void()> ShowIdCodeDialog;   // modal
-    std::function<void()> ShowSettingsDialog; // modal
-    std::function<void()> ShowAbout;          // modal
+    std::function<void()> ShowMonitorDialog;   // modal
+    std::function<void()> ShowIdCodeDialog;    // modal
+    std::function<void()> ShowSettingsDialog;  // modal
+    std::function<void()> ShowAbout;           // modal
+    std::function<void()> ReadMonitorSettings; // the instrument's session into the dialog
 
     // Panes. The main window asks for each pane once, at its load; while a member is empty
     // it holds a plain stand-in.

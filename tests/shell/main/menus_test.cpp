@@ -100,3 +100,32 @@ TEST_F(MainWindowTest, PortMenuListsComOneToTen) {
     EXPECT_EQ(window.PortItem(2)->text(), QStringLiteral("Com 3  (/tmp/corvanel-no-such-port)"));
     qunsetenv("CORVANEL_COM3");
 }
+
+// The menu table is the one place that says what an item does: a separator does nothing,
+// an item that names a button forwards to it, and the others name their own command.
+TEST(MenuTable, EveryRowSaysWhatItsItemDoes) {
+    for (const MenuItemSpec& item : MenuItems) {
+        SCOPED_TRACE(item.designCaption);
+        if (item.captionId == 0)
+            EXPECT_EQ(item.command, MenuCommand::None);
+        if (item.command == MenuCommand::Button)
+            EXPECT_GT(item.button, 0);
+        else
+            EXPECT_EQ(item.button, 0);
+        EXPECT_EQ(FindMenuItem(item.menu, item.index), &item);
+    }
+    EXPECT_EQ(FindMenuItem(TopMenu::Help, 99), nullptr);
+}
+
+TEST_F(MainWindowTest, AnItemWithoutItsCommandYetSaysSoInsteadOfDoingNothing) {
+    frmMain window;
+    MainWindowHook().ReadMonitorSettings = nullptr;
+    window.mnuSubMonitor_Click(2);
+    ASSERT_EQ(ui.messageCalls.size(), 1);
+    int read = 0;
+    MainWindowHook().ReadMonitorSettings = [&] { ++read; };
+    window.mnuSubMonitor_Click(2);
+    EXPECT_EQ(read, 1);
+    EXPECT_EQ(ui.messageCalls.size(), 1);
+    MainWindowHook().ReadMonitorSettings = nullptr;
+}
