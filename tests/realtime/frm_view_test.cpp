@@ -34,6 +34,7 @@ protected:
 
 TEST_F(FrmViewTest, AfterLoadShowsTheFirstScaleALogAxisAndGreenLowRangeMeters) {
     EXPECT_TRUE(Window<frmView>().IsOpen());
+    EXPECT_EQ(view->sizeHint(), QSize(600, 410)) << "a child frame opens at the load size";
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Real Time Viewer"));
     EXPECT_TRUE(view->MoltButton[0]->isChecked());
     EXPECT_EQ(view->MoltButton[0]->text(), QStringLiteral(".1"));

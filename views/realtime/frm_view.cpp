@@ -159,6 +159,10 @@ frmView::frmView(QWidget* parent) : QWidget(parent) {
     CallOnActivation(this, [this] { Form_Activate(); });
 }
 
+QSize frmView::sizeHint() const {
+    return QSize(LoadWidth, LoadHeight);
+}
+
 frmView::~frmView() {
     Form_Unload();
 }

@@ -32,6 +32,8 @@ public:
     // the close or when the window is unloaded at shutdown.
     void Form_Unload();
     bool Unloading() const { return unloading_; }
+    // The window's size at load: a child frame opens at it.
+    QSize sizeHint() const override;
 
     void btnStartRealTime_Click();
     void btnStopRealTime_Click();
