@@ -57,7 +57,11 @@ FormFrame::FormFrame(QWidget* form, int cxFrame, int cyFrame, int captionHeight)
             caption_->setTitle(title);
             setWindowTitle(title);
         });
-        const QSize size = form->size();
+        // A form never given a size of its own takes the size its contents ask for, so
+        // that it first floats at a size that shows them.
+        const QSize size = form->testAttribute(Qt::WA_Resized)
+                               ? form->size()
+                               : form->sizeHint().expandedTo(form->minimumSizeHint());
         form->setParent(this);
         form->show();
         resize(frameSizeFor(size));

@@ -280,3 +280,14 @@ TEST_F(ControlTest, HostResizeLaysTheEdgesOutOnce) {
     EXPECT_EQ(edge(SideBottom).window()->width(), d().area->width());
     EXPECT_EQ(edge(SideBottom).paneWindow(1)->width(), d().area->width());
 }
+
+TEST_F(ControlTest, FormNeverSizedFloatsAtTheSizeItsContentsAsk) {
+    showHost();
+    auto* form = new QLabel("a text that asks for some room\nand a second line");
+    form->setObjectName("frmText");
+    dock->AddForm(form);
+    dock->Show("frmText", NoEAlign);
+    settle();
+    EXPECT_GE(form->width(), form->sizeHint().width());
+    EXPECT_GE(form->height(), form->sizeHint().height());
+}

@@ -1,0 +1,26 @@
+# Installs the library from the build folder into a scratch prefix, then configures, builds
+# and runs a program that finds it there.
+file(REMOVE_RECURSE ${SCRATCH})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${SCRATCH}/prefix
+                RESULT_VARIABLE rc)
+if(rc)
+    message(FATAL_ERROR "install failed")
+endif()
+foreach(file lib/libdockable.so include/docking/dockable.h lib/cmake/Dockable/DockableConfig.cmake)
+    if(NOT EXISTS ${SCRATCH}/prefix/${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${SCRATCH}/build -G Ninja
+                        -DCMAKE_PREFIX_PATH=${SCRATCH}/prefix RESULT_VARIABLE rc)
+if(rc)
+    message(FATAL_ERROR "find_package(Dockable) failed")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${SCRATCH}/build RESULT_VARIABLE rc)
+if(rc)
+    message(FATAL_ERROR "the program using the library does not build")
+endif()
+execute_process(COMMAND ${SCRATCH}/build/dockable_consumer RESULT_VARIABLE rc)
+if(rc)
+    message(FATAL_ERROR "the program using the library did not dock its form")
+endif()
