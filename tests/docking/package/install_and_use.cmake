@@ -1,6 +1,11 @@
 # Installs the library from the build folder into a scratch prefix, then configures, builds
 # and runs a program that finds it there.
 file(REMOVE_RECURSE ${SCRATCH})
+# The consumer's own project file is kept under another name, so that the tests' build does
+# not take it for one of its folders.
+file(MAKE_DIRECTORY ${SCRATCH}/source)
+configure_file(${SOURCE_DIR}/consumer_project.txt ${SCRATCH}/source/CMakeLists.txt COPYONLY)
+configure_file(${SOURCE_DIR}/consumer.cpp ${SCRATCH}/source/consumer.cpp COPYONLY)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${SCRATCH}/prefix
                 RESULT_VARIABLE rc)
 if(rc)
@@ -11,7 +16,7 @@ foreach(file lib/libdockable.so include/docking/dockable.h lib/cmake/Dockable/Do
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
-execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${SCRATCH}/build -G Ninja
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${SCRATCH}/source -B ${SCRATCH}/build -G Ninja
                         -DCMAKE_PREFIX_PATH=${SCRATCH}/prefix RESULT_VARIABLE rc)
 if(rc)
     message(FATAL_ERROR "find_package(Dockable) failed")
