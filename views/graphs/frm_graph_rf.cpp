@@ -98,8 +98,14 @@ void frmGraphRf::Form_Load() {
     AddDataToolbarButtons(tbrGraphTe, buttons_, {ResString(4142), ResString(4143), ResString(4144)},
                           [this](int index) { tbrGraphTe_ButtonClick(index); });
     btnFullScale->setToolTip(ResString(4146));
+    // Measured in the style the frame is shown in, so no caption or button is cut off; the
+    // toolbar keeps room for all its buttons instead of folding the last away.
+    fmeControl->ensurePolished();
+    tbrGraphTe->adjustSize();
+    tbrGraphTe->setMinimumWidth(tbrGraphTe->sizeHint().width());
     fmeControl->adjustSize();
-    const int frameWidth = std::max(FrameWidth, fmeControl->sizeHint().width());
+    const int frameWidth = std::max({FrameWidth, fmeControl->sizeHint().width(),
+                                     fmeControl->minimumSizeHint().width()});
     fmeControl->setMinimumWidth(frameWidth);
     controlScroll_->setFixedWidth(frameWidth +
                                   controlScroll_->verticalScrollBar()->sizeHint().width());

@@ -130,8 +130,14 @@ void frmGraphSt::Form_Load() {
     updMin->SetNames(txtMinValue->accessibleName());
     updMax->SetNames(txtMaxValue->accessibleName());
 
+    // Measured in the style the frame is shown in, so no caption or button is cut off; the
+    // toolbar keeps room for all its buttons instead of folding the last away.
+    fmeControl->ensurePolished();
+    tbrGraphSt->adjustSize();
+    tbrGraphSt->setMinimumWidth(tbrGraphSt->sizeHint().width());
     fmeControl->adjustSize();
-    const int frameWidth = std::max(FrameWidth, fmeControl->sizeHint().width());
+    const int frameWidth = std::max({FrameWidth, fmeControl->sizeHint().width(),
+                                     fmeControl->minimumSizeHint().width()});
     fmeControl->setMinimumWidth(frameWidth);
     controlScroll_->setFixedWidth(frameWidth +
                                   controlScroll_->verticalScrollBar()->sizeHint().width());

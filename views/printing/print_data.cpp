@@ -14,16 +14,37 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 
 #include <memory>
+#include <vector>
 
 namespace {
 constexpr qint32 WholeTableFlags =
     PrintFlags::DisablePrintToFile | PrintFlags::NoPageNums | PrintFlags::NoSelection;
 constexpr qint32 SelectionFlags = PrintFlags::DisablePrintToFile | PrintFlags::NoPageNums;
+
+// Where each page begins in the laid-out document: a page ends before the first line that
+// would not fit on it whole, so no line is ever cut between two pages.
+std::vector<double> PageStarts(const QTextDocument& document, double pageHeight) {
+    std::vector<double> starts{0};
+    const QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        const double blockTop = layout->blockBoundingRect(block).top();
+        for (int i = 0; lines && i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const double top = blockTop + line.y();
+            if (top + line.height() - starts.back() > pageHeight && top > starts.back())
+                starts.push_back(top);
+        }
+    }
+    return starts;
+}
 
 QString TargetName(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat)
@@ -44,24 +65,30 @@ bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString
         std::unique_ptr<QTextDocument> pages(document.clone());
         pages->setDefaultFont(document.defaultFont());
         pages->documentLayout()->setPaintDevice(&printer);
-        pages->setDocumentMargin(0);
+        // A sheet printed edge to edge (a PDF file) keeps half an inch free around the
+        // rows; a printer's own unprintable border already does.
+        const bool edgeToEdge = printer.pageLayout().margins(QPageLayout::Point).isNull();
+        pages->setDocumentMargin(edgeToEdge ? printer.resolution() / 2.0 : 0);
         const QSizeF page(printer.width(), printer.height());
-        pages->setPageSize(page);
-        const int count = std::max(1, pages->pageCount());
-        for (int p = 0; p < count && printed; ++p) {
-            if (p > 0 && !printer.newPage()) {
-                printed = false;
-                break;
+        pages->setTextWidth(page.width());
+        const std::vector<double> starts = PageStarts(*pages, page.height());
+        // Line by line, each on the page it begins: a line is printed once and whole.
+        const QAbstractTextDocumentLayout* layout = pages->documentLayout();
+        size_t current = 0;
+        painter.setPen(Qt::black);
+        for (QTextBlock block = pages->begin(); block.isValid() && printed; block = block.next()) {
+            const QTextLayout* lines = block.layout();
+            const QRectF box = layout->blockBoundingRect(block);
+            for (int i = 0; lines && i < lines->lineCount() && printed; ++i) {
+                const QTextLine line = lines->lineAt(i);
+                const double top = box.top() + line.y();
+                while (printed && current + 1 < starts.size() && top >= starts[current + 1]) {
+                    printed = printer.newPage();
+                    ++current;
+                }
+                if (printed)
+                    line.draw(&painter, QPointF(box.left(), box.top() - starts[current]));
             }
-            painter.save();
-            const QRectF shown(0, p * page.height(), page.width(), page.height());
-            painter.translate(0, -shown.top());
-            painter.setClipRect(shown);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = shown;
-            context.palette.setColor(QPalette::Text, Qt::black);
-            pages->documentLayout()->draw(&painter, context);
-            painter.restore();
         }
     } catch (...) {
         printer.abort();
