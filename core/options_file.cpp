@@ -9,27 +9,38 @@
 #include <QSaveFile>
 
 namespace {
+constexpr int MostKeptAside = 99;
+
 // The file had the wrong size: keep it aside so that the save at shutdown does not replace
-// it unseen. False when it could not be moved.
-bool setAside(const QString& path) {
-    const QString bad = InFolder(QFileInfo(path).absolutePath(), QLatin1String(OptionsBadFileName));
-    if (QFile::exists(bad))
-        QFile::remove(bad);
-    return QFile::rename(path, bad);
+// it unseen. It takes the first free name of "Corvanel.ini.bad", "Corvanel.ini.bad.2", ...,
+// so a file kept at an earlier start is never lost to a later one. The name it got, or
+// empty when it could not be moved.
+QString setAside(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    for (int n = 1; n <= MostKeptAside; ++n) {
+        QString name = QLatin1String(OptionsBadFileName);
+        if (n > 1)
+            name += QStringLiteral(".%1").arg(n);
+        const QFileInfo bad(InFolder(folder, name));
+        if (bad.exists() || bad.isSymLink())
+            continue;
+        // A rename never replaces a file that exists.
+        return QFile::rename(path, bad.filePath()) ? name : QString();
+    }
+    return QString();
 }
 
-void tellWrongSize(qint64 size, bool keptAside) {
+void tellWrongSize(qint64 size, const QString& keptAs) {
     // The language texts are not loaded yet: the notice is a fixed text.
     QString text = QStringLiteral("The options file %1 has %2 bytes instead of %3: it was not "
                                   "read and the default options are used.")
                        .arg(QLatin1String(OptionsFileName))
                        .arg(size)
                        .arg(OptionsFileSize);
-    text +=
-        keptAside
-            ? QStringLiteral("\r\nThe file was kept as %1.").arg(QLatin1String(OptionsBadFileName))
-            : QStringLiteral("\r\nThe file could not be moved aside and is left as it "
-                             "is; the options will not be saved.");
+    text += !keptAs.isEmpty()
+                ? QStringLiteral("\r\nThe file was kept as %1.").arg(keptAs)
+                : QStringLiteral("\r\nThe file could not be moved aside and is left as it "
+                                 "is; the options will not be saved.");
     Ui().StandardBox(text, QStringLiteral("Corvanel"), StandardIcon::Warning, StandardButtons::Ok);
 }
 } // namespace
@@ -63,11 +74,11 @@ void ReadOptions() {
         file.close();
         OptionsRecord record;
         if (!OptionsFromBytes(bytes, record)) {
-            const bool keptAside = setAside(path);
+            const QString keptAs = setAside(path);
             SetDefaultOptions(store.Record);
             filled = true;
-            store.WasRead = keptAside;
-            tellWrongSize(size, keptAside);
+            store.WasRead = !keptAs.isEmpty();
+            tellWrongSize(size, keptAs);
             return;
         }
         DefaultOutOfRangeOptions(record);

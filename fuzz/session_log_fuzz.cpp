@@ -3,11 +3,14 @@
 
 #include "data/dataset.h"
 #include "data/files/session_file.h"
+#include "data/files/session_log.h"
 #include "platform/ui_services.h"
 #include "text/date_math.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -51,6 +54,49 @@ bool isWhole(const DataSet& d) {
             d.SampleStepUnit == u"d");
 }
 
+// A value as it comes back from its two-decimal text: within half a hundredth, or within
+// the seven significant digits of single precision where those are coarser.
+bool closeEnough(float read, float back) {
+    const double tolerance = std::max(0.005, std::fabs(double(read)) * 1e-6) * 1.0001 + 1e-9;
+    return std::fabs(double(read) - double(back)) <= tolerance;
+}
+
+// What was loaded saves and reads back the same: every field of the header exactly, every
+// value to its two decimals; and saving what was read back gives the same bytes again.
+void checkReadsBack(const DataSet& loaded) {
+    const FileTextLocale text;
+    const QByteArray saved = SessionLogBytes(loaded, text);
+    DataSet back;
+    if (ReadSessionLog(saved, text, back) != LoadRefusal::None)
+        breach("what was loaded was saved in a form the reader refuses");
+    if (back.StartDate != loaded.StartDate || back.StopDate != loaded.StopDate ||
+        back.StopReason != loaded.StopReason || back.SampleStep != loaded.SampleStep ||
+        back.SampleStepUnit != loaded.SampleStepUnit || back.NumSamples != loaded.NumSamples ||
+        back.DataEndDate != loaded.DataEndDate)
+        breach("the header read back otherwise");
+    if (back.IDShort != QString(SessionLogIdText(loaded.IDShort)).leftJustified(IdShortLength) ||
+        back.IDLong != QString(SessionLogIdText(loaded.IDLong)).leftJustified(IdLongLength))
+        breach("the identification texts read back otherwise");
+    for (qint32 i = 1; i <= loaded.NumSamples; ++i) {
+        const bool gap = back.DataRes[i] == NotAvailable;
+        if (!gap && !(closeEnough(loaded.DataX[i], back.DataX[i]) &&
+                      closeEnough(loaded.DataY[i], back.DataY[i]) &&
+                      closeEnough(loaded.DataZ[i], back.DataZ[i])))
+            breach("a sample read back otherwise");
+        // Only a sample whose three values write as -1.00 comes back as the gap mark.
+        if (gap && !(closeEnough(loaded.DataX[i], -1.0f) && closeEnough(loaded.DataY[i], -1.0f) &&
+                     closeEnough(loaded.DataZ[i], -1.0f)))
+            breach("a sample came back as not available");
+    }
+    // A sample that writes as -1.00 three times reads back as the gap mark, which then
+    // writes as such: from the second save on the bytes stay the same.
+    const QByteArray again = SessionLogBytes(back, text);
+    DataSet backAgain;
+    if (ReadSessionLog(again, text, backAgain) != LoadRefusal::None ||
+        SessionLogBytes(backAgain, text) != again)
+        breach("the saved bytes do not read back to themselves");
+}
+
 struct State {
     QuietUi ui;
     State() { SetUi(&ui); }
@@ -78,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++SessionLogFuzzLoads;
         if (!isWhole(CurrentData()))
             breach("a load succeeded with a broken data set");
+        checkReadsBack(CurrentData());
     } else if (!isSentinel(CurrentData())) {
         breach("a failed load changed the current data set");
     }

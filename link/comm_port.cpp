@@ -14,17 +14,31 @@ struct PortHolder {
     std::unique_ptr<SerialPort> port;
     PortResolver resolver;
     int number = 0;
-    ~PortHolder() {
-        // At the very end of the program the application object may be gone already; a
-        // port object is then left to the system rather than torn down without it.
-        if (!QCoreApplication::instance())
-            (void)port.release();
-    }
+    bool releaseAtExit = false;
 };
 
 PortHolder& holder() {
     static PortHolder h;
     return h;
+}
+
+// The port object is a Qt object: it is closed and deleted while the application object
+// still stands (its destructor runs the post routines), not after it at static teardown.
+void releaseAtExit() {
+    PortHolder& h = holder();
+    h.releaseAtExit = false;
+    if (h.port && h.port->IsOpen())
+        h.port->Close();
+    h.port.reset();
+    h.number = 0;
+}
+
+void releaseWithTheApplication() {
+    PortHolder& h = holder();
+    if (h.releaseAtExit || !QCoreApplication::instance())
+        return;
+    h.releaseAtExit = true;
+    qAddPostRoutine(releaseAtExit);
 }
 
 void portLost() {
@@ -46,6 +60,7 @@ SerialPort& Seriale() {
     if (!h.port) {
         h.port = std::make_unique<QtSerialPort>();
         attach(*h.port);
+        releaseWithTheApplication();
     }
     return *h.port;
 }
@@ -56,8 +71,10 @@ void InstallSeriale(std::unique_ptr<SerialPort> port) {
         h.port->Close();
     h.port = std::move(port);
     h.number = 0;
-    if (h.port)
+    if (h.port) {
         attach(*h.port);
+        releaseWithTheApplication();
+    }
 }
 
 void SetPortResolver(PortResolver resolver) {

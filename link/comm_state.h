@@ -8,6 +8,12 @@
 
 #include <array>
 
+// How the last exchange failed, for the message of a command the user started: no answer
+// (a time-out), a bad reply (a frame or CRC fault, an error reply, another echo, a wrong
+// length), or the link lost (the port went away). None after a good exchange, and after a
+// refusal that was already said (a closed port, a download image the data set refused).
+enum class ExchangeFailure { None, NoAnswer, BadReply, LinkLost };
+
 // The communication state: one object for the whole program, from start-up to shutdown,
 // reached through CommState().
 struct CommunicationState {
@@ -34,6 +40,8 @@ struct CommunicationState {
     // The block download owns the port: no packet goes out and the receive event leaves
     // the bytes alone until it gives the port back.
     bool PortHeld = false;
+    // Why the last exchange failed.
+    ExchangeFailure LastFailure = ExchangeFailure::None;
 
     qint32 RxCount() const { return static_cast<qint32>(RxBuffer.size()); }
     // A command is pending exactly when the numeric value of CurrentCommand is not 254.

@@ -40,8 +40,11 @@ void clearPending() {
     CommState().CurrentCommand = QString::number(CommunicationState::NoCommand);
 }
 
-void countFailure() {
+// A failure of the exchange; the port gone away counts as the link lost, whatever the
+// exchange saw of it.
+void countFailure(ExchangeFailure why) {
     CommunicationState& state = CommState();
+    state.LastFailure = Seriale().IsOpen() ? why : ExchangeFailure::LinkLost;
     if (state.TimeoutCount < 32767)
         ++state.TimeoutCount;
     if (state.TimeoutCount >= Link::FailuresToDrop)
@@ -130,13 +133,17 @@ Outcome dispatch(int pending, const QByteArray& reply) {
         if (handlers.LiveReading)
             handlers.LiveReading(reply);
         return Outcome::Success;
-    case 4:
-        // The image must hold at least its header.
-        if (reply.size() < Packet::MinReply + Link::ImageHeaderBytes)
+    case 4: {
+        // The image must hold its header and whole records: the instrument sends its memory
+        // up to the last record written.
+        const qsizetype image = reply.size() - Packet::MinReply;
+        if (image < Link::ImageHeaderBytes ||
+            (image - Link::ImageHeaderBytes) % Link::ImageRecordBytes != 0)
             return Outcome::Failure;
         if (handlers.Download && handlers.Download(reply))
             return Outcome::Success;
         return Outcome::DownloadRefused;
+    }
     case 7:
         if (handlers.StoreIdTexts)
             handlers.StoreIdTexts(idField(QByteArrayView(reply).sliced(4, 16), 16),
@@ -208,9 +215,11 @@ bool receive() {
     case Outcome::Failure:
         break;
     }
-    countFailure();
-    clearPending();
+    // The input goes first: a line that went away mid-reply shows it there, and the
+    // failure then counts as the link lost.
     port.DiscardInput();
+    countFailure(ExchangeFailure::BadReply);
+    clearPending();
     showStatus(CommPicture::Failed, ResString(3028));
     return false;
 }
@@ -245,6 +254,7 @@ bool SendCommand(quint8 cmd, bool wait, bool reportTimeout, const QByteArray& da
         // The timers' sends wait quietly for the block download to give the port back.
         if (state.PortHeld)
             return false;
+        state.LastFailure = ExchangeFailure::None;
         if (!port.IsOpen()) {
             // Only the user's own commands wait; the timer sends never open a box, and a
             // port that went away while connected ends the link.
@@ -270,7 +280,7 @@ bool SendCommand(quint8 cmd, bool wait, bool reportTimeout, const QByteArray& da
         port.DiscardOutput();
         port.DiscardInput();
         if (!port.Write(frame)) {
-            countFailure();
+            countFailure(ExchangeFailure::LinkLost);
             port.DiscardInput();
             showStatus(CommPicture::Failed, ResString(3028));
             return false;
@@ -327,10 +337,10 @@ void TimeoutFunction() {
     Trapped("TimeoutFunction", [] {
         CommunicationState& state = CommState();
         KillTimerId(state.ReplyTimerId);
-        countFailure();
         SerialPort& port = Seriale();
         port.SetReceiveEventsEnabled(false);
         port.DiscardInput();
+        countFailure(ExchangeFailure::NoAnswer);
         clearPending();
         showStatus(CommPicture::Failed, ResString(3029));
     });

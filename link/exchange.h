@@ -19,8 +19,9 @@ constexpr int KeepAliveMs = 5000;
 constexpr int FailuresToDrop = 3;
 // The longest download reply the 16-bit length field allows (65535 + 3), read whole.
 constexpr qint64 MaxReplyBytes = 65538;
-// The memory image starts with a 96-byte header.
+// The memory image starts with a 96-byte header; 7-byte records follow.
 constexpr int ImageHeaderBytes = 96;
+constexpr int ImageRecordBytes = 7;
 } // namespace Link
 
 // Expected reply length (all bytes) for the pending command text; 0 = no fixed length (the

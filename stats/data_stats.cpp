@@ -3,6 +3,9 @@
 #include "core/error_report.h"
 #include "stats/sample_availability.h"
 
+#include <cfloat>
+#include <cmath>
+
 ResultantFigures CalculateStats(std::span<const double> samples) {
     return Trapped("CalculateStats", ResultantFigures{}, [&] {
         ResultantFigures figures;
@@ -11,6 +14,9 @@ ResultantFigures CalculateStats(std::span<const double> samples) {
         for (const double value : samples) {
             if (!IsAvailableSample(value))
                 continue;
+            // The figures are single precision: a value beyond it has no figure.
+            if (!(std::fabs(value) <= FLT_MAX))
+                RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
             const float single = static_cast<float>(value);
             if (figures.AvailableCount == 0 || single > figures.Max)
                 figures.Max = single;

@@ -40,6 +40,9 @@ QString FileTextLocale::DateTimeText(const QDateTime& when) const {
 }
 
 bool FileTextLocale::ParseDateTime(QStringView text, QDateTime* when) const {
+    // No date-time text is that long: a longer one is refused before it is read.
+    if (text.trimmed().size() > MaxDateTimeTextLength)
+        return false;
     const QDateTime read = format_.Read(text, true);
     if (!read.isValid())
         return false;

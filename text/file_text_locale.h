@@ -23,7 +23,8 @@ public:
     QString TimeText(QTime time) const;
     // Reads a date-time text of this locale, DateTimeText's or one a person writes (with or
     // without leading zeros and seconds, two- or four-digit years; a date alone means
-    // midnight, a time alone the zero date); false when it is no valid date-time.
+    // midnight, a time alone the zero date); false when it is no valid date-time, and at
+    // once for a text longer than MaxDateTimeTextLength.
     bool ParseDateTime(QStringView text, QDateTime* when) const;
 
     // The decimal separator of the numbers in files: the locale's when it is "," and "."
@@ -34,6 +35,9 @@ private:
     GeneralDateFormat format_;
     char decimal_ = '.';
 };
+
+// Longer than any date-time text of any locale (names of months and days included).
+inline constexpr qsizetype MaxDateTimeTextLength = 100;
 
 // The zero date, 30 December 1899: date-times with this date part are times of day alone.
 QDate ZeroDate();

@@ -159,7 +159,12 @@ bool SaveFile(const QString& fileName) {
 bool LoadFile(const QString& fileName) {
     BusyCursor busy;
     return Trapped("LoadFile", false, [&] {
-        if (!QFileInfo(fileName).isFile()) {
+        const QFileInfo info(fileName);
+        if (info.isDir()) {
+            tell(ResString(3760));
+            return false;
+        }
+        if (!info.isFile()) {
             tell(ResString(21));
             return false;
         }

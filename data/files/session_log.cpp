@@ -13,6 +13,10 @@
 namespace {
 constexpr char NotAvailableBytes[] = "-1 -1 -1 0";
 constexpr int MaxRecordPosition = 255; // record positions are held in one byte
+// The longest texts the header's fields can hold: two date-times, two "@" and a stop reason;
+// a step with its unit letter; a sample count. A longer line is refused before it is parsed.
+constexpr qsizetype MaxTimesLength = 2 * MaxDateTimeTextLength + 2 + 32;
+constexpr qsizetype MaxNumberLength = 64;
 
 bool isUnitLetter(const QString& unit) {
     return unit == u"s" || unit == u"n" || unit == u"h" || unit == u"d";
@@ -45,6 +49,8 @@ public:
         }
         return line.trimmed();
     }
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
 
     // Lines not yet read (a last line without a line end counts).
     qint64 LinesLeft() const {
@@ -199,6 +205,9 @@ void readRecords(Reader& values, qint32 count, DataSet& data, const SessionLogPr
             if (!(x == NotAvailable && y == NotAvailable && z == NotAvailable)) {
                 const double dx = x, dy = y, dz = z;
                 res = std::nearbyint(std::sqrt(dy * dy + dx * dx + dz * dz) * 100.0) / 100.0;
+                // The statistics hold the resultants in single precision.
+                if (res > FLT_MAX)
+                    badRecord();
             }
         }
         data.DataX[i] = x;
@@ -283,10 +292,15 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
         records.emplace(all.sliced(recordsStart));
     const QString content = DecodeFileText(records ? bytes.left(recordsStart) : bytes);
     ValueReader values(content);
-    if (values.Next() != QLatin1String(SessionLogHeader))
+    // A file that ends inside its header (an empty one too) is no session log.
+    if (values.AtEnd() || values.Next() != QLatin1String(SessionLogHeader))
         return LoadRefusal::NotSessionLog;
 
+    if (values.AtEnd())
+        return LoadRefusal::NotSessionLog;
     const QStringView times = values.Next();
+    if (times.size() > MaxTimesLength)
+        return LoadRefusal::BadDate;
     const qsizetype at = times.indexOf(u'@');
     if (at >= 0) {
         if (!text.ParseDateTime(times.left(at), &data.StartDate))
@@ -308,7 +322,11 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
         data.StopReason = -1;
     }
 
+    if (values.AtEnd())
+        return LoadRefusal::NotSessionLog;
     const QStringView stepText = values.Next().trimmed();
+    if (stepText.size() > MaxNumberLength)
+        return LoadRefusal::BadStep;
     const double step = Val(stepText);
     const QString unit = stepText.isEmpty() ? QString() : stepText.right(1).toString().toLower();
     if (!(step > 0) || wholeNumber(step) < 1 || step > double(std::numeric_limits<qint32>::max()) ||
@@ -317,7 +335,12 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
     data.SampleStep = static_cast<qint32>(wholeNumber(step));
     data.SampleStepUnit = unit;
 
-    const double countValue = Val(values.Next().trimmed());
+    if (values.AtEnd())
+        return LoadRefusal::NotSessionLog;
+    const QStringView countText = values.Next().trimmed();
+    if (countText.size() > MaxNumberLength)
+        return LoadRefusal::BadCount;
+    const double countValue = Val(countText);
     if (!(countValue > 0) || wholeNumber(countValue) < 1 ||
         countValue > double(std::numeric_limits<qint32>::max()))
         return LoadRefusal::BadCount;
@@ -329,12 +352,17 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
     if (!data.DataEndDate.isValid() || data.DataEndDate.date().year() > 9999)
         RaiseError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
 
+    if (values.AtEnd())
+        return LoadRefusal::NotSessionLog;
     data.IDShort = paddedId(values.Next(), IdShortLength);
+    if (values.AtEnd())
+        return LoadRefusal::NotSessionLog;
     data.IDLong = paddedId(values.Next(), IdLongLength);
 
-    // Refuse a count the file cannot hold before sizing anything by it.
+    // A file cut short holds fewer records than its count: refused before anything is sized
+    // by that count.
     if ((records ? linesIn(all.sliced(recordsStart)) : values.LinesLeft()) < count)
-        RaiseError(ErrorNumber::InputPastEnd, QStringLiteral("Input past end of file"));
+        return LoadRefusal::NotSessionLog;
     const qsizetype size = qsizetype(count) + 1;
     data.DataX.fill(0.0f, size);
     data.DataY.fill(0.0f, size);

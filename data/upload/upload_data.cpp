@@ -5,6 +5,7 @@
 #include "core/message_box.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
+#include "data/files/unsaved_data.h"
 #include "data/upload/split_upload_data.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
@@ -15,6 +16,27 @@
 namespace {
 constexpr quint8 DownloadCommand = 4;
 
+// After the exchange ended (the wait box is closed by then), one message says why the
+// download failed. A refusal that was said already (a closed port, an image that is no
+// session) adds nothing.
+void tellFailure(ExchangeFailure why) {
+    int text = 0;
+    switch (why) {
+    case ExchangeFailure::NoAnswer:
+        text = 3761;
+        break;
+    case ExchangeFailure::BadReply:
+        text = 3762;
+        break;
+    case ExchangeFailure::LinkLost:
+        text = 3763;
+        break;
+    case ExchangeFailure::None:
+        return;
+    }
+    MessBox(ResString(text), QString(), -1, -1);
+}
+
 void updateInfo() {
     emit Events().InfoChanged();
 }
@@ -24,6 +46,9 @@ bool UploadData() {
     return Trapped("UploadData", false, [] {
         CommunicationState& state = CommState();
         if (!state.Connected && !InitCommunication())
+            return false;
+        // Before anything changes on the instrument: a cancelled save cancels the download.
+        if (!MayReplaceCurrentData())
             return false;
         if (state.MonitorState == 1) {
             if (!MessBox(ResString(27), QString(), 1, 0))
@@ -37,8 +62,10 @@ bool UploadData() {
             state.MonitorState = 0;
             updateInfo();
         }
-        if (!SendCommand(DownloadCommand, true, false, QByteArray(), Link::DefaultTimeoutMs))
+        if (!SendCommand(DownloadCommand, true, false, QByteArray(), Link::DefaultTimeoutMs)) {
+            tellFailure(state.LastFailure);
             return false;
+        }
 
         DataSet& data = CurrentData();
         data.CurrentFileName.clear();

@@ -2,6 +2,7 @@
 
 #include "core/error_report.h"
 #include "data/files/session_file.h"
+#include "data/files/unsaved_data.h"
 #include "platform/ui_services.h"
 #include "shell/main/frm_main.h"
 
@@ -75,7 +76,9 @@ void ProcessArguments(const QStringList& arguments, const CommandLineActions& ac
 void GestioneCommandLine() {
     Trapped("GestioneCommandLine", [] {
         CommandLineActions actions;
-        actions.LoadFile = [](const QString& name) { return LoadFile(name); };
+        actions.LoadFile = [](const QString& name) {
+            return MayReplaceCurrentData() && LoadFile(name);
+        };
         actions.OpenRequestedForms = [] {
             if (MainWindowLoaded())
                 MainWindow().OpenRequestedForms();

@@ -3,6 +3,7 @@
 #include "core/language.h"
 #include "core/message_box.h"
 #include "core/options.h"
+#include "data/files/unsaved_data.h"
 #include "platform/ui_services.h"
 #include "shell/main/file_dialogs.h"
 #include "shell/main/main_hooks.h"
@@ -12,10 +13,12 @@ void failed(int textId) {
     MessBox(ResString(textId), QString(), -1, -1);
 }
 
-bool loadAndRemember(const QString& name) {
+// The loader has said why a load failed; the open dialog's command adds text 7 after it.
+bool loadAndRemember(const QString& name, bool tellFailure) {
     MainWindowHooks& hooks = MainWindowHook();
     if (!hooks.LoadFile(name)) {
-        failed(7);
+        if (tellFailure)
+            failed(7);
         return false;
     }
     if (hooks.SaveMRUFile)
@@ -35,9 +38,12 @@ bool OpenSessionCommand() {
     const FileDialogResult chosen = Ui().OpenFile(OpenSessionDialog());
     if (!chosen.accepted || chosen.fileName.isEmpty())
         return false;
+    // A cancelled save of the unsaved data set cancels the load, and changes nothing.
+    if (!MayReplaceCurrentData())
+        return false;
     const QString folder = FolderPart(chosen.fileName);
     StoreLastFolder(folder);
-    if (!loadAndRemember(chosen.fileName))
+    if (!loadAndRemember(chosen.fileName, true))
         return false;
     StoreLastFolder(folder);
     return true;
@@ -91,7 +97,7 @@ bool OpenRecentFileCommand(int slot) {
     QString& stored = Options().MRU[static_cast<size_t>(slot)];
     stored = stored.trimmed();
     const QString name = stored; // the list changes under the load
-    if (name.isEmpty())
+    if (name.isEmpty() || !MayReplaceCurrentData())
         return false;
-    return loadAndRemember(name);
+    return loadAndRemember(name, false);
 }

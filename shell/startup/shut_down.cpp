@@ -6,6 +6,7 @@
 #include "core/options.h"
 #include "data/dataset.h"
 #include "data/files/recent_files.h"
+#include "data/files/unsaved_data.h"
 #include "platform/ui_services.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/frm_main.h"
@@ -13,34 +14,13 @@
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/shell_state.h"
 #include "shell/startup/startup_rules.h"
+#include "views/windows/single_window.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
 namespace {
-// Asks to save an unsaved data set. A save that fails asks again, so the user can try
-// another name or let the data go.
-void offerToSave() {
-    const DataSet& data = CurrentData();
-    while (data.DataPresent && !data.DataSaved) {
-        if (!MessBox(ResString(31), QString(), -1, 0))
-            return;
-        const FileDialogResult chosen = Ui().SaveFile(ShutdownSaveRequest(Options().LastFolder));
-        if (!chosen.accepted)
-            return;
-        const auto& save = ShellHook().SaveFile;
-        const SaveOutcome outcome = save ? save(chosen.fileName) : SaveOutcome::Failed;
-        if (outcome == SaveOutcome::Saved) {
-            SaveMRUFile(chosen.fileName); // stored with the options below
-            return;
-        }
-        // Declining to replace a file is no failure: the question comes again instead.
-        if (outcome == SaveOutcome::Failed)
-            MessBox(ResString(8), QString(), -1, -1);
-    }
-}
-
 void storeMainWindowState() {
     if (!MainWindowLoaded())
         return;
@@ -52,6 +32,9 @@ void storeMainWindowState() {
 
 void unloadWindows(QWidget* frm) {
     delete Shell().Splash.data();
+    // Every loaded window runs its own unload, shown or hidden, on its own or as a child of
+    // the main window (the real-time view stops polling and closes its log there).
+    UnloadAllWindows(frm);
     QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
         windows.append(w);
@@ -77,7 +60,16 @@ void ShutDown(QWidget* frm) {
         if (ShellHook().KillTimers)
             ShellHook().KillTimers();
     });
-    Trapped("ShutDown", [] { offerToSave(); });
+    // A cancelled save dialog lets the data go: the shutdown goes on.
+    Trapped("ShutDown", [] {
+        OfferToSaveCurrentData([](const QString& fileName) {
+            const auto& save = ShellHook().SaveFile;
+            const SaveOutcome outcome = save ? save(fileName) : SaveOutcome::Failed;
+            if (outcome == SaveOutcome::Saved)
+                SaveMRUFile(fileName); // stored with the options below
+            return outcome;
+        });
+    });
     Trapped("ShutDown", [] { storeMainWindowState(); });
     Trapped("ShutDown", [frm] { unloadWindows(frm); });
     FreeResLibrary();

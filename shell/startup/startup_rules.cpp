@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "core/options.h"
+#include "data/files/unsaved_data.h"
 #include "platform/clock.h"
 
 #include <QFileInfo>
@@ -59,15 +60,5 @@ void StoreMainWindowOptions(OptionsRecord& options, Qt::WindowStates state, int 
 }
 
 FileDialogRequest ShutdownSaveRequest(const QString& lastFolder) {
-    FileDialogRequest request;
-    request.title = ResString(3003);
-    request.filter =
-        QStringLiteral("Corvanel Log File (*.log);;") + ResString(3002) + QStringLiteral(" (*)");
-    request.filterIndex = 0;
-    request.folder = lastFolder.trimmed();
-    // The preset name is the folder text's last part, when that names a file.
-    const QFileInfo last(request.folder);
-    request.fileName = last.isFile() ? last.fileName() : QString();
-    request.confirmOverwrite = false;
-    return request;
+    return SaveBeforeReplaceRequest(lastFolder);
 }

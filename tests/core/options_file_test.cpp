@@ -148,7 +148,30 @@ TEST_F(OptionsFile, AWrongSizedFileIsKeptAsideAndTheDefaultsUsed) {
 
         SaveOptions();
         EXPECT_EQ(QFileInfo(iniPath()).size(), 24658) << size;
+        QFile::remove(bad.fileName());
     }
+}
+
+TEST_F(OptionsFile, ASecondWrongSizedFileKeepsTheFirstOneKeptAside) {
+    const QByteArray first("first odd file");
+    const QByteArray second("second odd file, a little longer");
+    writeIni(first);
+    ReadOptions();
+    SaveOptions(); // the defaults, written at the first shutdown
+    writeIni(second);
+    OptionsStore() = OptionsState{};
+    ui.standardCalls.clear();
+
+    ReadOptions();
+    QFile kept(folder.File(QStringLiteral("Corvanel.ini.bad")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), first);
+    QFile keptLater(folder.File(QStringLiteral("Corvanel.ini.bad.2")));
+    ASSERT_TRUE(keptLater.open(QIODevice::ReadOnly));
+    EXPECT_EQ(keptLater.readAll(), second);
+    ASSERT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_TRUE(ui.standardCalls[0].text.contains(QStringLiteral("Corvanel.ini.bad.2")));
+    EXPECT_TRUE(Options().DefaultsMade);
 }
 
 TEST_F(OptionsFile, NothingIsSavedWhenTheOptionsWereNeverRead) {

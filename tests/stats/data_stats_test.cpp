@@ -1,5 +1,6 @@
 #include "stats/data_stats.h"
 #include "stats/live_stats.h"
+#include "tests/support/fake_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,15 @@ TEST(DataStats, ComparesInSinglePrecisionAndSumsInDouble) {
     const ResultantFigures f = CalculateStats(std::vector<double>{1e8, 1e8 + 1, 1e8 + 3});
     EXPECT_EQ(f.Max, static_cast<float>(1e8 + 3));
     EXPECT_EQ(f.Mean, static_cast<float>((3e8 + 4) / 3));
+}
+
+TEST(DataStats, AValueBeyondSinglePrecisionGivesNoFiguresAndAReport) {
+    FakeUi ui;
+    const ResultantFigures f = CalculateStats(std::vector<double>{1.0, 5.9e38, 2.0});
+    EXPECT_FALSE(f.Present);
+    EXPECT_EQ(f.Max, 0.0f);
+    ASSERT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_TRUE(ui.standardCalls[0].text.contains(QStringLiteral("CalculateStats")));
 }
 
 TEST(LiveStats, FirstReadingSetsAllThreeThenTheyRun) {

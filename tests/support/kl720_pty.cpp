@@ -105,7 +105,8 @@ void Kl720PtyServer::send(const QByteArray& reply, Kl720Instrument::Fault fault)
         using Clock = std::chrono::steady_clock;
         const auto start = Clock::now();
         constexpr qsizetype chunk = 32;
-        for (qsizetype at = 0; at < reply.size() && !stop_; at += chunk) {
+        // An unplugged line stops the reply where it is.
+        for (qsizetype at = 0; at < reply.size() && !stop_ && !vanishRequested_; at += chunk) {
             const auto due = start + std::chrono::microseconds(at * 10 * 1000000LL / 19200);
             std::this_thread::sleep_until(due);
             writeAll(reply.constData() + at, std::min(chunk, reply.size() - at));

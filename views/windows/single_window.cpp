@@ -9,8 +9,8 @@ std::function<void(QWidget*)>& placement() {
     static std::function<void(QWidget*)> place;
     return place;
 }
-std::vector<std::function<void()>>& unloaders() {
-    static std::vector<std::function<void()>> list;
+std::vector<std::function<void(const QWidget*)>>& unloaders() {
+    static std::vector<std::function<void(const QWidget*)>> list;
     return list;
 }
 } // namespace
@@ -27,15 +27,15 @@ void DeleteWithFrame(QWidget* window) {
     DeleteForm(window);
 }
 
-void RegisterUnloader(std::function<void()> unload) {
+void RegisterUnloader(std::function<void(const QWidget*)> unload) {
     unloaders().push_back(std::move(unload));
 }
 } // namespace windows_detail
 
-void UnloadAllWindows() {
+void UnloadAllWindows(const QWidget* except) {
     const auto list = unloaders();
     for (auto it = list.rbegin(); it != list.rend(); ++it)
-        (*it)();
+        (*it)(except);
 }
 
 void SetChildWindowPlacement(std::function<void(QWidget* window)> place) {

@@ -16,11 +16,13 @@ namespace windows_detail {
 // Where a shown window goes: a child frame of the main window once the shell sets it.
 void ShowAsChild(QWidget* window);
 void DeleteWithFrame(QWidget* window);
-void RegisterUnloader(std::function<void()> unload);
+// unload(except) unloads the window unless it is except.
+void RegisterUnloader(std::function<void(const QWidget* except)> unload);
 } // namespace windows_detail
 
-// Unloads every single-instance window that is loaded (shutdown), last loaded first.
-void UnloadAllWindows();
+// Unloads every single-instance window that is loaded (shutdown), last loaded first, each
+// through its own unload, except the window except (the one that is closing already).
+void UnloadAllWindows(const QWidget* except = nullptr);
 // The shell's placement of a data window as a child of the main window; unset, a window
 // shows on its own.
 void SetChildWindowPlacement(std::function<void(QWidget* window)> place);
@@ -59,7 +61,10 @@ private:
         if (registered_)
             return;
         registered_ = true;
-        windows_detail::RegisterUnloader([this] { Unload(); });
+        windows_detail::RegisterUnloader([this](const QWidget* except) {
+            if (window_.data() != except)
+                Unload();
+        });
     }
 
     QPointer<W> window_;

@@ -113,10 +113,16 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
         {"step.log", goodFile().replace("\"5s\"", "\"0s\""), 24},
         {"unit.log", goodFile().replace("\"5s\"", "\"5x\""), 24},
         {"count.log", goodFile().replace("\"25\"", "\"0\""), 25},
-        {"empty.log", QByteArray(""), 0},
-        {"short.log", goodFile().replace("\"25\"", "\"26\""), 0},
+        // Cut short, at the start or among the records.
+        {"empty.log", QByteArray(""), 22},
+        {"header_cut.log",
+         QuotedLines({QStringLiteral("Field Activity Log"),
+                      QStringLiteral("9 Dec 2026 07:44:47@9 Dec 2026 09:44:47@2"),
+                      QStringLiteral("5s")}),
+         22},
+        {"short.log", goodFile().replace("\"25\"", "\"26\""), 22},
         {"record.log", goodFile().replace("\"7.00 0.50 0,25  0\"", "\"7.00 0.50\""), 0},
-        {"huge.log", goodFile(2).replace("\"2\"", "\"2000000000\""), 0},
+        {"huge.log", goodFile(2).replace("\"2\"", "\"2000000000\""), 22},
     };
     for (const auto& c : cases) {
         ui.messageCalls.clear();
@@ -139,6 +145,15 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
         EXPECT_EQ(warningsRebuilt, 0) << c.name;
         EXPECT_TRUE(status.isEmpty() || status.last().isEmpty()) << c.name;
     }
+}
+
+TEST_F(SessionFileTest, AFolderIsSaidToBeAFolder) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sessions.log")));
+    EXPECT_FALSE(LoadFile(path(QStringLiteral("sessions.log"))));
+    EXPECT_EQ(onlyMessage(), ResString(3760));
+    EXPECT_FALSE(ResString(3760).isEmpty());
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+    EXPECT_TRUE(previousDataKept());
 }
 
 TEST_F(SessionFileTest, CsvNamesGoToTheStationImportWhateverTheirCase) {

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
+#include <future>
 
 namespace {
 FileTextLocale locale(const char* name) {
@@ -247,6 +249,23 @@ TEST(SessionLogReader, RefusalsBeforeAnythingIsRead) {
         {header(nullptr, nullptr, "1e10"), LoadRefusal::BadCount},
         {header(nullptr, nullptr, "99999999999999999999"), LoadRefusal::BadCount},
         {header(nullptr, "1e300s"), LoadRefusal::BadStep},
+        // A file that ends before its header does, or before its count of records, was cut
+        // short: it is no session log to read.
+        {{}, LoadRefusal::NotSessionLog},
+        {header().mid(0, 1), LoadRefusal::NotSessionLog},
+        {header().mid(0, 4), LoadRefusal::NotSessionLog},
+        {header().mid(0, 5), LoadRefusal::NotSessionLog},
+        {header(), LoadRefusal::NotSessionLog},
+        {header(nullptr, nullptr, "3") + QStringList{QStringLiteral("1 2 3 0")},
+         LoadRefusal::NotSessionLog},
+        {header(nullptr, nullptr, "1000000000") + QStringList{QStringLiteral("1 2 3 0")},
+         LoadRefusal::NotSessionLog},
+        // Fields longer than any such field could be.
+        {header(qPrintable(QStringLiteral("09/12/2026") + QString(200, u' ') +
+                           QStringLiteral("07:44:47"))),
+         LoadRefusal::BadDate},
+        {header(nullptr, qPrintable(QString(70, u'0') + u'5' + u's')), LoadRefusal::BadStep},
+        {header(nullptr, nullptr, qPrintable(QString(70, u'0') + u'1')), LoadRefusal::BadCount},
     };
     for (const auto& c : cases) {
         DataSet data;
@@ -255,24 +274,38 @@ TEST(SessionLogReader, RefusalsBeforeAnythingIsRead) {
     }
 }
 
+TEST(SessionLogReader, AHugeDateLineIsRefusedWithoutHanging) {
+    // Every blank of a date line is a place where the date could end: a megabyte of them
+    // once kept the reader busy for seconds, ten megabytes for minutes.
+    QString times = QStringLiteral("09/12/2026 ");
+    while (times.size() < 1'000'000)
+        times += QStringLiteral("7 ");
+    const QByteArray bytes =
+        QuotedLines({QStringLiteral("Field Activity Log"), times, QStringLiteral("5s"),
+                     QStringLiteral("1"), QString(), QString(), QStringLiteral("1 2 3 0")});
+    auto refusal = std::async(std::launch::async, [&bytes] {
+        DataSet data;
+        return ReadSessionLog(bytes, locale("en_GB"), data);
+    });
+    ASSERT_EQ(refusal.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+        << "the reader hangs on a long date line";
+    EXPECT_EQ(refusal.get(), LoadRefusal::BadDate);
+}
+
 TEST(SessionLogReader, MalformedRecordsRaiseErrors) {
     const struct {
         QStringList values;
         int error;
     } cases[] = {
-        {{}, ErrorNumber::InputPastEnd},
-        {header().mid(0, 4), ErrorNumber::InputPastEnd},
-        {header(), ErrorNumber::InputPastEnd},
-        {header(nullptr, nullptr, "3") + QStringList{QStringLiteral("1 2 3 0")},
-         ErrorNumber::InputPastEnd},
-        {header(nullptr, nullptr, "1000000000") + QStringList{QStringLiteral("1 2 3 0")},
-         ErrorNumber::InputPastEnd},
         {header() + QStringList{QStringLiteral("1.00 2.00 3.00")},
          ErrorNumber::InvalidProcedureCall},
         {header() + QStringList{QStringLiteral("1.00")}, ErrorNumber::InvalidProcedureCall},
         {header() + QStringList{QString(300, u'1') + QStringLiteral(" 2 3 0")},
          ErrorNumber::Overflow},
         {header() + QStringList{QStringLiteral("1e39 2 3 0")}, ErrorNumber::Overflow},
+        // Each value fits single precision, their resultant does not.
+        {header() + QStringList{QStringLiteral("3.4e38 3.4e38 3.4e38  0")},
+         ErrorNumber::InvalidProcedureCall},
         {header("09/12/2026 07:44:47@09/12/2026 09:44:47@-1e300") +
              QStringList{QStringLiteral("1 2 3 0")},
          ErrorNumber::Overflow},

@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 // "Now" fixed (the stamps' years are read near it), elapsed time real: the line is real.
@@ -45,6 +47,7 @@ struct Expected {
 // emulated instrument holding a known memory image.
 class DownloadEndToEnd : public ::testing::Test {
 protected:
+    explicit DownloadEndToEnd(Kl720Pacing pacing = Kl720Pacing()) : server(pacing) {}
     void SetUp() override {
         ASSERT_TRUE(server.IsRunning());
         ResetCommState();
@@ -65,6 +68,17 @@ protected:
     Kl720PtyServer server;
     int replaced = 0;
     EventScope events;
+};
+
+// The same at the line's real speed, so that a download takes seconds.
+class PacedDownload : public DownloadEndToEnd {
+protected:
+    static Kl720Pacing paced() {
+        Kl720Pacing pacing;
+        pacing.lineSpeed = true;
+        return pacing;
+    }
+    PacedDownload() : DownloadEndToEnd(paced()) {}
 };
 
 TEST_F(DownloadEndToEnd, TheRecordedSessionBecomesTheDataSetSampleBySample) {
@@ -145,6 +159,31 @@ TEST_F(DownloadEndToEnd, AFullMemoryComesWhole) {
     EXPECT_EQ(d.DataEndDate, NaiveDateTime(2025, 1, 1).addSecs(5LL * Kl720Instrument::MaxSamples));
 }
 
+TEST_F(PacedDownload, AnInstrumentUnpluggedMidDownloadIsSaidOnceAndThePreviousDataSetStays) {
+    DataSet before;
+    before.DataSourceName = QStringLiteral("File");
+    ReplaceCurrentData(std::move(before));
+    server.With([](Kl720Instrument& k) {
+        k.settings[5] = 2;
+        k.settings[6] = 1;
+        for (int i = 0; i < 1000; ++i) // about 3.7 s on the line
+            k.samples.push_back({4, 4, 4, 0});
+    });
+    CommState().Connected = true;
+    CommState().MonitorState = 0;
+    std::thread unplug([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        server.Vanish();
+    });
+    const bool downloaded = UploadData();
+    unplug.join();
+    EXPECT_FALSE(downloaded);
+    ASSERT_EQ(ui.messageCalls.size(), 1);
+    EXPECT_EQ(ui.messageCalls[0].message, ResString(3763));
+    EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
+    EXPECT_EQ(replaced, 0);
+}
+
 TEST_F(DownloadEndToEnd, ACorruptedDownloadLeavesThePreviousDataSet) {
     DataSet before;
     before.DataSourceName = QStringLiteral("File");
@@ -160,5 +199,7 @@ TEST_F(DownloadEndToEnd, ACorruptedDownloadLeavesThePreviousDataSet) {
     EXPECT_FALSE(UploadData());
     EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
     EXPECT_EQ(replaced, 0);
+    ASSERT_EQ(ui.messageCalls.size(), 1);
+    EXPECT_EQ(ui.messageCalls[0].message, ResString(3762));
 }
 } // namespace

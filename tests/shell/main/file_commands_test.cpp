@@ -1,5 +1,6 @@
 #include "tests/shell/main/main_window_fixture.h"
 
+#include "data/dataset.h"
 #include "shell/main/file_dialogs.h"
 #include "shell/main/frm_main.h"
 
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+#include <deque>
 #include <optional>
 
 namespace {
@@ -169,14 +171,50 @@ TEST_F(FileCommandTest, RecentFileEntryLoadsItsOwnSlot) {
               (QStringList{"LoadFile /a/third.log", "SaveMRUFile /a/third.log", "reopen"}));
 }
 
-TEST_F(FileCommandTest, FailedRecentFileShowsText7AndGoesNoFurther) {
+TEST_F(FileCommandTest, FailedRecentFileShowsOnlyTheLoadersMessageAndGoesNoFurther) {
     Options().MRU[1] = QStringLiteral("/a/gone.log");
     FakeFiles files;
-    files.result = false;
+    files.result = false; // the loader has said why
     frmMain window;
     window.RecentFilesMenu()->actions().at(0)->trigger();
     EXPECT_EQ(files.calls, QStringList{"LoadFile /a/gone.log"});
-    EXPECT_EQ(Messages(), QStringList{ResString(7)});
+    EXPECT_TRUE(Messages().isEmpty());
+}
+
+TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt) {
+    Options().MRU[1] = QStringLiteral("/a/first.log");
+    const struct {
+        const char* what;
+        std::deque<bool> answers;
+        std::deque<FileDialogResult> saveDialogs;
+        bool loads;
+    } cases[] = {
+        {"no: the load goes on", {false}, {}, true},
+        {"yes, then the save dialog cancelled: no load", {true}, {FileDialogResult{}}, false},
+    };
+    for (const auto& c : cases) {
+        for (int entry = 0; entry < 2; ++entry) { // the open dialog, then the recent files
+            CurrentData().DataPresent = true;
+            CurrentData().DataSaved = false;
+            FakeFiles files;
+            frmMain window;
+            ui.messageCalls.clear();
+            ui.messageAnswers = c.answers;
+            ui.saveAnswers = c.saveDialogs;
+            ui.openAnswers = {chosen(QStringLiteral("/srv/other/b.log"))};
+            const QString folder = Options().LastFolder;
+            if (entry == 0)
+                window.tbrToolbar_ButtonClick(2);
+            else
+                window.RecentFilesMenu()->actions().at(0)->trigger();
+            ASSERT_FALSE(Messages().isEmpty()) << c.what;
+            EXPECT_EQ(Messages().first(), ResString(31)) << c.what;
+            EXPECT_EQ(files.calls.size() > 0, c.loads) << c.what << " " << entry;
+            if (!c.loads)
+                EXPECT_EQ(Options().LastFolder, folder) << "a cancelled load changes nothing";
+        }
+    }
+    CurrentData() = DataSet();
 }
 
 TEST(FileDialogTexts, FiltersBecomeQtFilters) {

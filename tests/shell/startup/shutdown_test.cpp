@@ -1,12 +1,24 @@
 #include "shell/startup/shut_down.h"
 #include "shell/startup/start_up.h"
 #include "tests/shell/startup/startup_fixture.h"
+#include "views/windows/single_window.h"
 
 #include <QFileInfo>
+#include <QMdiSubWindow>
 
 #include <stdexcept>
 
 namespace {
+// Windows of the single-instance pattern that count their unloads.
+int probeUnloads = 0;
+template <int N> class ProbeWindow : public QWidget {
+public:
+    void Form_Load() { Window<ProbeWindow>().SetOpen(true); }
+    ~ProbeWindow() override { ++probeUnloads; }
+};
+using ChildProbe = ProbeWindow<1>;
+using HiddenProbe = ProbeWindow<2>;
+
 class Shutdown : public StartupFixture {
 protected:
     void SetUp() override {
@@ -154,6 +166,30 @@ TEST_F(Shutdown, ANestedCallReturnsAtOnceAndTheOuterPassFinishes) {
     EXPECT_EQ(QFileInfo(ini()).size(), 24658);
     EXPECT_TRUE(Shell().Ended);
     EXPECT_FALSE(MainWindowLoaded());
+}
+
+TEST_F(Shutdown, EveryLoadedWindowIsUnloadedChildWindowsAndHiddenOnesIncluded) {
+    probeUnloads = 0;
+    SetChildWindowPlacement([](QWidget* window) { MainWindow().AddChildWindow(window)->show(); });
+    Window<ChildProbe>().Show(); // a child of the main window
+    SetChildWindowPlacement(nullptr);
+    ASSERT_NE(Window<ChildProbe>().Instance()->parentWidget(), nullptr);
+    Window<HiddenProbe>().Load(); // loaded, never shown
+    ShutDown(&MainWindow());
+    EXPECT_EQ(probeUnloads, 2);
+    EXPECT_FALSE(Window<ChildProbe>().IsOpen());
+    EXPECT_FALSE(Window<HiddenProbe>().IsOpen());
+    EXPECT_TRUE(MainWindowLoaded()) << "the closing window is its caller's to close";
+}
+
+TEST_F(Shutdown, TheClosingWindowIsNotUnloadedUnderItsCaller) {
+    probeUnloads = 0;
+    Window<HiddenProbe>().Load(); // a window of its own, as the settings dialog is
+    ShutDown(Window<HiddenProbe>().Instance());
+    EXPECT_EQ(probeUnloads, 0);
+    EXPECT_TRUE(Window<HiddenProbe>().IsOpen());
+    EXPECT_FALSE(MainWindowLoaded());
+    Window<HiddenProbe>().Unload();
 }
 
 TEST_F(Shutdown, FromAnotherWindowItUnloadsTheMainWindowButNotTheCaller) {

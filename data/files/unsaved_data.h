@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/files/session_file.h"
+#include "platform/ui_services.h"
+
+#include <QString>
+
+#include <functional>
+
+// The question before an unsaved data set is replaced or let go.
+
+// Every load, download and import asks this before it replaces the current data set (the
+// file open dialog, the recent files, the command line, the download, the station import,
+// the block download). When the data set was never saved it asks as the shutdown does
+// (text 31): Yes saves first through the save dialog, No goes on. False when the user
+// cancelled the save dialog: the caller then replaces nothing.
+bool MayReplaceCurrentData();
+
+// The question itself, for the loaders above and the shutdown: asks while the data set is
+// present and unsaved; save writes the file chosen in the save dialog. A save that fails
+// (text 8) or that the user declined to write over a file asks again. True once the data
+// set is saved or the user answered No; false when the save dialog was cancelled.
+using SaveChosenFile = std::function<SaveOutcome(const QString& fileName)>;
+bool OfferToSaveCurrentData(const SaveChosenFile& save);
+
+// The save dialog of that question: like the toolbar's save, without the overwrite prompt
+// (the save asks itself).
+FileDialogRequest SaveBeforeReplaceRequest(const QString& lastFolder);

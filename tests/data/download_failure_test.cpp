@@ -1,0 +1,116 @@
+#include "data/dataset.h"
+#include "data/upload/load_hooks.h"
+#include "data/upload/upload_data.h"
+#include "language_scope.h"
+#include "link/comm_port.h"
+#include "link/comm_state.h"
+#include "link/exchange.h"
+#include "link/link_hooks.h"
+#include "tests/support/fake_serial_port.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/kl720_fake_link.h"
+#include "tests/support/kl720_instrument.h"
+#include "tests/support/virtual_time.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+using Fault = Kl720Instrument::Fault;
+
+// A download the user started, against the emulated instrument behind a fake port, each
+// fault in turn: one message says that it failed and why, and the data set stays.
+class DownloadFailure : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetCommState();
+        auto owned = std::make_unique<FakeSerialPort>(&time);
+        port = owned.get();
+        InstallSeriale(std::move(owned));
+        SetPortResolver([](int n) { return QStringLiteral("fake%1").arg(n); });
+        ASSERT_TRUE(OpenCommPort(1));
+        AttachInstrument(*port, instrument, time);
+        RegisterDataReplyHandlers();
+        LinkObserver().CommStatus = [this](CommPicture, const QString& text) { statuses << text; };
+        instrument.settings[5] = 2; // seconds
+        instrument.settings[6] = 1;
+        for (int i = 0; i < 30; ++i)
+            instrument.samples.push_back({static_cast<quint16>(i + 4), 4, 4, 0});
+        DataSet before;
+        before.DataPresent = before.DataSaved = true;
+        before.DataSourceName = QStringLiteral("File");
+        ReplaceCurrentData(std::move(before));
+        CommState().Connected = true;
+        CommState().MonitorState = 0;
+    }
+    void TearDown() override {
+        StopLinkTimers();
+        InstallSeriale(nullptr);
+        SetPortResolver(nullptr);
+        LinkObserver() = LinkObservers();
+        LinkReplies() = LinkReplyHandlers();
+        DataLoad() = DataLoadHooks();
+        ResetCommState();
+        ReplaceCurrentData(DataSet());
+    }
+    QStringList messages() const {
+        QStringList texts;
+        for (const MessageBoxRequest& r : ui.messageCalls)
+            texts << r.message;
+        return texts;
+    }
+
+    FakeUi ui;
+    DataLanguageScope language;
+    VirtualTime time;
+    FakeSerialPort* port = nullptr;
+    Kl720Instrument instrument;
+    QStringList statuses;
+};
+
+TEST_F(DownloadFailure, EachFaultGivesItsOneMessageAndKeepsTheDataSet) {
+    const struct {
+        Fault fault;
+        int text;
+    } cases[] = {
+        {Fault::Silence, 3761},   {Fault::BadCrc, 3762},    {Fault::ErrorReply, 3762},
+        {Fault::Truncated, 3762}, {Fault::WrongEcho, 3762}, {Fault::WrongLength, 3762},
+        {Fault::Garbage, 3762},
+    };
+    for (const auto& c : cases) {
+        ui.messageCalls.clear();
+        statuses.clear();
+        CommState().TimeoutCount = 0;
+        instrument.SetFault(c.fault, 1, 4);
+        EXPECT_FALSE(UploadData()) << static_cast<int>(c.fault);
+        EXPECT_EQ(messages(), QStringList{ResString(c.text)}) << static_cast<int>(c.fault);
+        EXPECT_FALSE(statuses.contains(QStringLiteral("Last Command OK")))
+            << static_cast<int>(c.fault);
+        EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"))
+            << static_cast<int>(c.fault);
+        EXPECT_FALSE(CommState().CommandPending());
+        time.RunFor(1000); // anything left over on the line goes
+    }
+    // The next download goes through.
+    ui.messageCalls.clear();
+    EXPECT_TRUE(UploadData());
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+    EXPECT_EQ(CurrentData().NumSamples, 30);
+    EXPECT_EQ(statuses.last(), QStringLiteral("Last Command OK"));
+}
+
+TEST_F(DownloadFailure, AnInstrumentUnpluggedAsTheDownloadStartsSaysTheLinkWasLost) {
+    port->responder = [this](const QByteArray&) { port->Vanish(); };
+    EXPECT_FALSE(UploadData());
+    EXPECT_EQ(messages(), QStringList{ResString(3763)});
+    EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
+    EXPECT_FALSE(CommState().Connected);
+}
+
+TEST_F(DownloadFailure, AnImageThatIsNoSessionIsSaidOnceByTheUnpacking) {
+    instrument.samples.clear(); // empty memory: no samples
+    EXPECT_FALSE(UploadData());
+    EXPECT_EQ(messages(), QStringList{ResString(3032)});
+}
+} // namespace

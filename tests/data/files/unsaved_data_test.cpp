@@ -1,0 +1,80 @@
+#include "data/files/unsaved_data.h"
+
+#include "core/language.h"
+#include "data/dataset.h"
+#include "tests/data/files/files_test_support.h"
+#include "tests/support/fake_ui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A downloaded data set never saved, the language table and the fake boxes.
+class UnsavedData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DataSet data = MakeDataSet({{1, 2, 3}, {4, 5, 6}});
+        data.DataSaved = false;
+        ReplaceCurrentData(std::move(data));
+    }
+    void TearDown() override { ReplaceCurrentData(DataSet()); }
+    QString path(const char* name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
+    int questions() const {
+        int n = 0;
+        for (const MessageBoxRequest& r : ui.messageCalls)
+            n += r.message == ResString(31) ? 1 : 0;
+        return n;
+    }
+
+    QTemporaryDir dir;
+    LanguageLoaded language;
+    FakeUi ui;
+};
+} // namespace
+
+TEST_F(UnsavedData, NoGoesOnWithoutSaving) {
+    ui.messageAnswers = {false};
+    EXPECT_TRUE(MayReplaceCurrentData());
+    EXPECT_EQ(questions(), 1);
+    EXPECT_EQ(ui.messageCalls[0].buttonKind, 0) << "a Yes/No question";
+    EXPECT_TRUE(ui.saveCalls.isEmpty());
+    EXPECT_FALSE(CurrentData().DataSaved);
+}
+
+TEST_F(UnsavedData, YesSavesThroughTheSaveDialogFirst) {
+    ui.messageAnswers = {true};
+    ui.saveAnswers = {{true, path("kept.log"), 0}};
+    EXPECT_TRUE(MayReplaceCurrentData());
+    ASSERT_EQ(ui.saveCalls.size(), 1);
+    EXPECT_EQ(ui.saveCalls[0].title, ResString(3003));
+    EXPECT_TRUE(QFile::exists(path("kept.log")));
+    EXPECT_TRUE(CurrentData().DataSaved);
+}
+
+TEST_F(UnsavedData, ACancelledSaveDialogCancelsTheReplacement) {
+    ui.messageAnswers = {true};
+    ui.saveAnswers = {FileDialogResult{}};
+    EXPECT_FALSE(MayReplaceCurrentData());
+    EXPECT_FALSE(CurrentData().DataSaved);
+    EXPECT_EQ(CurrentData().NumSamples, 2);
+}
+
+TEST_F(UnsavedData, AFailedSaveIsSaidAndAskedAgain) {
+    ui.messageAnswers = {true, true, false}; // Yes, the failure notice, then No
+    ui.saveAnswers = {{true, path("no/such/folder/a.log"), 0}};
+    EXPECT_TRUE(MayReplaceCurrentData());
+    EXPECT_EQ(questions(), 2);
+    EXPECT_TRUE(ui.messageCalls.size() >= 3);
+    EXPECT_EQ(ui.messageCalls[1].message, ResString(8));
+}
+
+TEST_F(UnsavedData, ASavedOrEmptyDataSetAsksNothing) {
+    CurrentData().DataSaved = true;
+    EXPECT_TRUE(MayReplaceCurrentData());
+    ReplaceCurrentData(DataSet());
+    EXPECT_TRUE(MayReplaceCurrentData());
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
