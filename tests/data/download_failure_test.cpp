@@ -1,11 +1,12 @@
+#include "core/program_events.h"
 #include "data/dataset.h"
-#include "data/upload/load_hooks.h"
 #include "data/upload/upload_data.h"
 #include "language_scope.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/exchange.h"
 #include "link/link_hooks.h"
+#include "tests/support/event_scope.h"
 #include "tests/support/fake_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
@@ -32,7 +33,8 @@ protected:
         ASSERT_TRUE(OpenCommPort(1));
         AttachInstrument(*port, instrument, time);
         RegisterDataReplyHandlers();
-        LinkObserver().CommStatus = [this](CommPicture, const QString& text) { statuses << text; };
+        events.On(&ProgramEvents::CommStatus,
+                  [this](int, const QString& text) { statuses << text; });
         instrument.settings[5] = 2; // seconds
         instrument.settings[6] = 1;
         for (int i = 0; i < 30; ++i)
@@ -48,9 +50,8 @@ protected:
         StopLinkTimers();
         InstallSeriale(nullptr);
         SetPortResolver(nullptr);
-        LinkObserver() = LinkObservers();
-        LinkReplies() = LinkReplyHandlers();
-        DataLoad() = DataLoadHooks();
+        events.Clear();
+        LinkReplyHook() = LinkReplyHooks();
         ResetCommState();
         ReplaceCurrentData(DataSet());
     }
@@ -67,6 +68,7 @@ protected:
     FakeSerialPort* port = nullptr;
     Kl720Instrument instrument;
     QStringList statuses;
+    EventScope events;
 };
 
 TEST_F(DownloadFailure, EachFaultGivesItsOneMessageAndKeepsTheDataSet) {

@@ -13,7 +13,6 @@ namespace {
 int probeUnloads = 0;
 template <int N> class ProbeWindow : public QWidget {
 public:
-    void Form_Load() { Window<ProbeWindow>().SetOpen(true); }
     ~ProbeWindow() override { ++probeUnloads; }
 };
 using ChildProbe = ProbeWindow<1>;
