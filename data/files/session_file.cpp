@@ -161,7 +161,7 @@ bool LoadFile(const QString& fileName) {
     return Trapped("LoadFile", false, [&] {
         const QFileInfo info(fileName);
         if (info.isDir()) {
-            tell(ResString(3760));
+            tell(ResString(3940));
             return false;
         }
         if (!info.isFile()) {

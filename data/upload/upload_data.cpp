@@ -23,13 +23,13 @@ void tellFailure(ExchangeFailure why) {
     int text = 0;
     switch (why) {
     case ExchangeFailure::NoAnswer:
-        text = 3761;
+        text = 3941;
         break;
     case ExchangeFailure::BadReply:
-        text = 3762;
+        text = 3942;
         break;
     case ExchangeFailure::LinkLost:
-        text = 3763;
+        text = 3943;
         break;
     case ExchangeFailure::None:
         return;

@@ -76,9 +76,9 @@ TEST_F(DownloadFailure, EachFaultGivesItsOneMessageAndKeepsTheDataSet) {
         Fault fault;
         int text;
     } cases[] = {
-        {Fault::Silence, 3761},   {Fault::BadCrc, 3762},    {Fault::ErrorReply, 3762},
-        {Fault::Truncated, 3762}, {Fault::WrongEcho, 3762}, {Fault::WrongLength, 3762},
-        {Fault::Garbage, 3762},
+        {Fault::Silence, 3941},   {Fault::BadCrc, 3942},    {Fault::ErrorReply, 3942},
+        {Fault::Truncated, 3942}, {Fault::WrongEcho, 3942}, {Fault::WrongLength, 3942},
+        {Fault::Garbage, 3942},
     };
     for (const auto& c : cases) {
         ui.messageCalls.clear();
@@ -105,7 +105,7 @@ TEST_F(DownloadFailure, EachFaultGivesItsOneMessageAndKeepsTheDataSet) {
 TEST_F(DownloadFailure, AnInstrumentUnpluggedAsTheDownloadStartsSaysTheLinkWasLost) {
     port->responder = [this](const QByteArray&) { port->Vanish(); };
     EXPECT_FALSE(UploadData());
-    EXPECT_EQ(messages(), QStringList{ResString(3763)});
+    EXPECT_EQ(messages(), QStringList{ResString(3943)});
     EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
     EXPECT_FALSE(CommState().Connected);
 }

@@ -150,8 +150,8 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
 TEST_F(SessionFileTest, AFolderIsSaidToBeAFolder) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sessions.log")));
     EXPECT_FALSE(LoadFile(path(QStringLiteral("sessions.log"))));
-    EXPECT_EQ(onlyMessage(), ResString(3760));
-    EXPECT_FALSE(ResString(3760).isEmpty());
+    EXPECT_EQ(onlyMessage(), ResString(3940));
+    EXPECT_FALSE(ResString(3940).isEmpty());
     EXPECT_TRUE(ui.standardCalls.isEmpty());
     EXPECT_TRUE(previousDataKept());
 }

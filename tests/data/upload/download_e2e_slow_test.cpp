@@ -179,7 +179,7 @@ TEST_F(PacedDownload, AnInstrumentUnpluggedMidDownloadIsSaidOnceAndThePreviousDa
     unplug.join();
     EXPECT_FALSE(downloaded);
     ASSERT_EQ(ui.messageCalls.size(), 1);
-    EXPECT_EQ(ui.messageCalls[0].message, ResString(3763));
+    EXPECT_EQ(ui.messageCalls[0].message, ResString(3943));
     EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
     EXPECT_EQ(replaced, 0);
 }
@@ -200,6 +200,6 @@ TEST_F(DownloadEndToEnd, ACorruptedDownloadLeavesThePreviousDataSet) {
     EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
     EXPECT_EQ(replaced, 0);
     ASSERT_EQ(ui.messageCalls.size(), 1);
-    EXPECT_EQ(ui.messageCalls[0].message, ResString(3762));
+    EXPECT_EQ(ui.messageCalls[0].message, ResString(3942));
 }
 } // namespace
