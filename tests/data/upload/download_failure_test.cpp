@@ -1,7 +1,6 @@
 #include "core/program_events.h"
 #include "data/dataset.h"
 #include "data/upload/upload_data.h"
-#include "language_scope.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/exchange.h"
@@ -11,6 +10,7 @@
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
+#include "tests/support/language_scope.h"
 #include "tests/support/virtual_time.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +63,7 @@ protected:
     }
 
     FakeUi ui;
-    DataLanguageScope language;
+    LanguageScope language;
     VirtualTime time;
     FakeSerialPort* port = nullptr;
     Kl720Instrument instrument;
