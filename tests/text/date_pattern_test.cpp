@@ -15,8 +15,8 @@ QList<QLocale> everyLocale() {
 }
 
 std::string nameOf(const QLocale& locale) {
-    return locale.name().toStdString() + " (" + locale.timeFormat(QLocale::LongFormat).toStdString() +
-           ")";
+    return locale.name().toStdString() + " (" +
+           locale.timeFormat(QLocale::LongFormat).toStdString() + ")";
 }
 } // namespace
 
@@ -24,7 +24,8 @@ TEST(DatePatternEveryLocale, GeneralTextKeepsNothingOfTheTimeZone) {
     const QDateTime when = NaiveDateTime(2026, 12, 9, 19, 4, 7);
     for (const QLocale& locale : everyLocale()) {
         const QString text = GeneralDateText(when, locale);
-        const QString time = text.mid(locale.toString(when.date(), ShortDatePattern(locale)).size());
+        const QString time =
+            text.mid(locale.toString(when.date(), ShortDatePattern(locale)).size());
         EXPECT_FALSE(time.contains(u'(') || time.contains(u')') || time.contains(u'[') ||
                      time.contains(u']') || time.contains(QStringLiteral("UTC")))
             << nameOf(locale) << " " << text.toStdString();
@@ -35,10 +36,14 @@ TEST(DatePatternEveryLocale, GeneralTextKeepsNothingOfTheTimeZone) {
 
 TEST(DatePatternEveryLocale, EverySessionFileTextReadsBackToTheSecond) {
     const QDateTime times[] = {
-        NaiveDateTime(2026, 12, 9, 7, 44, 47),  NaiveDateTime(2026, 12, 9, 19, 4, 7),
-        NaiveDateTime(2026, 1, 2),              NaiveDateTime(2026, 6, 30, 12, 0, 0),
-        NaiveDateTime(2026, 6, 30, 0, 0, 1),    NaiveDateTime(2001, 1, 1, 1, 1, 1),
-        NaiveDateTime(1999, 12, 31, 23, 59, 59), QDateTime(ZeroDate(), QTime(15, 30, 0), Qt::UTC),
+        NaiveDateTime(2026, 12, 9, 7, 44, 47),
+        NaiveDateTime(2026, 12, 9, 19, 4, 7),
+        NaiveDateTime(2026, 1, 2),
+        NaiveDateTime(2026, 6, 30, 12, 0, 0),
+        NaiveDateTime(2026, 6, 30, 0, 0, 1),
+        NaiveDateTime(2001, 1, 1, 1, 1, 1),
+        NaiveDateTime(1999, 12, 31, 23, 59, 59),
+        QDateTime(ZeroDate(), QTime(15, 30, 0), Qt::UTC),
     };
     for (const QLocale& locale : everyLocale()) {
         const FileTextLocale text(locale);
@@ -97,7 +102,8 @@ TEST(DatePatternReading, RefusesWhatIsNoDateTime) {
                              "09/12/2026 7", "09/12/2026 07:44:47 PM"}) {
         EXPECT_FALSE(ReadGeneralDateText(QLatin1String(text), italian).isValid()) << text;
         QDateTime read;
-        EXPECT_FALSE(FileTextLocale(italian).ParseDateTime(QString::fromLatin1(text), &read)) << text;
+        EXPECT_FALSE(FileTextLocale(italian).ParseDateTime(QString::fromLatin1(text), &read))
+            << text;
     }
 }
 

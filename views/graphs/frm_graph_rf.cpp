@@ -104,8 +104,8 @@ void frmGraphRf::Form_Load() {
     tbrGraphTe->adjustSize();
     tbrGraphTe->setMinimumWidth(tbrGraphTe->sizeHint().width());
     fmeControl->adjustSize();
-    const int frameWidth = std::max({FrameWidth, fmeControl->sizeHint().width(),
-                                     fmeControl->minimumSizeHint().width()});
+    const int frameWidth = std::max(
+        {FrameWidth, fmeControl->sizeHint().width(), fmeControl->minimumSizeHint().width()});
     fmeControl->setMinimumWidth(frameWidth);
     controlScroll_->setFixedWidth(frameWidth +
                                   controlScroll_->verticalScrollBar()->sizeHint().width());

@@ -136,8 +136,8 @@ void frmGraphSt::Form_Load() {
     tbrGraphSt->adjustSize();
     tbrGraphSt->setMinimumWidth(tbrGraphSt->sizeHint().width());
     fmeControl->adjustSize();
-    const int frameWidth = std::max({FrameWidth, fmeControl->sizeHint().width(),
-                                     fmeControl->minimumSizeHint().width()});
+    const int frameWidth = std::max(
+        {FrameWidth, fmeControl->sizeHint().width(), fmeControl->minimumSizeHint().width()});
     fmeControl->setMinimumWidth(frameWidth);
     controlScroll_->setFixedWidth(frameWidth +
                                   controlScroll_->verticalScrollBar()->sizeHint().width());

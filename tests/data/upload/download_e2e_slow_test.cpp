@@ -1,6 +1,5 @@
 #include "data/dataset.h"
 #include "data/upload/upload_data.h"
-#include "tests/support/language_scope.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/link_hooks.h"
@@ -9,6 +8,7 @@
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
+#include "tests/support/language_scope.h"
 #include "tests/support/link_reset.h"
 #include "text/date_math.h"
 

@@ -4,9 +4,9 @@
 #include "data/upload/split_upload_data.h"
 #include "data/warnings/generate_warnings.h"
 #include "image_builder.h"
-#include "tests/support/language_scope.h"
 #include "scripted_port.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/language_scope.h"
 #include "text/date_math.h"
 
 #include <QStringList>

@@ -1,13 +1,13 @@
 #include "data/dataset.h"
 #include "data/upload/upload_data.h"
 #include "image_builder.h"
-#include "tests/support/language_scope.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/link_hooks.h"
 #include "scripted_port.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/language_scope.h"
 #include "text/date_math.h"
 
 #include <QStringList>

@@ -2,8 +2,8 @@
 #include "data/dataset.h"
 #include "data/warnings/generate_warnings.h"
 #include "shell/panes/frm_warnings.h"
-#include "tests/support/language_scope.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/language_scope.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
 #include "platform/chart/chart_widget.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
-#include "tests/views/graphs/graphs_fixture.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
+#include "tests/views/graphs/graphs_fixture.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
 

@@ -2,8 +2,8 @@
 // windows' pages and the data table across its pages.
 #include "core/options.h"
 #include "platform/paths.h"
-#include "tests/views/printing/print_fixture.h"
 #include "tests/support/fake_ui.h"
+#include "tests/views/printing/print_fixture.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
 #include "views/graphs/frm_graph_te.h"
