@@ -18,21 +18,6 @@ void ReplaceCurrentData(DataSet&& loaded) {
     CurrentData() = std::move(loaded);
 }
 
-QString StepUnitLetter(int unitCode) {
-    switch (unitCode) {
-    case 2:
-        return QStringLiteral("s");
-    case 3:
-        return QStringLiteral("n");
-    case 4:
-        return QStringLiteral("h");
-    case 5:
-        return QStringLiteral("d");
-    default:
-        return QString();
-    }
-}
-
 QDateTime NoStopDate() {
     return NaiveDateTime(2001, 1, 1, 1, 1, 1);
 }

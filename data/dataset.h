@@ -46,9 +46,6 @@ struct DataSet {
 inline constexpr float HighRangeFullScale = 200.0f;
 inline constexpr float StoredLowRangeFullScale = 2.0f;
 
-// The date-arithmetic letter of the instrument's unit codes 0..5 (codes 0 and 1 have none).
-QString StepUnitLetter(int unitCode);
-
 inline constexpr int IdShortLength = 16;
 inline constexpr int IdLongLength = 48;
 inline constexpr float NotAvailable = -1.0f;

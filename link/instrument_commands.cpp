@@ -75,7 +75,7 @@ bool StopMonitor() {
 void ReadMonitorSettings() {
     Trapped("ReadMonitorSettings", [] {
         const bool ok = SendCommand(10, true);
-        call(MonitorSettingsDecoder().DecodeMonitorStatus, ok);
+        call(MonitorSettingsDecoder().ShowMonitorStatus, DecodeMonitorStatus(ok));
         if (ok)
             updateInfo();
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/monitor_status.h"
+
 #include <functional>
 
 // The instrument's single commands.
@@ -10,7 +12,8 @@ bool ReadID();
 void WriteID();
 // Command 14: stops a monitoring session.
 bool StopMonitor();
-// Command 10, then the settings decoding for a good or a missing reply; no result.
+// Command 10, then the settings decoding for a good or a missing reply (a good one sets
+// MonitorState and refreshes the information pane); no result.
 void ReadMonitorSettings();
 
 // What StartMonitoraggio reports to the monitoring dialog; the dialog registers these while
@@ -29,9 +32,9 @@ struct MonitorStageHooks {
     std::function<void()> HideProgress;
 };
 MonitorStageHooks& MonitorStages();
-// The settings decoding of the dialog (valid: a good settings reply is in MonitorSettings).
+// The monitoring dialog shows the decoded settings while it is loaded.
 struct MonitorSettingsHooks {
-    std::function<void(bool valid)> DecodeMonitorStatus;
+    std::function<void(const MonitorStatusView& view)> ShowMonitorStatus;
 };
 MonitorSettingsHooks& MonitorSettingsDecoder();
 

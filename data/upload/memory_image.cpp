@@ -1,5 +1,6 @@
 #include "data/upload/memory_image.h"
 
+#include "link/monitor_units.h"
 #include "link/time_stamp.h"
 #include "platform/code_page.h"
 #include "text/date_math.h"

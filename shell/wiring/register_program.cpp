@@ -11,6 +11,7 @@
 #include "shell/wiring/wire_data_table.h"
 #include "shell/wiring/wire_graphs.h"
 #include "shell/wiring/wire_main_window.h"
+#include "shell/wiring/wire_monitor.h"
 #include "shell/wiring/wire_panes.h"
 #include "shell/wiring/wire_realtime.h"
 
@@ -21,6 +22,7 @@ void RegisterShellHooks() {
     RegisterDataTable();
     RegisterGraphs();
     WireRealTime();
+    RegisterMonitor();
     ShellHooks& hooks = ShellHook();
     hooks.ResetState = [] { ResetProgramState(); };
     hooks.KillTimers = [] { StopLinkTimers(); };

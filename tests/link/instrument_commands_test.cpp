@@ -199,12 +199,19 @@ TEST_F(CommandsTest, StopAndSettingsRead) {
     EXPECT_EQ(instrument.settings[16], 0x07);
     EXPECT_EQ(instrument.settings[18], 4);
     QList<bool> decoded;
-    MonitorSettingsDecoder().DecodeMonitorStatus = [&](bool valid) { decoded << valid; };
+    MonitorSettingsDecoder().ShowMonitorStatus = [&](const MonitorStatusView& view) {
+        decoded << view.monitorState.has_value();
+    };
+    CommState().MonitorState = 1;
+    const int updatesBefore = infoUpdates;
     ReadMonitorSettings();
     EXPECT_EQ(CommState().MonitorSettings[16], 0x07);
+    EXPECT_EQ(CommState().MonitorState, 0);
+    EXPECT_EQ(infoUpdates, updatesBefore + 1);
     instrument.SetFault(Kl720Instrument::Fault::Silence, 1);
     ReadMonitorSettings();
     EXPECT_EQ(decoded, (QList<bool>{true, false}));
+    EXPECT_EQ(CommState().MonitorState, 0) << "a missing reply leaves the state";
     MonitorSettingsDecoder() = MonitorSettingsHooks();
     // A stop does not change the link.
     EXPECT_TRUE(CommState().Connected);

@@ -1,5 +1,6 @@
 #include "core/program_events.h"
 #include "link/link_hooks.h"
+#include "shell/main/main_hooks.h"
 #include "shell/startup/shell_hooks.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/table/table_hooks.h"
@@ -22,6 +23,7 @@ TEST(HookRegistration, TheProgramRegistersEveryHookADownloadNeeds) {
     EXPECT_TRUE(events.HasReceivers(SIGNAL(RecentFilesChanged())));
     EXPECT_TRUE(ShellHook().InitCommunication);
     EXPECT_TRUE(ShellHook().SaveFile);
+    EXPECT_TRUE(MainWindowHook().ReadMonitorSettings) << "the settings read says not available";
 }
 
 // A button whose command is not built yet answers with a message instead of doing nothing.
