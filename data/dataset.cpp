@@ -97,7 +97,20 @@ void RecomputeStatistics(DataSet& data) {
     data.ResMean = figures.Mean;
     data.StatisticsPresent = figures.Present;
 
+    const MedianResult median = CalculateMediana(res);
+    data.MedianValue = median.Value;
+    data.MedianIndex = median.Index;
+    data.MedianSampleNumber = median.Sample;
+    data.MedianPresent = median.Present;
+    data.SortedRes.clear();
+    data.SortedIndex.clear();
+}
+
+void SortByValue(DataSet& data) {
+    const std::span<const double> res = Resultants(data);
     const auto n = static_cast<qsizetype>(res.size());
+    if (data.SortedRes.size() == n + 1 && data.SortedIndex.size() == n + 1)
+        return;
     data.SortedRes.resize(n + 1);
     data.SortedIndex.resize(n + 1);
     data.SortedRes[0] = 0.0;
@@ -106,10 +119,6 @@ void RecomputeStatistics(DataSet& data) {
         data.SortedRes[i] = res[static_cast<std::size_t>(i - 1)];
         data.SortedIndex[i] = static_cast<qint32>(i);
     }
-    const MedianResult median = CalculateMediana(
-        std::span<double>(data.SortedRes.data(), static_cast<std::size_t>(n + 1)),
-        std::span<qint32>(data.SortedIndex.data(), static_cast<std::size_t>(n + 1)));
-    data.MedianValue = median.Value;
-    data.MedianIndex = median.Index;
-    data.MedianPresent = median.Present;
+    SortResultants(std::span<double>(data.SortedRes.data(), static_cast<std::size_t>(n + 1)),
+                   std::span<qint32>(data.SortedIndex.data(), static_cast<std::size_t>(n + 1)));
 }

@@ -24,10 +24,13 @@ struct DataSet {
     QString IDShort; // 16 characters, blank-padded
     QString IDLong;  // 48 characters, blank-padded
     QVector<QString> SampleTimeText;
+    // The resultants in ascending order with the sample number of each (element 0 holds
+    // no sample): made by SortByValue when the value order is first needed, empty before.
     QVector<double> SortedRes;
     QVector<qint32> SortedIndex;
     double MedianValue = 0;
-    qint32 MedianIndex = 0;
+    qint32 MedianIndex = 0;        // the median's position in the value order
+    qint32 MedianSampleNumber = 0; // the sample at that position (0 when no median)
     float ResMax = 0, ResMin = 0, ResMean = 0;
     // False when no sample is available (an empty data set, or only gaps): the figures
     // above are then 0 and the windows show no statistics, no median.
@@ -74,6 +77,11 @@ void FillSampleTimeTextByDateTimes(DataSet& data);
 std::span<const double> Resultants(const DataSet& data);
 
 // The figures every loader computes after filling a data set: minimum, maximum and mean
-// over the available samples, then SortedRes/SortedIndex filled from DataRes and sorted,
-// and the median. A data set without available samples gets no statistics, not an error.
+// over the available samples, and the median with its position and sample in the value
+// order. The sorted arrays are emptied: the value order is made when it is first needed.
+// A data set without available samples gets no statistics, not an error.
 void RecomputeStatistics(DataSet& data);
+
+// Fills SortedRes/SortedIndex with the value order of samples 1..NumSamples (the order the
+// median's position and sample belong to), unless they already hold it.
+void SortByValue(DataSet& data);

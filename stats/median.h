@@ -4,11 +4,12 @@
 
 #include <span>
 
-// The median resultant and its position in the sorted arrays. Present is false when no
-// sample is available; Index is then 0.
+// The median resultant, its position in the sorted arrays and the sample that stands
+// there. Present is false when no sample is available; Index and Sample are then 0.
 struct MedianResult {
     double Value = 0.0;
     qint32 Index = 0;
+    qint32 Sample = 0;
     bool Present = false;
 };
 
@@ -22,3 +23,8 @@ void SortResultants(std::span<double> sortedRes, std::span<qint32> sortedIndex);
 // sort first): with m of them after k gaps, the one at k + m/2 + 1 for odd m, else the
 // mean of those at k + m/2 and k + m/2 + 1 with Index the lower position.
 MedianResult CalculateMediana(std::span<double> sortedRes, std::span<qint32> sortedIndex);
+
+// The same median of samples 1..N (samples[0] is sample 1) without sorting them: the
+// values at the median's positions are found by selection, and the sample at Index is the
+// one the Shell sort above would put there.
+MedianResult CalculateMediana(std::span<const double> samples);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -107,7 +108,6 @@ TEST(Median, EqualValuesKeepTheShellSortOrder) {
 
 TEST(Median, SameOrderAsThePlainShellSortOnManyTies) {
     // Resultants of two decimals repeat often; every tie must come out in the same order.
-    // The longest arrays are sorted on several threads, chain by chain.
     for (const int n : {2, 3, 4, 13, 14, 40, 41, 1000, 20000, 150000}) {
         std::mt19937 random(static_cast<unsigned>(n));
         std::uniform_int_distribution<int> hundredths(0, 300);
@@ -120,6 +120,50 @@ TEST(Median, SameOrderAsThePlainShellSortOnManyTies) {
         ReferenceShellSort(expected.res, expected.index);
         ASSERT_EQ(s.index, expected.index) << n;
         ASSERT_EQ(s.res, expected.res) << n;
+    }
+}
+
+// The median found without sorting equals the one of the sorted arrays: value, position and
+// the sample the Shell sort leaves there, also among many equal values and gaps.
+TEST(Median, SelectionGivesTheSortsValuePositionAndSample) {
+    struct Case {
+        const char* name;
+        std::vector<double> samples;
+    };
+    std::vector<Case> cases{
+        {"Empty", {}},
+        {"OnlyGaps", {-1.0, -1.0}},
+        {"One", {2.5}},
+        {"AllEqual", std::vector<double>(37, 0.7)},
+        {"TiesAroundTheMedian", {3.0, 1.0, 1.0, 1.0, 1.0, 2.0, 1.0, 0.0, 1.0}},
+        {"EvenWithTies", {2.0, 1.0, 2.0, 1.0, 2.0, 1.0}},
+        {"GapsAmongTies", {-1.0, 0.5, 0.5, -1.0, 0.5, 0.25, -1.0, 0.5}},
+        {"NegativeZero", {0.0, -0.0, 1.0, 0.0, -0.0, 2.0, -0.0}},
+        {"NaN", {0.5, 1.0, std::nan(""), 0.5, 2.0}},
+        {"Infinity", {INFINITY, 1.0, INFINITY, 1.0, INFINITY}},
+    };
+    for (const int n : {2, 3, 4, 13, 14, 40, 41, 1000, 20000, 150000}) {
+        for (const int distinct : {3, 300}) {
+            std::mt19937 random(static_cast<unsigned>(n * distinct));
+            std::uniform_int_distribution<int> hundredths(0, distinct);
+            Case c{"Random", {}};
+            for (int i = 0; i < n; ++i)
+                c.samples.push_back(i % 97 == 5 ? -1.0 : hundredths(random) / 100.0);
+            cases.push_back(c);
+        }
+    }
+    for (const Case& c : cases) {
+        Sorted s(c.samples);
+        const MedianResult sorted = CalculateMediana(s.res, s.index);
+        const MedianResult selected = CalculateMediana(std::span<const double>(c.samples));
+        const std::string what = std::string(c.name) + " " + std::to_string(c.samples.size());
+        EXPECT_EQ(selected.Present, sorted.Present) << what;
+        EXPECT_EQ(selected.Index, sorted.Index) << what;
+        EXPECT_EQ(selected.Sample, sorted.Sample) << what;
+        EXPECT_EQ(selected.Sample, s.index[static_cast<std::size_t>(sorted.Index)]) << what;
+        EXPECT_EQ(std::signbit(selected.Value), std::signbit(sorted.Value)) << what;
+        if (!(std::isnan(selected.Value) && std::isnan(sorted.Value)))
+            EXPECT_DOUBLE_EQ(selected.Value, sorted.Value) << what;
     }
 }
 

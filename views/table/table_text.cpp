@@ -3,6 +3,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "data/dataset.h"
+#include "stats/median.h"
 #include "text/display_texts.h"
 #include "text/format_pattern.h"
 #include "text/table_time_text.h"
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 namespace {
 constexpr int ColumnWidth = 8;
@@ -139,20 +139,21 @@ std::vector<qint32> ValueOrder(const DataSet& data) {
     }
     if (valid && order.size() == static_cast<size_t>(qMax(n, 0)))
         return order;
-    // The sorted arrays belong to another data set: sort this one.
-    order.resize(static_cast<size_t>(qMax(n, 0)));
-    std::iota(order.begin(), order.end(), 1);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](qint32 a, qint32 b) { return data.DataRes.at(a) < data.DataRes.at(b); });
+    // The sorted arrays do not hold this data set's order: sort it here, the same way.
+    std::vector<double> res(static_cast<size_t>(qMax(n, 0)) + 1, 0.0);
+    std::vector<qint32> index(res.size(), 0);
+    for (qint32 k = 1; k <= n; ++k) {
+        res[static_cast<size_t>(k)] = data.DataRes.at(k);
+        index[static_cast<size_t>(k)] = k;
+    }
+    SortResultants(res, index);
+    order.assign(index.begin() + 1, index.end());
     return order;
 }
 
 qint32 MedianSample(const DataSet& data) {
-    const qint32 index = data.MedianIndex;
-    if (!data.MedianPresent || index < 0 || index >= data.SortedIndex.size())
-        return -1;
-    const qint32 k = data.SortedIndex.at(index);
-    return k >= 1 && k <= data.NumSamples ? k : -1;
+    const qint32 k = data.MedianSampleNumber;
+    return data.MedianPresent && k >= 1 && k <= data.NumSamples ? k : -1;
 }
 
 DataTable BuildDataTable(const DataSet& data, TableOrder order) {

@@ -21,11 +21,11 @@ int TableHeaderOffset(const DataSet& data);
 
 // The samples 1..NumSamples in the order of their resultant, smallest first. Taken from
 // the sorted arrays when they hold exactly this data set's samples in ascending order
-// (the sort's empty element 0 left out), else sorted here, equal values by sample number.
+// (the sort's empty element 0 left out), else sorted here as SortByValue sorts them.
 std::vector<qint32> ValueOrder(const DataSet& data);
 
-// The sample the median stands on (SortedIndex at MedianIndex), or -1 when there is no
-// median or the sorted arrays do not name a sample of this data set.
+// The sample the median stands on (the one at MedianIndex in the value order), or -1 when
+// there is no median or it names no sample of this data set.
 qint32 MedianSample(const DataSet& data);
 
 DataTable BuildDataTable(const DataSet& data, TableOrder order);

@@ -28,10 +28,12 @@ ChartRowWindows openWindows() {
 bool ViewDataSource(qint16 Chronological, qint16 unused) {
     Q_UNUSED(unused);
     return Trapped("ViewDataSource", false, [&] {
-        const DataSet& data = CurrentData();
+        DataSet& data = CurrentData();
         if (!data.DataPresent)
             return false;
         const bool timeOrder = Chronological != 0;
+        if (!timeOrder)
+            SortByValue(data);
         // The text is whole before any window changes, so a failure leaves none half filled.
         const DataTable table =
             BuildDataTable(data, timeOrder ? TableOrder::Time : TableOrder::Value);

@@ -61,8 +61,13 @@ TEST(RecomputeStatistics, FiguresAndMedianOverTheAvailableSamples) {
     EXPECT_FLOAT_EQ(d.ResMean, 7.0f / 3.0f);
     EXPECT_TRUE(d.MedianPresent);
     EXPECT_DOUBLE_EQ(d.MedianValue, 2.0);
-    EXPECT_EQ(d.MedianIndex, 4);                                   // after the two gaps and the 1.0
+    EXPECT_EQ(d.MedianIndex, 4); // after the two gaps and the 1.0
+    EXPECT_EQ(d.MedianSampleNumber, 1);
+    // The value order is made when it is first needed.
+    EXPECT_TRUE(d.SortedIndex.isEmpty());
+    SortByValue(d);
     EXPECT_EQ(d.SortedIndex, (QVector<qint32>{0, 5, 2, 4, 1, 3})); // the Shell sort's tie order
+    EXPECT_EQ(d.SortedIndex[d.MedianIndex], d.MedianSampleNumber);
 }
 
 TEST(RecomputeStatistics, EmptyDataSetHasNoStatisticsAndNoError) {
@@ -73,6 +78,7 @@ TEST(RecomputeStatistics, EmptyDataSetHasNoStatisticsAndNoError) {
     EXPECT_FALSE(d.StatisticsPresent);
     EXPECT_FALSE(d.MedianPresent);
     EXPECT_EQ(d.ResMax, 0.0f);
+    SortByValue(d);
     EXPECT_EQ(d.SortedRes.size(), 1);
 }
 
@@ -82,6 +88,7 @@ TEST(RecomputeStatistics, ReadsNoFurtherThanTheSampleCount) {
     d.DataRes.resize(20001);
     d.NumSamples = 2;
     RecomputeStatistics(d);
+    SortByValue(d);
     EXPECT_EQ(d.SortedRes.size(), 3);
     EXPECT_DOUBLE_EQ(d.MedianValue, 2.0);
     // A count beyond the array is bounded by the array.

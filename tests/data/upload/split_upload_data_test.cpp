@@ -65,7 +65,10 @@ TEST_F(SplitUploadDataTest, AGoodImageBecomesTheDataSetWithItsFigures) {
     EXPECT_FLOAT_EQ(d.ResMean, 1.5f);
     EXPECT_DOUBLE_EQ(d.MedianValue, 1.5);
     EXPECT_EQ(d.MedianIndex, 2);
-    EXPECT_EQ(d.SortedIndex, (QVector<qint32>{0, 3, 1, 4, 2}));
+    EXPECT_EQ(d.MedianSampleNumber, 1);
+    DataSet sorted = d;
+    SortByValue(sorted);
+    EXPECT_EQ(sorted.SortedIndex, (QVector<qint32>{0, 3, 1, 4, 2}));
     EXPECT_TRUE(ui.messageCalls.isEmpty());
     EXPECT_EQ(events, (QStringList{"show:Processing the downloaded data...", "warnings", "hide"}));
 }

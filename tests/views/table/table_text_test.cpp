@@ -54,6 +54,7 @@ TEST_F(TableText, SortPlaceholderAmongTheSamplesNeverBecomesARow) {
     data.SortedIndex = {2, 0, 1, 3};
     data.SortedRes = {-1, 0, 2.75, 1241.37};
     data.MedianIndex = 1; // names the placeholder
+    data.MedianSampleNumber = 0;
     const DataTable value = BuildDataTable(data, TableOrder::Value);
     const QStringList lines = Lines(value.text);
     ASSERT_EQ(lines.size(), 11);
@@ -74,6 +75,7 @@ TEST_F(TableText, SortedArraysOfAnotherDataSetAreNotUsed) {
     EXPECT_EQ(ValueOrder(data), (std::vector<qint32>{2, 1, 3}));
     data.SortedIndex.clear();
     EXPECT_EQ(ValueOrder(data), (std::vector<qint32>{2, 1, 3}));
+    data.MedianSampleNumber = 4; // no sample of this data set
     EXPECT_EQ(MedianSample(data), -1);
 }
 
@@ -93,6 +95,7 @@ TEST_F(TableText, StationImportHasOneHeaderLineMore) {
     // A station import leaves whatever sorted arrays the previous data set had.
     data.SortedIndex = {0, 7, 9, 11, 4};
     data.MedianIndex = 1;
+    data.MedianSampleNumber = 7;
     data.MedianValue = 0;
     const DataTable table = BuildDataTable(data, TableOrder::Time);
     EXPECT_EQ(QString::fromUtf8(table.text),
