@@ -1,10 +1,11 @@
 #include "platform/ui_services.h"
 
+#include "platform/file_filter.h"
+
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace {
 UiServices*& installed() {
@@ -55,12 +56,6 @@ FileDialogResult runDialog(const FileDialogRequest& request, QFileDialog::Accept
     return result;
 }
 } // namespace
-
-QString FilterSuffix(const QString& filter) {
-    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
-    const QRegularExpressionMatch match = pattern.match(filter);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
 
 UiServices& Ui() {
     static QtUiServices plain;

@@ -44,9 +44,6 @@ struct FileDialogResult {
     int filterIndex = 0;
 };
 
-// The suffix of a filter entry's first pattern ("JPEG (*.jpg)" gives "jpg"); empty for "*.*".
-QString FilterSuffix(const QString& filter);
-
 class UiServices {
 public:
     virtual ~UiServices() = default;

@@ -52,12 +52,15 @@ bool OpenSessionCommand() {
 bool SaveSessionCommand() {
     if (!MainWindowHook().SaveFile)
         return CommandNotAvailable();
-    const FileDialogResult chosen = Ui().SaveFile(SaveSessionDialog());
+    const FileDialogRequest request = SaveSessionDialog();
+    const FileDialogResult chosen = Ui().SaveFile(request);
     if (!chosen.accepted || chosen.fileName.isEmpty())
         return false;
-    const QString folder = FolderPart(chosen.fileName);
+    // Saved under the name the open dialog's filter will show.
+    const QString name = WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex);
+    const QString folder = FolderPart(name);
     StoreLastFolder(folder);
-    const SaveOutcome outcome = MainWindowHook().SaveFile(chosen.fileName);
+    const SaveOutcome outcome = MainWindowHook().SaveFile(name);
     if (outcome != SaveOutcome::Saved) {
         // A user who declined to replace the file was not let down by a failure.
         if (outcome == SaveOutcome::Failed)
@@ -67,21 +70,23 @@ bool SaveSessionCommand() {
     StoreLastFolder(folder);
     // The list holds the files opened or saved.
     if (MainWindowHook().SaveMRUFile)
-        MainWindowHook().SaveMRUFile(chosen.fileName);
+        MainWindowHook().SaveMRUFile(name);
     return false;
 }
 
 bool ExportCommand() {
     if (!MainWindowHook().SaveTableFile)
         return CommandNotAvailable();
-    const FileDialogResult chosen = Ui().SaveFile(ExportDialog());
+    const FileDialogRequest request = ExportDialog();
+    const FileDialogResult chosen = Ui().SaveFile(request);
     if (!chosen.accepted || chosen.fileName.isEmpty())
         return false;
-    const QString folder = FolderPart(chosen.fileName);
+    const QString name = WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex);
+    const QString folder = FolderPart(name);
     StoreLastFolder(folder);
     // The chosen filter names the kind: the first CSV, the second tab-separated.
     const int kind = chosen.filterIndex == 1 ? 2 : 1;
-    if (!MainWindowHook().SaveTableFile(chosen.fileName, kind)) {
+    if (!MainWindowHook().SaveTableFile(name, kind)) {
         failed(8);
         return false;
     }

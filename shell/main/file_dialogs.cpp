@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -25,25 +24,6 @@ FileDialogRequest sessionRequest(const QString& title) {
     return request;
 }
 } // namespace
-
-QString QtFilterFromParts(const QString& parts) {
-    const QStringList fields = parts.split(u'|');
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
-        QString name = fields.at(i).trimmed();
-        QStringList patterns;
-        for (const QString& pattern : fields.at(i + 1).split(u';', Qt::SkipEmptyParts))
-            patterns.append(pattern.trimmed() == QLatin1String("*.*") ? QStringLiteral("*")
-                                                                      : pattern.trimmed());
-        const QString qtPatterns = QStringLiteral("(") + patterns.join(u' ') + u')';
-        // Qt reads the patterns from the name's trailing brackets: replace those the name
-        // shows rather than add a second pair.
-        static const QRegularExpression trailing(QStringLiteral(R"(\s*\([^()]*\)$)"));
-        name.remove(trailing);
-        filters.append(name + u' ' + qtPatterns);
-    }
-    return filters.join(QStringLiteral(";;"));
-}
 
 QString PresetFileName(const QString& trimmedFolder) {
     const QString last = trimmedFolder.mid(lastSeparator(trimmedFolder) + 1);
@@ -75,6 +55,7 @@ FileDialogRequest SaveSessionDialog() {
     FileDialogRequest request = sessionRequest(ResString(3003));
     // The save asks itself before it replaces a file; the dialog asking too would ask twice.
     request.confirmOverwrite = false;
+    request.suffixFromFilter = true;
     return request;
 }
 
@@ -87,5 +68,6 @@ FileDialogRequest ExportDialog() {
     request.folder = LastFolder();
     request.fileName = PresetFileName(request.folder);
     request.confirmOverwrite = true;
+    request.suffixFromFilter = true;
     return request;
 }

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "platform/file_filter.h"
 #include "platform/ui_services.h"
 
 #include <QString>
 
 // The open, save and export dialogs of the toolbar commands: their titles, filters, initial
 // folder and preset name.
-
-// Turns a filter list in the "name|patterns|name|patterns" form (patterns separated by
-// ";") into Qt's "name (patterns);;..." form. "*.*" becomes "*", since on this system a file
-// name need not hold a dot.
-QString QtFilterFromParts(const QString& parts);
 
 // The preset file name: the text after the last separator of the trimmed last folder, when
 // a file of that name is found; else empty.

@@ -192,7 +192,11 @@ void frmMain::bringToFront(QWidget* view) {
     if (!view)
         return;
     if (auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget())) {
-        frame->showNormal();
+        // Only a minimised window is opened out again; a maximised one stays so.
+        if (frame->isMinimized())
+            frame->showNormal();
+        else
+            frame->show();
         mdiArea_->setActiveSubWindow(frame);
         return;
     }

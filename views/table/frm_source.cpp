@@ -3,8 +3,6 @@
 #include "core/language.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
-#include "platform/paths.h"
-#include "platform/ui_services.h"
 #include "views/table/save_table_text.h"
 #include "views/table/table_hooks.h"
 #include "views/table/table_text_box.h"
@@ -100,17 +98,7 @@ void frmSource::tbrGraphSrc_ButtonClick(int index) {
 }
 
 void frmSource::save() {
-    FileDialogRequest request;
-    request.title = ResString(4084);
-    request.filter =
-        ResString(4085) + QStringLiteral(" (*.txt);;") + ResString(3002) + QStringLiteral(" (*.*)");
-    request.filterIndex = 0;
-    request.folder = WritableFolder();
-    request.confirmOverwrite = true;
-    const FileDialogResult chosen = Ui().SaveFile(request);
-    if (!chosen.accepted || chosen.fileName.isEmpty())
-        return;
-    SalvaDati(chosen.fileName, txtSource->toPlainText());
+    SaveTableTextCommand(txtSource->toPlainText());
 }
 
 void frmSource::Form_Activate() {

@@ -6,3 +6,8 @@
 // written whole or not at all (a failed save leaves the previous file as it was). A
 // failure goes to the error report under "SalvaDati".
 void SalvaDati(const QString& FileName, const QString& shownText);
+
+// The save button's command: the save dialog (text file or any file, in the folder the
+// program writes to), then SalvaDati under the chosen name, which takes ".txt" when the
+// text-file kind was chosen and the name has no suffix. A cancelled dialog writes nothing.
+void SaveTableTextCommand(const QString& shownText);

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include <map>
 
@@ -113,6 +114,48 @@ TEST_F(MainWindowTest, OpenViewIsBroughtToTheFrontNotOpenedAgain) {
     window.tbrToolbar_ButtonClick(13);
     EXPECT_TRUE(hooks.calls.isEmpty());
     EXPECT_EQ(window.MdiArea()->activeSubWindow(), view->parentWidget());
+}
+
+TEST_F(MainWindowTest, BroughtToTheFrontAWindowKeepsItsSize) {
+    RecordingHooks hooks;
+    frmMain window;
+    window.show();
+    auto* graph = new QWidget;
+    auto* table = new QWidget;
+    graph->setWindowTitle(QStringLiteral("graph"));
+    table->setWindowTitle(QStringLiteral("table"));
+    QMdiSubWindow* graphFrame = window.AddChildWindow(graph);
+    QMdiSubWindow* tableFrame = window.AddChildWindow(table);
+    graphFrame->show();
+    tableFrame->show();
+    MainWindowHook().GraphTe.Window = [graph] { return graph; };
+    MainWindowHook().Source.Window = [table] { return table; };
+    hooks.open["GraphTe"] = hooks.open["Source"] = true;
+
+    // By its toolbar button (13, 15) and by its entry in the Window menu.
+    window.MdiArea()->setActiveSubWindow(graphFrame);
+    graphFrame->showMaximized();
+    window.tbrToolbar_ButtonClick(13);
+    EXPECT_EQ(window.MdiArea()->activeSubWindow(), graphFrame);
+    EXPECT_TRUE(graphFrame->isMaximized());
+    window.MdiArea()->setActiveSubWindow(tableFrame);
+    tableFrame->showMaximized();
+    window.mnuWindows_Click();
+    QAction* tableEntry = nullptr;
+    for (QAction* entry : window.Menu(TopMenu::Windows)->actions())
+        if (entry->isCheckable() && entry->text().endsWith(tableFrame->windowTitle()))
+            tableEntry = entry;
+    ASSERT_NE(tableEntry, nullptr);
+    tableEntry->trigger();
+    EXPECT_EQ(window.MdiArea()->activeSubWindow(), tableFrame);
+    EXPECT_TRUE(tableFrame->isMaximized());
+
+    // A minimised window is opened out again.
+    tableFrame->showMinimized();
+    window.tbrToolbar_ButtonClick(15);
+    EXPECT_FALSE(tableFrame->isMinimized());
+    EXPECT_EQ(window.MdiArea()->activeSubWindow(), tableFrame);
+    EXPECT_TRUE(hooks.calls.isEmpty());
 }
 
 TEST_F(MainWindowTest, MenuItemsForwardToTheirButtons) {

@@ -148,6 +148,35 @@ TEST_F(FileCommandTest, SaveAndExportReportFailureWithText8) {
     }
 }
 
+TEST_F(FileCommandTest, ABareNameTakesTheSuffixOfTheChosenKind) {
+    struct Case {
+        int button;
+        QString typed;
+        int filter;
+        QStringList calls;
+    };
+    const Case cases[] = {
+        // The session is saved and listed under the name the open dialog shows.
+        {3, "/o/sess1", 0, {"SaveFile /o/sess1.log", "SaveMRUFile /o/sess1.log"}},
+        {3, "/o/sess1", 1, {"SaveFile /o/sess1", "SaveMRUFile /o/sess1"}},
+        {3, "/o/sess1.old", 0, {"SaveFile /o/sess1.old", "SaveMRUFile /o/sess1.old"}},
+        {4, "/o/t", 0, {"SaveTableFile /o/t.csv 1"}},
+        {4, "/o/t", 1, {"SaveTableFile /o/t.tab 2"}},
+    };
+    for (const Case& c : cases) {
+        FakeFiles files;
+        frmMain window;
+        window.ToolbarButton(c.button)->setEnabled(true);
+        ui.saveAnswers.push_back(chosen(c.typed, c.filter));
+        window.tbrToolbar_ButtonClick(c.button);
+        EXPECT_EQ(files.calls, c.calls) << c.calls.join(u',').toStdString();
+        // The real dialog adds it too, before it looks for a file to replace.
+        EXPECT_TRUE(ui.saveCalls.constLast().suffixFromFilter);
+        MainWindowHook() = MainWindowHooks{};
+    }
+    EXPECT_TRUE(Messages().isEmpty());
+}
+
 TEST_F(FileCommandTest, DeclinedReplaceOfTheSessionFileIsNoFailure) {
     FakeFiles files;
     files.saveOutcome = SaveOutcome::Declined;
@@ -215,13 +244,6 @@ TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt)
         }
     }
     CurrentData() = DataSet();
-}
-
-TEST(FileDialogTexts, FiltersBecomeQtFilters) {
-    EXPECT_EQ(QtFilterFromParts("Corvanel Log File (*.log)|*.log|All (*.*)|*.*"),
-              QStringLiteral("Corvanel Log File (*.log);;All (*)"));
-    EXPECT_EQ(QtFilterFromParts("Tables|*.csv;*.tab"), QStringLiteral("Tables (*.csv *.tab)"));
-    EXPECT_EQ(QtFilterFromParts(""), QString());
 }
 
 TEST(FileDialogTexts, FolderPartKeepsTheLastSeparator) {

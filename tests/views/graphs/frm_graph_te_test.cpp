@@ -1,4 +1,5 @@
 #include "platform/chart/chart_widget.h"
+#include "platform/file_filter.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 #include "tests/support/event_scope.h"

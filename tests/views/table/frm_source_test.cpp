@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 #include <QTextBlock>
@@ -148,12 +149,26 @@ TEST_F(DataTableWindow, SaveWritesExactlyTheTextShown) {
     window().Button(2)->trigger();
     ASSERT_EQ(ui.saveCalls.size(), 1);
     EXPECT_EQ(ui.saveCalls[0].title, QStringLiteral("T4084"));
-    EXPECT_EQ(ui.saveCalls[0].filter, QStringLiteral("T4085 (*.txt);;T3002 (*.*)"));
+    // "All files" lists every file, a name without a dot too.
+    EXPECT_EQ(ui.saveCalls[0].filter, QStringLiteral("T4085 (*.txt);;T3002 (*)"));
     EXPECT_EQ(ui.saveCalls[0].filterIndex, 0);
     EXPECT_TRUE(ui.saveCalls[0].confirmOverwrite);
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), BuildDataTable(CurrentData(), TableOrder::Value).text);
+}
+
+TEST_F(DataTableWindow, ABareNameIsSavedAsATextFile) {
+    ASSERT_TRUE(ViewDataSource(-1, -1));
+    ui.saveAnswers.push_back({true, folder.File(QStringLiteral("rows")), 0});
+    window().Button(2)->trigger();
+    EXPECT_TRUE(ui.saveCalls[0].suffixFromFilter);
+    EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("rows.txt"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.File(QStringLiteral("rows"))));
+    // Under "All files" the name stays as typed.
+    ui.saveAnswers.push_back({true, folder.File(QStringLiteral("plain")), 1});
+    window().Button(2)->trigger();
+    EXPECT_TRUE(QFileInfo::exists(folder.File(QStringLiteral("plain"))));
 }
 
 TEST_F(DataTableWindow, CancelledOrFailedSaveLeavesTheOldFile) {
