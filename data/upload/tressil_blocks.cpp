@@ -50,12 +50,18 @@ float BlockSampleValue(quint8 raw, bool highRange) {
     return static_cast<float>(round2(raw * double(StoredLowRangeFullScale) / 1024.0));
 }
 
-BlockRefusal BlockUnpacker::Add(qint32 block, QByteArrayView bytes, bool* badDate) {
+BlockRefusal BlockUnpacker::SpacchettaBlocco(qint32 block, QByteArrayView bytes, bool* badDate) {
     if (bytes.size() < Blocks::HeaderBytes + 4 * Blocks::MaxBlockSamples)
         return BlockRefusal::Short;
     const BlockHeader header = ReadBlockHeader(bytes);
     if (header.count > Blocks::MaxBlockSamples)
         return BlockRefusal::TooManySamples;
+    const bool starts = block == 0 || !started_;
+    // Every sample's time is the start plus its steps: a step of 0 would give them all one
+    // time, and a data set that cannot be saved.
+    if (starts && header.step < 1)
+        return BlockRefusal::NoStep;
+
     QDateTime when = BlockTime(header);
     if (badDate)
         *badDate = !when.isValid();
@@ -63,7 +69,7 @@ BlockRefusal BlockUnpacker::Add(qint32 block, QByteArrayView bytes, bool* badDat
         when = QDateTime(ZeroDate(), QTime(0, 0), Qt::UTC);
 
     qint32 first = 0;
-    if (block == 0 || !started_) {
+    if (starts) {
         data_ = DataSet();
         data_.IDShort = QString(IdShortLength, u' ');
         data_.IDLong = QString(IdLongLength, u' ');

@@ -34,6 +34,7 @@ float BlockSampleValue(quint8 raw, bool highRange);
 enum class BlockRefusal {
     None,
     TooManySamples, // a count above 1000
+    NoStep,         // a first block whose step is 0 minutes: its samples would have no times
     GapTooLong,     // more than a day of fillers before the block
     Short,          // fewer bytes than a block
 };
@@ -45,7 +46,7 @@ class BlockUnpacker {
 public:
     // Adds one block; block 0 starts a new data set. badDate is set when the block's time
     // was no valid date-time (the zero date is taken then).
-    BlockRefusal Add(qint32 block, QByteArrayView bytes, bool* badDate = nullptr);
+    BlockRefusal SpacchettaBlocco(qint32 block, QByteArrayView bytes, bool* badDate = nullptr);
     // True once block 0 came.
     bool Started() const { return started_; }
     // The time at which the next block is expected to start.

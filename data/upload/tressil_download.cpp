@@ -13,6 +13,18 @@ namespace {
 void tell(const QString& text) {
     MessBox(text, QString(), -1, -1);
 }
+
+// Why the download stopped at a block (numbered from 1 as the user counts them).
+QString refusalText(BlockRefusal refusal, qint32 block) {
+    switch (refusal) {
+    case BlockRefusal::GapTooLong:
+        return ResString(3747).arg(block);
+    case BlockRefusal::NoStep:
+        return ResString(3970).arg(block);
+    default:
+        return ResString(3746).arg(block).arg(Blocks::MaxBlockSamples);
+    }
+}
 } // namespace
 
 bool DownloadTressilData() {
@@ -32,7 +44,7 @@ bool DownloadTressilData(const BlockTimings& timings) {
                     if (block % 2 != 0)
                         return true;
                     bool badDate = false;
-                    refusal = unpacker.Add(block, bytes, &badDate);
+                    refusal = unpacker.SpacchettaBlocco(block, bytes, &badDate);
                     if (badDate)
                         tell(QStringLiteral("Il formato della data è errato."));
                     return refusal == BlockRefusal::None;
@@ -56,9 +68,7 @@ bool DownloadTressilData(const BlockTimings& timings) {
             tell(QStringLiteral("Errore nella ricezione dei blocchi dei dati"));
             return false;
         case BlockFailure::Refused:
-            tell(refusal == BlockRefusal::GapTooLong
-                     ? ResString(3747).arg(result.failedBlock + 1)
-                     : ResString(3746).arg(result.failedBlock + 1).arg(Blocks::MaxBlockSamples));
+            tell(refusalText(refusal, result.failedBlock + 1));
             return false;
         }
         if (result.blocks < 1 || !unpacker.Started()) {

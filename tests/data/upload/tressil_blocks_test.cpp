@@ -46,8 +46,9 @@ TEST(TressilBlocks, TheCountIsTheReplysLeadingNumber) {
 
 TEST(TressilBlocks, UnpacksBlocksWithTheirGaps) {
     BlockUnpacker unpacker;
-    ASSERT_EQ(unpacker.Add(0, TressilMemory::Block(5, Ten, {{4, 4, 4, 7}, {4, 4, 4, 0}})),
-              BlockRefusal::None);
+    ASSERT_EQ(
+        unpacker.SpacchettaBlocco(0, TressilMemory::Block(5, Ten, {{4, 4, 4, 7}, {4, 4, 4, 0}})),
+        BlockRefusal::None);
     DataSet& data = unpacker.Data();
     EXPECT_EQ(data.NumSamples, 2);
     EXPECT_EQ(data.DataX[1], 0.78f); // 4 x 200 / 1024 on the high range
@@ -56,7 +57,7 @@ TEST(TressilBlocks, UnpacksBlocksWithTheirGaps) {
     EXPECT_EQ(unpacker.NextSampleTime(), Ten.addSecs(10 * 60));
     // With a step of 5 minutes a gap of 20 minutes is 4 missing samples, so the times of
     // the block's samples stay start + (i - 1) x step.
-    ASSERT_EQ(unpacker.Add(2, TressilMemory::Block(5, Ten.addSecs(30 * 60), flat(1))),
+    ASSERT_EQ(unpacker.SpacchettaBlocco(2, TressilMemory::Block(5, Ten.addSecs(30 * 60), flat(1))),
               BlockRefusal::None);
     EXPECT_EQ(data.NumSamples, 2 + 4 + 1);
     EXPECT_EQ(SampleTime(data, 7), Ten.addSecs(30 * 60));
@@ -66,17 +67,28 @@ TEST(TressilBlocks, UnpacksBlocksWithTheirGaps) {
 
 TEST(TressilBlocks, RefusesWhatNoBlockHolds) {
     BlockUnpacker unpacker;
-    EXPECT_EQ(unpacker.Add(0, TressilMemory::Block(1, Ten, flat(3), 1001)),
+    EXPECT_EQ(unpacker.SpacchettaBlocco(0, TressilMemory::Block(1, Ten, flat(3), 1001)),
               BlockRefusal::TooManySamples);
     EXPECT_FALSE(unpacker.Started());
-    ASSERT_EQ(unpacker.Add(0, TressilMemory::Block(1, Ten, flat(3))), BlockRefusal::None);
-    // Exactly a day of fillers still goes; more does not.
-    EXPECT_EQ(unpacker.Add(2, TressilMemory::Block(1, Ten.addSecs((3 + 1441) * 60), flat(1))),
-              BlockRefusal::GapTooLong);
-    EXPECT_EQ(unpacker.Add(2, TressilMemory::Block(1, Ten.addSecs((3 + 1440) * 60), flat(1))),
+    // A first block of step 0 would give every sample the same time.
+    EXPECT_EQ(unpacker.SpacchettaBlocco(0, TressilMemory::Block(0, Ten, flat(3))),
+              BlockRefusal::NoStep);
+    EXPECT_FALSE(unpacker.Started());
+    ASSERT_EQ(unpacker.SpacchettaBlocco(0, TressilMemory::Block(1, Ten, flat(3))),
               BlockRefusal::None);
-    EXPECT_EQ(unpacker.Data().NumSamples, 3 + 1440 + 1);
-    EXPECT_EQ(unpacker.Add(4, QByteArray(100, '\0')), BlockRefusal::Short);
+    // The step comes from the first block alone: a later block's is not read.
+    EXPECT_EQ(unpacker.SpacchettaBlocco(2, TressilMemory::Block(0, Ten.addSecs(3 * 60), flat(1))),
+              BlockRefusal::None);
+    EXPECT_EQ(unpacker.Data().SampleStep, 1);
+    // Exactly a day of fillers still goes; more does not.
+    EXPECT_EQ(unpacker.SpacchettaBlocco(
+                  4, TressilMemory::Block(1, Ten.addSecs((4 + 1441) * 60), flat(1))),
+              BlockRefusal::GapTooLong);
+    EXPECT_EQ(unpacker.SpacchettaBlocco(
+                  4, TressilMemory::Block(1, Ten.addSecs((4 + 1440) * 60), flat(1))),
+              BlockRefusal::None);
+    EXPECT_EQ(unpacker.Data().NumSamples, 4 + 1440 + 1);
+    EXPECT_EQ(unpacker.SpacchettaBlocco(6, QByteArray(100, '\0')), BlockRefusal::Short);
 }
 
 TEST(TressilBlocks, ABadDateTakesTheZeroDateAndSaysSo) {
@@ -84,9 +96,10 @@ TEST(TressilBlocks, ABadDateTakesTheZeroDateAndSaysSo) {
     block[8] = 13; // month 13
     BlockUnpacker unpacker;
     bool badDate = false;
-    ASSERT_EQ(unpacker.Add(0, block, &badDate), BlockRefusal::None);
+    ASSERT_EQ(unpacker.SpacchettaBlocco(0, block, &badDate), BlockRefusal::None);
     EXPECT_TRUE(badDate);
     EXPECT_EQ(unpacker.Data().StartDate, QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC));
     // A good block after it lies decades away: far more than a day of fillers.
-    EXPECT_EQ(unpacker.Add(2, TressilMemory::Block(1, Ten, flat(2))), BlockRefusal::GapTooLong);
+    EXPECT_EQ(unpacker.SpacchettaBlocco(2, TressilMemory::Block(1, Ten, flat(2))),
+              BlockRefusal::GapTooLong);
 }

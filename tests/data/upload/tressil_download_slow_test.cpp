@@ -199,6 +199,9 @@ TEST_F(BlockDownloadPty, BrokenDownloadsLeaveThePreviousDataSetWhole) {
              m.SendTwice({good, TressilMemory::Block(1, Ten.addSecs(180), samples(3), 1001)});
          },
          ResString(3746).arg(3).arg(1000)},
+        {"a first block without a step",
+         [](TressilMemory& m) { m.SendTwice({TressilMemory::Block(0, Ten, samples(3))}); },
+         ResString(3970).arg(1)},
         {"a gap over a day",
          [&](TressilMemory& m) {
              m.SendTwice({good, TressilMemory::Block(1, Ten.addDays(2), samples(3))});
