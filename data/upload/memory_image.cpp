@@ -57,7 +57,14 @@ QDateTime StampDateTime(const quint8* stamp, const QDateTime& now) {
     return QDateTime(date, QTime(0, 0), Qt::UTC).addSecs(hour * 3600 + minute * 60 + second);
 }
 
-UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now) {
+bool StampReadable(const quint8* stamp) {
+    auto decimal = [](quint8 bcd) { return (bcd >> 4) <= 9 && (bcd & 0x0F) <= 9; };
+    return decimal(stamp[0]) && decimal(stamp[1]) && decimal(stamp[2]) &&
+           decimal(stamp[3] & 0x3F) && decimal(stamp[4] & 0x1F);
+}
+
+UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now,
+                                const std::optional<QDateTime>& start) {
     UnpackedImage result;
     auto refuse = [&result](ImageRefusal why) {
         result.Refusal = why;
@@ -88,7 +95,9 @@ UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now) {
     d.IDShort = DecodeWindows1252(image.sliced(32, IdShortLength).toByteArray());
     d.IDLong = DecodeWindows1252(image.sliced(48, IdLongLength).toByteArray());
     const qsizetype stampOffset = (byteAt(image, 9) & 1) ? 10 : 2;
-    d.StartDate = StampDateTime(reinterpret_cast<const quint8*>(image.data()) + stampOffset, now);
+    const quint8* stamp = reinterpret_cast<const quint8*>(image.data()) + stampOffset;
+    result.StartUnreadable = !StampReadable(stamp);
+    d.StartDate = start ? *start : StampDateTime(stamp, now);
     d.NumSamples = samples;
     d.SampleStepUnit = unit;
     d.SampleStep = step;

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QtGlobal>
 
+#include <optional>
+
 // The instrument's memory image as the download brings it: a 96-byte header (next write
 // address, start time stamps, unit and step, programmed stop, stop reason, the marker
 // "VYK", the identification texts) followed by 7-byte sample records.
@@ -28,6 +30,9 @@ enum class ImageRefusal {
 struct UnpackedImage {
     ImageRefusal Refusal = ImageRefusal::None;
     DataSet Data; // the complete data set when Refusal is None
+    // The start stamp is no time stamp (a digit above 9, as in memory never written): the
+    // start was decoded the lenient way and only the user can tell the real one.
+    bool StartUnreadable = false;
 };
 
 // Records that the address stands for: (address - 96) / 7 to the nearest whole number.
@@ -44,8 +49,12 @@ double Resultant(float x, float y, float z);
 // each field read as BCD, the year the latest one not after now with the stamp's bits,
 // fields beyond their range carried into the next unit as calendar arithmetic does.
 QDateTime StampDateTime(const quint8* stamp, const QDateTime& now);
+// True when every field of the stamp is written in decimal digits (the year bits of the day
+// and the bits above the month left aside).
+bool StampReadable(const quint8* stamp);
 
 // Turns a memory image into a fresh data set: nothing outside it is touched. The sample
 // count is bounded by the whole records present in the image. now picks the century-less
-// years of the time stamps.
-UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now);
+// years of the time stamps. start, when given, is the start time instead of the stamp's.
+UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now,
+                                const std::optional<QDateTime>& start = std::nullopt);

@@ -7,6 +7,7 @@
 #include "core/wait_box.h"
 #include "data/dataset.h"
 #include "data/upload/memory_image.h"
+#include "data/upload/upload_hooks.h"
 #include "data/warnings/generate_warnings.h"
 #include "platform/clock.h"
 
@@ -25,10 +26,18 @@ bool SplitUploadData(const QByteArray& reply) {
                                          ? QByteArrayView(reply).sliced(ReplyHeadBytes, imageBytes)
                                          : QByteArrayView();
         WaitBoxScope wait(ResString(39));
-        UnpackedImage unpacked = UnpackMemoryImage(image, CurrentClock().Now());
+        const QDateTime now = CurrentClock().Now();
+        UnpackedImage unpacked = UnpackMemoryImage(image, now);
         if (unpacked.Refusal != ImageRefusal::None) {
             MessBox(ResString(3032), QString(), -1, -1);
             return false;
+        }
+        // An image without a readable start time: the user may say when the session
+        // started; without an answer the start stays as the stamp decodes.
+        if (unpacked.StartUnreadable && UploadHook().AskStartDate) {
+            const QDateTime answer = UploadHook().AskStartDate();
+            if (answer.isValid() && answer != NoDateAnswer())
+                unpacked = UnpackMemoryImage(image, now, answer);
         }
         // The box's marker shows that the program works on.
         for (qint32 i = SamplesPerStep; i <= unpacked.Data.NumSamples; i += SamplesPerStep)

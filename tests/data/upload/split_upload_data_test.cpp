@@ -2,6 +2,7 @@
 #include "core/wait_box.h"
 #include "data/dataset.h"
 #include "data/upload/split_upload_data.h"
+#include "data/upload/upload_hooks.h"
 #include "data/warnings/generate_warnings.h"
 #include "image_builder.h"
 #include "scripted_port.h"
@@ -97,5 +98,64 @@ TEST_F(SplitUploadDataTest, RefusedImagesLeaveThePreviousDataSetAndSayWhy) {
     }
     EXPECT_FALSE(events.contains(QStringLiteral("warnings")));
     EXPECT_EQ(events.count(QStringLiteral("hide")), 6);
+}
+// A start stamp that is no time stamp (memory never written holds 0xFF) is the one case
+// where the user is asked for the start; the stop and the sample times follow the answer.
+TEST_F(SplitUploadDataTest, AnUnreadableStartIsAskedForAndTheAnswerTaken) {
+    const QDateTime given = NaiveDateTime(2014, 3, 15, 8, 30, 5);
+    const struct {
+        const char* name;
+        std::initializer_list<int> stamp;
+        QDateTime answer; // what the user answers
+        int asked;        // times the question came
+        QDateTime start;  // the data set's start
+    } cases[] = {
+        {"readable stamp",
+         {0x30, 0x20, 0x10, 0x45, 0x07},
+         given,
+         0,
+         NaiveDateTime(2025, 7, 5, 10, 20, 30)},
+        {"erased stamp, answered", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, given, 1, given},
+        {"erased stamp, cancelled",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+         NoDateAnswer(),
+         1,
+         NaiveDateTime(2023, 1, 3)},
+        {"one digit above 9", {0x30, 0x2A, 0x10, 0x45, 0x07}, given, 1, given},
+        // Out-of-range values in decimal digits carry as the calendar does: no question.
+        {"month 13", {0x00, 0x00, 0x00, 0x41, 0x13}, given, 0, NaiveDateTime(2026, 1, 1)},
+    };
+    for (const auto& c : cases) {
+        int asked = 0;
+        UploadHook().AskStartDate = [&] {
+            ++asked;
+            return c.answer;
+        };
+        ImageBuilder b;
+        b.Set(2, c.stamp).SetStop(MemoryImage::HeaderBytes + 2 * MemoryImage::RecordBytes);
+        b.Set(8, {0x10}).Add(4, 0, 0, 0).Add(4, 0, 0, 0).Add(4, 0, 0, 0);
+        ASSERT_TRUE(SplitUploadData(b.Reply())) << c.name;
+        const DataSet& d = CurrentData();
+        EXPECT_EQ(asked, c.asked) << c.name;
+        EXPECT_EQ(d.StartDate, c.start) << c.name;
+        EXPECT_EQ(d.StopDate, c.start.addSecs(20)) << c.name;
+        EXPECT_EQ(SampleTime(d, 3), c.start.addSecs(20)) << c.name;
+        EXPECT_EQ(d.DataEndDate, c.start.addSecs(30)) << c.name;
+    }
+    UploadHook() = UploadHooks();
+}
+
+// An image refused for another reason never asks.
+TEST_F(SplitUploadDataTest, ARefusedImageAsksNothing) {
+    int asked = 0;
+    UploadHook().AskStartDate = [&] {
+        ++asked;
+        return NoDateAnswer();
+    };
+    ImageBuilder b;
+    b.Set(2, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_FALSE(SplitUploadData(b.Reply()));
+    EXPECT_EQ(asked, 0);
+    UploadHook() = UploadHooks();
 }
 } // namespace
