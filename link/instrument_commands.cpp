@@ -21,7 +21,9 @@ template <class F, class... A> void call(const F& hook, A&&... args) {
 }
 
 // A text as its 8-bit character codes (the code page the reply is read in), blank-padded
-// or cut to width bytes. A character the code page lacks goes out as "?".
+// or cut to width bytes. A character the code page lacks goes out as "?"; a quote mark or
+// a control character goes out as a blank, since the instrument hands its texts on into
+// quoted session files.
 QByteArray idBytes(const QString& text, int width) {
     static const QHash<QChar, char> codes = [] {
         QByteArray all(256, '\0');
@@ -34,8 +36,11 @@ QByteArray idBytes(const QString& text, int width) {
         return map;
     }();
     QByteArray bytes;
-    for (QChar c : text.left(width))
+    for (QChar c : text.left(width)) {
+        if (c == u'"' || c.category() == QChar::Other_Control)
+            c = u' ';
         bytes.append(codes.value(c, '?'));
+    }
     return bytes.leftJustified(width, ' ', true);
 }
 
@@ -58,13 +63,15 @@ bool ReadID() {
     return Trapped("ReadID", false, [] { return SendCommand(7, true); });
 }
 
-void WriteID() {
-    Trapped("WriteID", [] {
+bool WriteID() {
+    return Trapped("WriteID", false, [] {
         QString idShort, idLong;
         call(LinkReplyHook().CurrentIdTexts, idShort, idLong);
         const QByteArray data = idBytes(idShort, 16) + idBytes(idLong, 48);
-        if (!SendCommand(8, true, false, data))
-            MessBox(ResString(18), QString(), -1, -1);
+        if (SendCommand(8, true, false, data))
+            return true;
+        MessBox(ResString(18), QString(), -1, -1);
+        return false;
     });
 }
 

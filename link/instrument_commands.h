@@ -8,8 +8,9 @@
 
 // Command 7: reads the identification texts into the data set (through the reply handler).
 bool ReadID();
-// Command 8: writes the data set's identification texts; a failure shows text 18.
-void WriteID();
+// Command 8: writes the data set's identification texts; a failure shows text 18 and
+// answers false.
+bool WriteID();
 // Command 14: stops a monitoring session.
 bool StopMonitor();
 // Command 10, then the settings decoding for a good or a missing reply (a good one sets

@@ -9,6 +9,7 @@
 #include "shell/startup/shell_hooks.h"
 #include "shell/wiring/program_state.h"
 #include "shell/wiring/wire_data_table.h"
+#include "shell/wiring/wire_dialogs.h"
 #include "shell/wiring/wire_graphs.h"
 #include "shell/wiring/wire_main_window.h"
 #include "shell/wiring/wire_monitor.h"
@@ -23,6 +24,7 @@ void RegisterShellHooks() {
     RegisterGraphs();
     WireRealTime();
     RegisterMonitor();
+    RegisterIdentificationAndDateDialogs();
     ShellHooks& hooks = ShellHook();
     hooks.ResetState = [] { ResetProgramState(); };
     hooks.KillTimers = [] { StopLinkTimers(); };

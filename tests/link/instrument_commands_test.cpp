@@ -181,16 +181,31 @@ TEST_F(CommandsTest, WriteIdPadsAndReportsAFailure) {
         s = QStringLiteral("àb");
         l = QStringLiteral("€ x");
     };
-    WriteID();
+    EXPECT_TRUE(WriteID());
     EXPECT_EQ(instrument.idShort, QByteArray("\xE0"
                                              "b")
                                       .leftJustified(16, ' '));
     EXPECT_EQ(instrument.idLong, QByteArray("\x80 x").leftJustified(48, ' '));
     EXPECT_TRUE(ui.messageCalls.isEmpty());
     instrument.SetFault(Kl720Instrument::Fault::ErrorReply, 1);
-    WriteID();
+    EXPECT_FALSE(WriteID());
     ASSERT_EQ(ui.messageCalls.size(), 1);
     EXPECT_EQ(ui.messageCalls[0].message, ResString(18));
+}
+
+// Texts that came from a file or an older instrument may hold quote marks and control
+// characters; none of them reaches the instrument, and the widths stay.
+TEST_F(CommandsTest, WriteIdSendsNoQuoteOrControlCharacter) {
+    connectQuietly();
+    LinkReplyHook().CurrentIdTexts = [](QString& s, QString& l) {
+        s = QStringLiteral("A\"B\rC\nD\tE\x01"
+                           "F\x7F"
+                           "G");
+        l = QStringLiteral("\"quoted\"").leftJustified(48, u' ');
+    };
+    EXPECT_TRUE(WriteID());
+    EXPECT_EQ(instrument.idShort, QByteArray("A B C D E F G").leftJustified(16, ' '));
+    EXPECT_EQ(instrument.idLong, QByteArray(" quoted ").leftJustified(48, ' '));
 }
 
 TEST_F(CommandsTest, StopAndSettingsRead) {

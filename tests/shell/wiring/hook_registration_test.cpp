@@ -1,4 +1,5 @@
 #include "core/program_events.h"
+#include "data/upload/upload_hooks.h"
 #include "link/link_hooks.h"
 #include "shell/main/main_hooks.h"
 #include "shell/startup/shell_hooks.h"
@@ -24,6 +25,8 @@ TEST(HookRegistration, TheProgramRegistersEveryHookADownloadNeeds) {
     EXPECT_TRUE(ShellHook().InitCommunication);
     EXPECT_TRUE(ShellHook().SaveFile);
     EXPECT_TRUE(MainWindowHook().ReadMonitorSettings) << "the settings read says not available";
+    EXPECT_TRUE(MainWindowHook().ShowIdCodeDialog);
+    EXPECT_TRUE(UploadHook().AskStartDate) << "an image without a start asks nobody";
 }
 
 // A button whose command is not built yet answers with a message instead of doing nothing.

@@ -1,0 +1,31 @@
+#include "shell/dialogs/id_code_rules.h"
+
+#include "core/language.h"
+
+QString FilterIdText(const QString& text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar c : text)
+        if (c != u'"' && c.category() != QChar::Other_Control)
+            kept.append(c);
+    return kept;
+}
+
+QString TrimIdBlanks(const QString& text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+QString PadIdText(const QString& text, int width) {
+    return text.leftJustified(width, u' ');
+}
+
+QString IdLengthMessage(const QString& text, int width) {
+    if (text.size() <= width)
+        return QString();
+    return ResString(28) + QStringLiteral("(Max %1)").arg(width);
+}
