@@ -30,8 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<QDateTime> when = DecodeStamp(data, now);
     if (!when)
         return 0;
-    if (!when->isValid() || when->date().year() > now.date().year() ||
-        (when->date().year() - 2012) % 4 != data[3] >> 6)
+    // The latest year not after now whose bits match: one of the four years up to now's.
+    // Near 2012 that year lies before 2012, so the bits are the remainder taken upward.
+    const int year = when->date().year();
+    const int nowYear = now.date().year();
+    if (!when->isValid() || year > nowYear || year <= nowYear - 4 ||
+        ((year - 2012) % 4 + 4) % 4 != data[3] >> 6)
         breach("a stamp decoded to a year its bits or now do not allow");
     const InstrumentStamp back = EncodeStamp(*when);
     const std::optional<QDateTime> again = DecodeStamp(back.data(), now);

@@ -25,6 +25,9 @@ TEST(TimeStamp, Encode) {
         {at(2016, 7, 4, 12, 0, 0), "00 00 12 04 07"},
         {at(2025, 11, 30, 1, 2, 3), "03 02 01 70 11"},
         {at(2026, 12, 10, 8, 0, 0), "00 00 08 90 12"},
+        // Before 2012 the bits still count upward to the next year of the cycle.
+        {at(2011, 8, 2, 6, 7, 8), "08 07 06 C2 08"},
+        {at(2009, 4, 3, 2, 1, 0), "00 01 02 43 04"},
     };
     for (const Case& c : cases) {
         const InstrumentStamp s = EncodeStamp(c.when);
@@ -58,6 +61,10 @@ TEST(TimeStamp, DecodeNearNow) {
         {"1F 00 00 01 01", now, std::nullopt}, // not BCD
         {"00 00 00 31 02", now, std::nullopt}, // 31 February
         {"00 00 00 29 02", at(2013, 6, 1, 0, 0, 0), at(2012, 2, 29, 0, 0, 0)},
+        // Early in 2012 a stamp whose bits are not 0 is from the years before.
+        {"00 01 02 43 04", at(2012, 1, 1, 12, 0, 0), at(2009, 4, 3, 2, 1, 0)},
+        {"08 07 06 C2 08", at(2012, 1, 1, 12, 0, 0), at(2011, 8, 2, 6, 7, 8)},
+        {"00 00 00 81 01", at(2013, 5, 1, 0, 0, 0), at(2010, 1, 1, 0, 0, 0)},
     };
     for (const Case& c : cases) {
         const QByteArray bytes = QByteArray::fromHex(QByteArray(c.bytes).replace(' ', ""));
