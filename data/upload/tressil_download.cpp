@@ -6,6 +6,7 @@
 #include "core/program_events.h"
 #include "core/wait_box.h"
 #include "data/dataset.h"
+#include "data/files/unsaved_data.h"
 #include "data/upload/tressil_blocks.h"
 #include "data/warnings/generate_warnings.h"
 
@@ -33,6 +34,9 @@ bool DownloadTressilData() {
 
 bool DownloadTressilData(const BlockTimings& timings) {
     return Trapped("DownloadTressilData", false, [&] {
+        // Asked before the instrument is read: a cancelled save cancels the download.
+        if (!MayReplaceCurrentData())
+            return false;
         BlockUnpacker unpacker;
         BlockRefusal refusal = BlockRefusal::None;
         BlockExchangeResult result;

@@ -73,12 +73,14 @@ void ProcessArguments(const QStringList& arguments, const CommandLineActions& ac
     ProcessCommandLine(arguments.mid(0, MaxTokens), actions, false);
 }
 
+bool LoadFromCommandLine(const QString& name) {
+    return MayReplaceCurrentData() && LoadFile(name);
+}
+
 void GestioneCommandLine() {
     Trapped("GestioneCommandLine", [] {
         CommandLineActions actions;
-        actions.LoadFile = [](const QString& name) {
-            return MayReplaceCurrentData() && LoadFile(name);
-        };
+        actions.LoadFile = LoadFromCommandLine;
         actions.OpenRequestedForms = [] {
             if (MainWindowLoaded())
                 MainWindow().OpenRequestedForms();

@@ -33,5 +33,9 @@ void ProcessCommandLine(const QStringList& tokens, const CommandLineActions& act
 // taken as they are, quotes included.
 void ProcessArguments(const QStringList& arguments, const CommandLineActions& actions);
 
+// Loads a file named on the command line: a data set never saved is offered for saving
+// first, and a cancelled save dialog loads nothing.
+bool LoadFromCommandLine(const QString& name);
+
 // Processes the program's own command line (QCoreApplication::arguments()).
 void GestioneCommandLine();

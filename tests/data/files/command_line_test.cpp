@@ -1,5 +1,6 @@
 #include "shell/command_line/command_line.h"
 
+#include "core/language.h"
 #include "data/dataset.h"
 #include "tests/data/files/files_test_support.h"
 #include "tests/support/fake_ui.h"
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <deque>
 
 TEST(CommandLine, TokensSplitAtBlanksAndTabsOutsideQuotes) {
     const struct {
@@ -94,6 +97,39 @@ TEST(CommandLine, ArgumentsSplitByTheShellAreTakenAsTheyAre) {
         ProcessArguments(c.arguments, actions);
         EXPECT_EQ(loaded, c.loaded) << c.arguments.join(u' ').toStdString();
     }
+}
+
+TEST(CommandLine, AnUnsavedDataSetIsOfferedForSavingBeforeTheNamedFileLoads) {
+    LanguageLoaded language;
+    QTemporaryDir dir;
+    const QString file = QDir(dir.path()).filePath(QStringLiteral("named.log"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(QuotedLines(
+        {"Field Activity Log", "9 Dec 2026 07:44:47", "5s", "1", "", "", "1.00 2.00 3.00  0"}));
+    out.close();
+    const struct {
+        const char* what;
+        std::deque<bool> answers;
+        std::deque<FileDialogResult> saveDialogs;
+        bool loads;
+    } cases[] = {
+        {"no: the file loads", {false}, {}, true},
+        {"yes, then the save dialog cancelled: nothing loads", {true}, {FileDialogResult{}}, false},
+    };
+    for (const auto& c : cases) {
+        DataSet unsaved = MakeDataSet({{1, 2, 3}});
+        unsaved.DataSaved = false;
+        ReplaceCurrentData(std::move(unsaved));
+        FakeUi ui;
+        ui.messageAnswers = c.answers;
+        ui.saveAnswers = c.saveDialogs;
+        EXPECT_EQ(LoadFromCommandLine(file), c.loads) << c.what;
+        ASSERT_EQ(ui.messageCalls.size(), 1) << c.what;
+        EXPECT_EQ(ui.messageCalls[0].message, ResString(31)) << c.what;
+        EXPECT_EQ(CurrentData().CurrentFileName, c.loads ? file : QString()) << c.what;
+    }
+    ReplaceCurrentData(DataSet());
 }
 
 // Run as a child of the test below: its arguments hold Qt's own options before "-L".

@@ -49,7 +49,7 @@ protected:
         InstallSeriale(std::make_unique<QtSerialPort>());
         ASSERT_TRUE(OpenCommPort(1));
         DataSet previous;
-        previous.DataPresent = true;
+        previous.DataPresent = previous.DataSaved = true;
         previous.NumSamples = 1;
         previous.DataX = previous.DataY = previous.DataZ = {0, 7};
         previous.DataRes = {0, 12.12};

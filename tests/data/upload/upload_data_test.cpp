@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 
 namespace {
@@ -116,6 +117,37 @@ TEST_F(UploadDataTest, AStopThatFailsIsReportedAndNothingIsDownloaded) {
               QStringLiteral("Si è verificato un problema nel fermare il monitoraggio."));
     EXPECT_EQ(CommState().MonitorState, 1);
     ExpectPreviousDataSet();
+}
+
+TEST_F(UploadDataTest, AnUnsavedDataSetIsOfferedForSavingBeforeTheDownload) {
+    CommState().Connected = true;
+    CommState().MonitorState = 0;
+    const struct {
+        const char* what;
+        std::deque<bool> answers;
+        std::deque<FileDialogResult> saveDialogs;
+        bool downloads;
+    } cases[] = {
+        {"no: the download goes on", {false}, {}, true},
+        {"yes, then the save dialog cancelled: nothing sent", {true}, {FileDialogResult{}}, false},
+    };
+    for (const auto& c : cases) {
+        CurrentData().DataSourceName = QStringLiteral("File");
+        CurrentData().CurrentFileName = QStringLiteral("/data/before.log");
+        CurrentData().DataSaved = false;
+        port->commandsSent.clear();
+        ui.messageCalls.clear();
+        ui.messageAnswers = c.answers;
+        ui.saveAnswers = c.saveDialogs;
+        EXPECT_EQ(UploadData(), c.downloads) << c.what;
+        ASSERT_EQ(ui.messageCalls.size(), 1) << c.what;
+        EXPECT_EQ(ui.messageCalls[0].message, ResString(31)) << c.what;
+        EXPECT_EQ(port->commandsSent, c.downloads ? QList<int>{4} : QList<int>{}) << c.what;
+        if (!c.downloads)
+            ExpectPreviousDataSet();
+        else
+            EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("Upload")) << c.what;
+    }
 }
 
 TEST_F(UploadDataTest, FailedOrRefusedDownloadsLeaveThePreviousDataSet) {

@@ -1,8 +1,11 @@
 #include "tests/shell/main/main_window_fixture.h"
 
 #include "data/dataset.h"
+#include "data/files/session_file.h"
 #include "shell/main/file_dialogs.h"
 #include "shell/main/frm_main.h"
+#include "text/date_math.h"
+#include "text/file_text_locale.h"
 
 #include <QAction>
 #include <QDir>
@@ -244,6 +247,47 @@ TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt)
         }
     }
     CurrentData() = DataSet();
+}
+
+TEST_F(FileCommandTest, AStationFileOverAnUnsavedDataSetIsAskedAboutOnce) {
+    // The import through the real loader: the question comes once, before the file is read.
+    QTemporaryDir dir;
+    const QString csv = QDir(dir.path()).filePath(QStringLiteral("station.CSV"));
+    QFile out(csv);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    const QByteArray record =
+        FileTextLocale().DateTimeText(NaiveDateTime(2026, 12, 9, 7, 44, 47)).toUtf8() +
+        ",0.1,0.2,0.3,-100,1.5,0.37\r\n";
+    out.write(record + record);
+    out.close();
+    MainWindowHook().LoadFile = [](const QString& name) { return LoadFile(name); };
+    const struct {
+        const char* what;
+        std::deque<bool> answers;
+        std::deque<FileDialogResult> saveDialogs;
+        bool imports;
+    } cases[] = {
+        {"no: the import goes on", {false}, {}, true},
+        {"yes, then the save dialog cancelled: nothing read", {true}, {FileDialogResult{}}, false},
+    };
+    for (const auto& c : cases) {
+        DataSet unsaved;
+        unsaved.DataPresent = true;
+        unsaved.DataSaved = false;
+        unsaved.DataSourceName = QStringLiteral("Upload");
+        ReplaceCurrentData(std::move(unsaved));
+        frmMain window;
+        ui.messageCalls.clear();
+        ui.messageAnswers = c.answers;
+        ui.saveAnswers = c.saveDialogs;
+        ui.openAnswers = {chosen(csv)};
+        window.tbrToolbar_ButtonClick(2);
+        EXPECT_EQ(Messages(), QStringList{ResString(31)}) << c.what;
+        EXPECT_EQ(CurrentData().DataSourceName,
+                  c.imports ? QStringLiteral("File Centralina") : QStringLiteral("Upload"))
+            << c.what;
+    }
+    ReplaceCurrentData(DataSet());
 }
 
 TEST(FileDialogTexts, FolderPartKeepsTheLastSeparator) {
