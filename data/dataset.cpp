@@ -31,54 +31,65 @@ QDateTime DataEndTime(const DataSet& data) {
     return SampleTime(data, data.NumSamples + 1);
 }
 
-namespace {
-// The sample times counted in whole days and seconds of the day instead of through a
-// date-time each: the same times as SampleTime for a start without milliseconds and a
-// span well inside the date range. False, with nothing filled, otherwise.
-bool fillByWholeSeconds(DataSet& data, qint32 n) {
+struct SampleTimeTextMaker::Impl {
+    const DataSet& data;
+    GeneralDateTexts texts;
+    qint64 unitSeconds = 0; // 0: every text through the sample's date-time
+    qint64 stepUnits = 0;
+    qint64 startDay = 0;
+    qint64 startSecond = 0;
+};
+
+SampleTimeTextMaker::SampleTimeTextMaker(const DataSet& data)
+    : impl_(std::make_unique<Impl>(Impl{data, GeneralDateTexts()})) {
     const QString& unit = data.SampleStepUnit;
+    // The times counted in whole days and seconds of the day instead of through a date-time
+    // each: the same times as SampleTime for a start without milliseconds.
     const qint64 unitSeconds = unit == u"s"   ? 1
                                : unit == u"n" ? 60
                                : unit == u"h" ? 3600
                                : unit == u"d" ? 86400
                                               : 0;
     if (unitSeconds == 0 || !data.StartDate.isValid() || data.StartDate.time().msec() != 0)
-        return false;
-    // A span of at most a million years keeps every figure below far from overflowing.
-    constexpr qint64 MaxSpanSeconds = qint64(1000000) * 366 * 86400;
-    const qint64 stepUnits = qint64(data.SampleStep) * data.IntervalMultiplier;
-    if (n > 0 && std::abs(stepUnits) > MaxSpanSeconds / unitSeconds / n)
-        return false;
-    const qint64 stepSeconds = stepUnits * unitSeconds;
-    const qint64 startDay = data.StartDate.date().toJulianDay();
-    const qint64 startSecond = data.StartDate.time().msecsSinceStartOfDay() / 1000;
-    GeneralDateTexts texts;
-    for (qint32 i = 1; i <= n; ++i) {
-        const qint64 total = startSecond + qint64(i - 1) * stepSeconds;
-        const qint64 days = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-        const int second = static_cast<int>(total - days * 86400);
-        data.SampleTimeText[i] = texts.Text(QDate::fromJulianDay(startDay + days), second);
-    }
-    return true;
-}
-} // namespace
-
-void FillSampleTimeText(DataSet& data) {
-    const qint32 n = std::max<qint32>(data.NumSamples, 0);
-    data.SampleTimeText.resize(n + 1);
-    data.SampleTimeText[0].clear();
-    if (fillByWholeSeconds(data, n))
         return;
-    FillSampleTimeTextByDateTimes(data);
+    impl_->unitSeconds = unitSeconds;
+    impl_->stepUnits = qint64(data.SampleStep) * data.IntervalMultiplier;
+    impl_->startDay = data.StartDate.date().toJulianDay();
+    impl_->startSecond = data.StartDate.time().msecsSinceStartOfDay() / 1000;
 }
 
-void FillSampleTimeTextByDateTimes(DataSet& data) {
+SampleTimeTextMaker::~SampleTimeTextMaker() = default;
+
+QString SampleTimeTextMaker::Text(qint32 i) {
+    Impl& m = *impl_;
+    // A span of at most a million years keeps every figure below far from overflowing, and
+    // leaves the calendar's end to the date-time.
+    constexpr qint64 MaxSpanSeconds = qint64(1000000) * 366 * 86400;
+    const qint64 steps = qint64(i) - 1;
+    if (m.unitSeconds == 0 ||
+        (steps != 0 && std::abs(m.stepUnits) > MaxSpanSeconds / m.unitSeconds / std::abs(steps)))
+        return SampleTimeTextByDateTime(m.data, i);
+    const qint64 total = m.startSecond + steps * m.stepUnits * m.unitSeconds;
+    const qint64 days = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    const int second = static_cast<int>(total - days * 86400);
+    return m.texts.Text(QDate::fromJulianDay(m.startDay + days), second);
+}
+
+QString SampleTimeTextByDateTime(const DataSet& data, qint32 i) {
+    return GeneralDateText(SampleTime(data, i), QLocale());
+}
+
+QString SampleTimeText(const DataSet& data, qint32 i) {
+    return SampleTimeTextMaker(data).Text(i);
+}
+
+QVector<QString> SampleTimeTexts(const DataSet& data) {
     const qint32 n = std::max<qint32>(data.NumSamples, 0);
-    data.SampleTimeText.resize(n + 1);
-    data.SampleTimeText[0].clear();
-    const QLocale locale;
+    QVector<QString> texts(n + 1);
+    SampleTimeTextMaker maker(data);
     for (qint32 i = 1; i <= n; ++i)
-        data.SampleTimeText[i] = GeneralDateText(SampleTime(data, i), locale);
+        texts[i] = maker.Text(i);
+    return texts;
 }
 
 std::span<const double> Resultants(const DataSet& data) {

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <QtGlobal>
 
+#include <memory>
 #include <span>
 
 // The one current measurement. Sample arrays run from 0 to NumSamples: element i
@@ -23,7 +24,6 @@ struct DataSet {
     QVector<double> DataRes;
     QString IDShort; // 16 characters, blank-padded
     QString IDLong;  // 48 characters, blank-padded
-    QVector<QString> SampleTimeText;
     // The resultants in ascending order with the sample number of each (element 0 holds
     // no sample): made by SortByValue when the value order is first needed, empty before.
     QVector<double> SortedRes;
@@ -67,11 +67,27 @@ QDateTime SampleTime(const DataSet& data, qint32 i);
 // StartDate + SampleStep x NumSamples x IntervalMultiplier units: one step past the last
 // sample.
 QDateTime DataEndTime(const DataSet& data);
-// Fills SampleTimeText(1..NumSamples) with the general date-time text of each sample time.
-void FillSampleTimeText(DataSet& data);
-// The same, each text made from SampleTime through the locale: the long way, which
-// FillSampleTimeText gives the same texts as.
-void FillSampleTimeTextByDateTimes(DataSet& data);
+// The general date-time text of sample i's time (1 <= i <= NumSamples), made from the
+// start, the step and i when it is asked for: the data set keeps no text per sample.
+QString SampleTimeText(const DataSet& data, qint32 i);
+// The texts of samples 1..NumSamples at positions 1..NumSamples (position 0 empty).
+QVector<QString> SampleTimeTexts(const DataSet& data);
+
+// Sample time texts of one data set, many in a row: the patterns are compiled once and each
+// date's text is made once. It reads the data set's start, step and unit as they are when
+// it is made.
+class SampleTimeTextMaker {
+public:
+    explicit SampleTimeTextMaker(const DataSet& data);
+    ~SampleTimeTextMaker();
+    QString Text(qint32 i);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+// Sample i's text the long way, through its date-time and the locale: what the maker gives.
+QString SampleTimeTextByDateTime(const DataSet& data, qint32 i);
 
 // The resultants of samples 1..NumSamples (never past the array).
 std::span<const double> Resultants(const DataSet& data);

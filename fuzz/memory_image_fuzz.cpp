@@ -21,12 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qint64 n = d.NumSamples;
     if (n < 1 || MemoryImage::HeaderBytes + MemoryImage::RecordBytes * n > image.size())
         std::abort();
-    if (d.DataX.size() != n + 1 || d.DataRes.size() != n + 1 || d.SampleTimeText.size() != n + 1)
+    if (d.DataX.size() != n + 1 || d.DataRes.size() != n + 1)
         std::abort();
     if (!d.StartDate.isValid() || !d.DataEndDate.isValid() || !d.StopDate.isValid())
         std::abort();
     RecomputeStatistics(d);
-    if (!d.StatisticsPresent || d.MedianIndex < 1 || d.MedianIndex > n)
+    if (!d.StatisticsPresent || d.MedianIndex < 1 || d.MedianIndex > n ||
+        d.MedianSampleNumber < 1 || d.MedianSampleNumber > n)
         std::abort();
     return 0;
 }

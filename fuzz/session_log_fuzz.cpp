@@ -48,7 +48,7 @@ bool isWhole(const DataSet& d) {
     const qsizetype size = qsizetype(d.NumSamples) + 1;
     return d.DataPresent && d.NumSamples >= 1 && d.SampleStep >= 1 && d.StartDate.isValid() &&
            d.DataEndDate.isValid() && d.DataX.size() == size && d.DataY.size() == size &&
-           d.DataZ.size() == size && d.DataRes.size() == size && d.SampleTimeText.size() == size &&
+           d.DataZ.size() == size && d.DataRes.size() == size &&
            d.IDShort.size() == IdShortLength && d.IDLong.size() == IdLongLength &&
            (d.SampleStepUnit == u"s" || d.SampleStepUnit == u"n" || d.SampleStepUnit == u"h" ||
             d.SampleStepUnit == u"d");

@@ -373,7 +373,6 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
         readRecords(*records, count, data, progress);
     else
         readRecords(values, count, data, progress);
-    FillSampleTimeText(data);
     RecomputeStatistics(data);
     return LoadRefusal::None;
 }

@@ -125,6 +125,5 @@ UnpackedImage UnpackMemoryImage(QByteArrayView image, const QDateTime& now,
         d.DataZ[i] = SampleValue(byteAt(image, at + 4), byteAt(image, at + 5), ranges & 4);
         d.DataRes[i] = Resultant(d.DataX[i], d.DataY[i], d.DataZ[i]);
     }
-    FillSampleTimeText(d);
     return result;
 }

@@ -81,7 +81,7 @@ TEST(GeneralDateTexts, PatternsOfEveryFieldComeOutAsTheLocaleMakesThem) {
     }
 }
 
-TEST(FillSampleTimeText, SameTextsAsEachSampleTimeThroughTheLocale) {
+TEST(SampleTimeTexts, SameTextsAsEachSampleTimeThroughTheLocale) {
     struct Case {
         const char* unit;
         qint32 step;
@@ -106,19 +106,20 @@ TEST(FillSampleTimeText, SameTextsAsEachSampleTimeThroughTheLocale) {
     for (const char* name : {"it_IT", "en_US", "ar_EG", "ko_KR", "C"}) {
         const DefaultLocale scope{QLocale(QLatin1String(name))};
         for (const Case& c : cases) {
-            DataSet fast;
-            fast.SampleStepUnit = QLatin1String(c.unit);
-            fast.SampleStep = c.step;
-            fast.IntervalMultiplier = c.multiplier;
-            fast.NumSamples = c.count;
-            fast.StartDate = c.start;
-            fast.SampleTimeText = {QStringLiteral("old"), QStringLiteral("old")};
-            DataSet slow = fast;
-            FillSampleTimeText(fast);
-            FillSampleTimeTextByDateTimes(slow);
-            ASSERT_EQ(fast.SampleTimeText.size(), qsizetype(c.count) + 1);
-            EXPECT_EQ(fast.SampleTimeText, slow.SampleTimeText)
-                << name << " " << c.unit << " " << c.step << " " << c.count;
+            DataSet data;
+            data.SampleStepUnit = QLatin1String(c.unit);
+            data.SampleStep = c.step;
+            data.IntervalMultiplier = c.multiplier;
+            data.NumSamples = c.count;
+            data.StartDate = c.start;
+            QVector<QString> slow(qsizetype(c.count) + 1);
+            for (qint32 i = 1; i <= c.count; ++i)
+                slow[i] = SampleTimeTextByDateTime(data, i);
+            const QVector<QString> fast = SampleTimeTexts(data);
+            ASSERT_EQ(fast.size(), qsizetype(c.count) + 1);
+            EXPECT_EQ(fast, slow) << name << " " << c.unit << " " << c.step << " " << c.count;
+            if (c.count > 0) // one text alone, with no text before it
+                EXPECT_EQ(SampleTimeText(data, c.count), slow.back()) << name << " " << c.unit;
         }
     }
 }

@@ -50,7 +50,7 @@ TEST(DownloadRoundTrip, ADownloadedSessionComesBackIdentical) {
         EXPECT_EQ(back.DataZ, original.DataZ) << name;
         EXPECT_EQ(back.DataRes, original.DataRes) << name;
         EXPECT_EQ(back.DataEndDate, original.DataEndDate) << name;
-        EXPECT_EQ(back.SampleTimeText, original.SampleTimeText) << name;
+        EXPECT_EQ(SampleTimeTexts(back), SampleTimeTexts(original)) << name;
         EXPECT_EQ(back.MedianValue, original.MedianValue) << name;
         EXPECT_EQ(back.IDShort, original.IDShort) << name;
         // Quote marks in a text are written as blanks, so that the file stays readable.

@@ -39,7 +39,7 @@ void expectSame(const Outcome& a, const Outcome& b, const std::string& what) {
     EXPECT_EQ(a.data.DataRes, b.data.DataRes) << what;
     EXPECT_EQ(a.data.IDShort, b.data.IDShort) << what;
     EXPECT_EQ(a.data.IDLong, b.data.IDLong) << what;
-    EXPECT_EQ(a.data.SampleTimeText, b.data.SampleTimeText) << what;
+    EXPECT_EQ(SampleTimeTexts(a.data), SampleTimeTexts(b.data)) << what;
 }
 
 QByteArray file(const QByteArray& records, int count, const QByteArray& idLong = "Nord") {

@@ -140,7 +140,7 @@ TEST_P(SessionLogRoundTrip, EveryFieldComesBack) {
         EXPECT_EQ(back.DataRes[3], -1.0);
         EXPECT_EQ(back.DataEndDate, DateAdd(data.SampleStepUnit, 4 * 99, data.StartDate));
         // Sample times are shown in the user's locale, whatever the file's.
-        EXPECT_EQ(back.SampleTimeText[2],
+        EXPECT_EQ(SampleTimeText(back, 2),
                   GeneralDateText(DateAdd(data.SampleStepUnit, 99, data.StartDate)));
     }
 }
@@ -166,8 +166,8 @@ TEST(SessionLogReader, ValuesAndResultantFromTheRecords) {
     EXPECT_FLOAT_EQ(data.ResMax, 5.0f);
     EXPECT_FLOAT_EQ(data.ResMin, 0.01f);
     EXPECT_TRUE(data.MedianPresent);
-    EXPECT_EQ(data.SampleTimeText[1], GeneralDateText(NaiveDateTime(2026, 12, 9, 7, 44, 47)));
-    EXPECT_EQ(data.SampleTimeText[4], GeneralDateText(NaiveDateTime(2026, 12, 9, 8, 14, 47)));
+    EXPECT_EQ(SampleTimeText(data, 1), GeneralDateText(NaiveDateTime(2026, 12, 9, 7, 44, 47)));
+    EXPECT_EQ(SampleTimeText(data, 4), GeneralDateText(NaiveDateTime(2026, 12, 9, 8, 14, 47)));
     EXPECT_EQ(data.DataEndDate, NaiveDateTime(2026, 12, 9, 8, 24, 47));
 }
 

@@ -42,13 +42,10 @@ TEST(SampleTime, EndIsOneStepPastTheLastSample) {
 
 TEST(SampleTime, TextOfEverySampleWithMidnightLeftOut) {
     DataSet d = WithSamples(QStringLiteral("n"), 30, {1.0, 2.0, 3.0});
-    FillSampleTimeText(d);
-    ASSERT_EQ(d.SampleTimeText.size(), 4);
-    EXPECT_TRUE(d.SampleTimeText[0].isEmpty());
     // The tests run in the C locale.
-    EXPECT_EQ(d.SampleTimeText[1], QStringLiteral("28 Feb 2012 23:30:00"));
-    EXPECT_EQ(d.SampleTimeText[2], QStringLiteral("29 Feb 2012"));
-    EXPECT_EQ(d.SampleTimeText[3], QStringLiteral("29 Feb 2012 00:30:00"));
+    EXPECT_EQ(SampleTimeTexts(d), (QVector<QString>{"", "28 Feb 2012 23:30:00", "29 Feb 2012",
+                                                    "29 Feb 2012 00:30:00"}));
+    EXPECT_EQ(SampleTimeText(d, 2), QStringLiteral("29 Feb 2012"));
 }
 
 TEST(RecomputeStatistics, FiguresAndMedianOverTheAvailableSamples) {

@@ -127,7 +127,7 @@ TEST_F(DownloadEndToEnd, TheRecordedSessionBecomesTheDataSetSampleBySample) {
         EXPECT_EQ(d.DataY[i], e.y) << i;
         EXPECT_EQ(d.DataZ[i], e.z) << i;
         EXPECT_EQ(d.DataRes[i], e.res) << i;
-        EXPECT_EQ(d.SampleTimeText[i], QString::fromLatin1(times[i - 1])) << i;
+        EXPECT_EQ(SampleTimeText(d, i), QString::fromLatin1(times[i - 1])) << i;
         EXPECT_EQ(SampleTime(d, i), d.StartDate.addSecs(60 * (i - 1))) << i;
     }
     EXPECT_TRUE(d.StatisticsPresent);

@@ -108,8 +108,8 @@ TEST(MemoryImage, HeaderFieldsBecomeTheDataSet) {
     EXPECT_EQ(d.DataY, (QVector<float>{0.0f, 0.0f, 4.0f, 0.0f}));
     EXPECT_EQ(d.DataZ, (QVector<float>{0.0f, 0.0f, 0.0f, 0.78f}));
     EXPECT_EQ(d.DataRes, (QVector<double>{0.0, 2.0, 4.0, 0.78}));
-    EXPECT_EQ(d.SampleTimeText, (QVector<QString>{"", "5 Jul 2013 10:20:30", "5 Jul 2013 10:35:30",
-                                                  "5 Jul 2013 10:50:30"}));
+    EXPECT_EQ(SampleTimeTexts(d), (QVector<QString>{"", "5 Jul 2013 10:20:30",
+                                                    "5 Jul 2013 10:35:30", "5 Jul 2013 10:50:30"}));
 }
 
 TEST(MemoryImage, OptionBitTakesTheSecondStamp) {

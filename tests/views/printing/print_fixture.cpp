@@ -75,7 +75,6 @@ DataSet PrintedSamples(qint32 count) {
     data.CsvRfMax = 11;
     data.CsvRfMin = 5;
     RecomputeStatistics(data);
-    FillSampleTimeText(data);
     return data;
 }
 
