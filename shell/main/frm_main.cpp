@@ -5,6 +5,7 @@
 #include "platform/ui_services.h"
 #include "shell/main/dock_host.h"
 #include "shell/main/dockable_host.h"
+#include "shell/main/editing_keys.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/picture_store.h"
 #include "shell/wiring/wire_link.h"
@@ -62,6 +63,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     toolbar_->setFloatable(false);
     addToolBar(Qt::TopToolBarArea, toolbar_);
     buildMenus();
+    // The menus' Ctrl+C, Ctrl+X, Ctrl+V and Ctrl+A copy, cut, paste and select where text
+    // has the focus.
+    LetTextTakeEditingKeys(this);
     buildStatusBar();
     resize(900, 640);
     MDIForm_Load();
