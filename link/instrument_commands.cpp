@@ -90,22 +90,27 @@ void ReadMonitorSettings() {
 
 bool StartMonitoraggio() {
     MonitorStageHooks& hooks = MonitorStages();
+    bool shown = false;
     bool ended = false;
+    int stage = 0;
+    // Every way out but a running session gives the keep-alive back while connected, and
+    // leaves the failed row on screen until the user closes the progress.
+    auto fail = [&] {
+        ended = true;
+        if (CommState().Connected)
+            StartKeepAlive();
+        if (shown) {
+            call(hooks.MarkFailed, stage);
+            call(hooks.WaitForClose);
+        }
+        call(hooks.HideProgress);
+        return false;
+    };
     const bool result = Trapped("StartMonitoraggio", false, [&] {
         StopKeepAlive();
         call(hooks.ShowProgress);
-        int stage = 0;
+        shown = true;
         call(hooks.SetState, 0);
-
-        auto fail = [&] {
-            ended = true;
-            if (CommState().Connected && !StartKeepAlive())
-                return false;
-            call(hooks.MarkFailed, stage);
-            call(hooks.WaitForClose);
-            call(hooks.HideProgress);
-            return false;
-        };
 
         // Every byte is checked before anything is sent, so that a bad parameter never
         // leaves the instrument half programmed.
@@ -138,11 +143,7 @@ bool StartMonitoraggio() {
         call(hooks.HideProgress);
         return true;
     });
-    if (!ended) {
-        // A trapped error: the keep-alive runs again while connected, the progress goes.
-        if (CommState().Connected)
-            StartKeepAlive();
-        call(hooks.HideProgress);
-    }
+    if (!ended) // a trapped error, already reported
+        fail();
     return result;
 }

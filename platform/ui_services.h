@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,8 @@ public:
     virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
     virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
     virtual Qt::KeyboardModifiers KeyboardModifiers() = 0;
+    // Runs one of the program's own modal dialogs until it closes; its result code.
+    virtual int RunModal(QDialog& dialog) { return dialog.exec(); }
     // Owner window of the modal boxes (the main window once it stands).
     virtual void SetOwner(QWidget* owner) { owner_ = owner; }
     QWidget* Owner() const { return owner_; }

@@ -37,3 +37,11 @@ FileDialogResult FakeUi::SaveFile(const FileDialogRequest& request) {
     saveCalls.append(request);
     return next(saveAnswers, FileDialogResult{});
 }
+
+int FakeUi::RunModal(QDialog& dialog) {
+    modalCalls.append(dialog.objectName());
+    dialog.setResult(QDialog::Rejected);
+    if (onModal)
+        onModal(dialog);
+    return dialog.result();
+}

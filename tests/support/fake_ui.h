@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <deque>
+#include <functional>
 
 // Records every box and dialog and answers from a script, so no test blocks in a modal
 // loop. Installed for its lifetime.
@@ -26,6 +27,9 @@ public:
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     Qt::KeyboardModifiers KeyboardModifiers() override { return modifiers; }
+    // A modal dialog returns at once, after onModal (when set) has worked it as the user
+    // would; its result is whatever that left.
+    int RunModal(QDialog& dialog) override;
 
     // Answers given in turn; when a script runs out the answer is true (OK / Yes).
     std::deque<bool> standardAnswers;
@@ -33,11 +37,13 @@ public:
     std::deque<FileDialogResult> openAnswers;
     std::deque<FileDialogResult> saveAnswers;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    std::function<void(QDialog& dialog)> onModal;
 
     QList<StandardCall> standardCalls;
     QList<MessageBoxRequest> messageCalls;
     QList<FileDialogRequest> openCalls;
     QList<FileDialogRequest> saveCalls;
+    QList<QString> modalCalls; // object names of the dialogs run
 
 private:
     UiServices* previous_ = nullptr;
