@@ -35,7 +35,10 @@ bool SplitUploadData(const QByteArray& reply) {
         // An image without a readable start time: the user may say when the session
         // started; without an answer the start stays as the stamp decodes.
         if (unpacked.StartUnreadable && UploadHook().AskStartDate) {
+            // The question stands alone: the wait box comes back once it is answered.
+            HideWaitBox();
             const QDateTime answer = UploadHook().AskStartDate();
+            ShowWaitBox(ResString(39));
             if (answer.isValid() && answer != NoDateAnswer())
                 unpacked = UnpackMemoryImage(image, now, answer);
         }

@@ -127,8 +127,10 @@ TEST_F(SplitUploadDataTest, AnUnreadableStartIsAskedForAndTheAnswerTaken) {
     };
     for (const auto& c : cases) {
         int asked = 0;
+        events.clear();
         UploadHook().AskStartDate = [&] {
             ++asked;
+            events << "asked";
             return c.answer;
         };
         ImageBuilder b;
@@ -137,6 +139,11 @@ TEST_F(SplitUploadDataTest, AnUnreadableStartIsAskedForAndTheAnswerTaken) {
         ASSERT_TRUE(SplitUploadData(b.Reply())) << c.name;
         const DataSet& d = CurrentData();
         EXPECT_EQ(asked, c.asked) << c.name;
+        if (asked) // the question never stands behind the wait box
+            EXPECT_EQ(events.mid(0, 4),
+                      (QStringList{"show:Processing the downloaded data...", "hide", "asked",
+                                   "show:Processing the downloaded data..."}))
+                << c.name;
         EXPECT_EQ(d.StartDate, c.start) << c.name;
         EXPECT_EQ(d.StopDate, c.start.addSecs(20)) << c.name;
         EXPECT_EQ(SampleTime(d, 3), c.start.addSecs(20)) << c.name;

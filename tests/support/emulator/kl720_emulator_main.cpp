@@ -1,6 +1,9 @@
 // kl720-emulator: an emulated KL720 on a pseudo-terminal for trying the program by hand.
 //
-//   kl720-emulator [--samples N] [--paced] [--port n]
+//   kl720-emulator [--samples N] [--paced] [--port n] [--no-start]
+//
+// --no-start: the session's start stamps are erased (0xFF, as memory never written), so
+// a download has no start time to read.
 //
 // Prints the line to give the program (CORVANEL_COM<n>=/dev/pts/...), then reads commands
 // from its input (when it has one; in the background it just serves until stopped), one a line:
@@ -49,6 +52,7 @@ void fillSession(Kl720Instrument& k, int n) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int samples = 500, port = 1;
+    bool noStart = false;
     Kl720Pacing pacing;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -58,8 +62,11 @@ int main(int argc, char** argv) {
             port = qBound(1, args[++i].toInt(), 10);
         else if (args[i] == QLatin1String("--paced"))
             pacing.lineSpeed = true;
+        else if (args[i] == QLatin1String("--no-start"))
+            noStart = true;
         else {
-            std::fprintf(stderr, "usage: kl720-emulator [--samples N] [--paced] [--port n]\n");
+            std::fprintf(stderr,
+                         "usage: kl720-emulator [--samples N] [--paced] [--port n] [--no-start]\n");
             return 2;
         }
     }
@@ -70,6 +77,9 @@ int main(int argc, char** argv) {
     }
     server.With([&](Kl720Instrument& k) {
         fillSession(k, samples);
+        if (noStart)
+            for (int i = 0; i < 5; ++i)
+                k.settings[i] = k.settings[8 + i] = 0xFF;
         k.liveMoving = true;
         AdvanceLiveReading(k);
     });
