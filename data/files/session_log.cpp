@@ -1,11 +1,13 @@
 #include "data/files/session_log.h"
 
 #include "core/error_report.h"
+#include "platform/trapped_error.h"
 #include "text/date_math.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -187,29 +189,36 @@ void appendValueLine(QByteArray& out, const QString& value) {
     out += value.toUtf8();
     out += "\"\r\n";
 }
+// One record's values: "-1 -1 -1 0" is a sample that is not available, any other record
+// holds x, y and z between its first three blanks.
+template <class Text> void parseRecord(Text record, float& x, float& y, float& z, double& res) {
+    x = y = z = NotAvailable;
+    res = NotAvailable;
+    if (record == QLatin1StringView(NotAvailableBytes))
+        return;
+    const qsizetype p1 = blankFrom(record, 0);
+    const qsizetype p2 = blankFrom(record, p1 + 1);
+    const qsizetype p3 = blankFrom(record, p2 + 1);
+    x = toSingle(Val(record.left(p1 + 1), true));
+    y = toSingle(Val(record.sliced(p1, p2 - p1), true));
+    z = toSingle(Val(record.sliced(p2, p3 - p2), true));
+    // Three -1 values are the not-available mark too, as older files wrote it.
+    if (x == NotAvailable && y == NotAvailable && z == NotAvailable)
+        return;
+    const double dx = x, dy = y, dz = z;
+    res = std::nearbyint(std::sqrt(dy * dy + dx * dx + dz * dz) * 100.0) / 100.0;
+    // The statistics hold the resultants in single precision.
+    if (res > FLT_MAX)
+        badRecord();
+}
+
 // The sample records, one a line.
 template <class Reader>
 void readRecords(Reader& values, qint32 count, DataSet& data, const SessionLogProgress& progress) {
     for (qint32 i = 1; i <= count; ++i) {
-        const auto record = values.Next();
-        float x = NotAvailable, y = NotAvailable, z = NotAvailable;
-        double res = NotAvailable;
-        if (record != QLatin1StringView(NotAvailableBytes)) {
-            const qsizetype p1 = blankFrom(record, 0);
-            const qsizetype p2 = blankFrom(record, p1 + 1);
-            const qsizetype p3 = blankFrom(record, p2 + 1);
-            x = toSingle(Val(record.left(p1 + 1), true));
-            y = toSingle(Val(record.sliced(p1, p2 - p1), true));
-            z = toSingle(Val(record.sliced(p2, p3 - p2), true));
-            // Three -1 values are the not-available mark too, as older files wrote it.
-            if (!(x == NotAvailable && y == NotAvailable && z == NotAvailable)) {
-                const double dx = x, dy = y, dz = z;
-                res = std::nearbyint(std::sqrt(dy * dy + dx * dx + dz * dz) * 100.0) / 100.0;
-                // The statistics hold the resultants in single precision.
-                if (res > FLT_MAX)
-                    badRecord();
-            }
-        }
+        float x, y, z;
+        double res;
+        parseRecord(values.Next(), x, y, z, res);
         data.DataX[i] = x;
         data.DataY[i] = y;
         data.DataZ[i] = z;
@@ -217,6 +226,117 @@ void readRecords(Reader& values, qint32 count, DataSet& data, const SessionLogPr
         if (i % 10 == 0 && progress)
             progress(i, count);
     }
+}
+
+// A number as the records are written: an optional minus, digits, a point or comma and
+// digits, 15 digits at most; its value as Val gives it (the digits as a whole number over a
+// power of ten, both exact). Null when the text there has another form.
+const char* shortNumber(const char* p, const char* end, double* value) {
+    static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = p < end && *p == '-';
+    p += negative;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fraction = 0;
+    for (; p < end && *p >= '0' && *p <= '9'; ++p, ++count)
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (p < end && (*p == '.' || *p == ',')) {
+        for (++p; p < end && *p >= '0' && *p <= '9'; ++p, ++count, ++fraction)
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    if (count == 0 || count > 15)
+        return nullptr;
+    const double magnitude = static_cast<double>(digits) / powers[fraction];
+    *value = negative ? -magnitude : magnitude;
+    return p;
+}
+
+// A record line as the writer makes it: "x y z  0" in quotes, the line ended by CR LF, LF
+// or the end of the file. Its three values and the start of the next line; null for any
+// other line, which then goes the long way.
+const char* writtenRecord(const char* p, const char* end, double* x, double* y, double* z) {
+    if (p == end || *p++ != '"')
+        return nullptr;
+    p = shortNumber(p, end, x);
+    if (!p || p == end || *p++ != ' ')
+        return nullptr;
+    p = shortNumber(p, end, y);
+    if (!p || p == end || *p++ != ' ')
+        return nullptr;
+    p = shortNumber(p, end, z);
+    if (!p || end - p < 4 || std::memcmp(p, "  0\"", 4) != 0)
+        return nullptr;
+    p += 4;
+    if (p == end)
+        return p;
+    if (*p == '\n')
+        return p + 1;
+    if (*p == '\r' && (p + 1 == end || p[1] == '\n'))
+        return p + 2 > end ? end : p + 2;
+    return nullptr;
+}
+
+// The sample records of a file's plain-ASCII part, read in one pass over its bytes: each
+// line converted where it stands, the usual line by the writer's form, any other the way
+// the value reader takes it. False, with the arrays in any state, when the file is to be
+// read value by value instead: a byte outside ASCII anywhere from the records on, a file
+// with fewer records than its count, or a record that is refused (so that the long way
+// says why, as it always has).
+bool readRecordsInOnePass(QByteArrayView rest, qint32 count, DataSet& data,
+                          const SessionLogProgress& progress) {
+    // A record takes at least one byte: a count beyond the bytes cannot be met.
+    if (count > rest.size())
+        return false;
+    const qsizetype size = qsizetype(count) + 1;
+    data.DataX.resize(size);
+    data.DataY.resize(size);
+    data.DataZ.resize(size);
+    data.DataRes.resize(size);
+    float* xs = data.DataX.data();
+    float* ys = data.DataY.data();
+    float* zs = data.DataZ.data();
+    double* rs = data.DataRes.data();
+    xs[0] = ys[0] = zs[0] = 0.0f;
+    rs[0] = 0.0;
+    const char* p = rest.data();
+    const char* const end = p + rest.size();
+    try {
+        for (qint32 i = 1; i <= count; ++i) {
+            if (p == end)
+                return false;
+            double dx = 0, dy = 0, dz = 0;
+            const char* next = writtenRecord(p, end, &dx, &dy, &dz);
+            float x, y, z;
+            double res = NotAvailable;
+            if (next) {
+                x = static_cast<float>(dx);
+                y = static_cast<float>(dy);
+                z = static_cast<float>(dz);
+                if (!(x == NotAvailable && y == NotAvailable && z == NotAvailable)) {
+                    const double fx = x, fy = y, fz = z;
+                    res = std::nearbyint(std::sqrt(fy * fy + fx * fx + fz * fz) * 100.0) / 100.0;
+                }
+            } else {
+                const void* found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+                next = found ? static_cast<const char*>(found) + 1 : end;
+                if (!isAscii(QByteArrayView(p, next - p)))
+                    return false;
+                AsciiValueReader line(QByteArrayView(p, next - p));
+                parseRecord(line.Next(), x, y, z, res);
+            }
+            xs[i] = x;
+            ys[i] = y;
+            zs[i] = z;
+            rs[i] = res;
+            p = next;
+            if (i % 10 == 0 && progress)
+                progress(i, count);
+        }
+    } catch (const TrappedError&) {
+        return false;
+    }
+    return isAscii(QByteArrayView(p, end - p));
 }
 } // namespace
 
@@ -280,15 +400,18 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
     return out;
 }
 
-LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
-                           const SessionLogProgress& progress) {
-    // Past the six header lines a file is sample records, plain ASCII as it is written: those
-    // are read from the bytes as they are, and only the header is decoded. A file with other
-    // bytes there is decoded and read whole.
+namespace {
+enum class RecordsRead { OnePass, ValueByValue };
+
+// Past the six header lines a file is sample records, plain ASCII as it is written: those
+// are read from the bytes as they are, and only the header is decoded. A file with other
+// bytes there is decoded and read whole, value by value.
+LoadRefusal readSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
+                           const SessionLogProgress& progress, RecordsRead way) {
     const QByteArrayView all(bytes);
     const qsizetype recordsStart = pastLines(all, 6);
     std::optional<AsciiValueReader> records;
-    if (isAscii(all.sliced(recordsStart)))
+    if (way == RecordsRead::OnePass || isAscii(all.sliced(recordsStart)))
         records.emplace(all.sliced(recordsStart));
     const QString content = DecodeFileText(records ? bytes.left(recordsStart) : bytes);
     ValueReader values(content);
@@ -359,6 +482,12 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
         return LoadRefusal::NotSessionLog;
     data.IDLong = paddedId(values.Next(), IdLongLength);
 
+    if (way == RecordsRead::OnePass) {
+        if (!readRecordsInOnePass(all.sliced(recordsStart), count, data, progress))
+            return LoadRefusal::NotSessionLog; // read again value by value
+        RecomputeStatistics(data);
+        return LoadRefusal::None;
+    }
     // A file cut short holds fewer records than its count: refused before anything is sized
     // by that count.
     if ((records ? linesIn(all.sliced(recordsStart)) : values.LinesLeft()) < count)
@@ -375,4 +504,25 @@ LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, 
         readRecords(values, count, data, progress);
     RecomputeStatistics(data);
     return LoadRefusal::None;
+}
+} // namespace
+
+LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
+                           const SessionLogProgress& progress) {
+    // The usual file goes in one pass over its bytes; anything else the first way does not
+    // take (a refusal, a record it cannot read, a byte outside ASCII among the records) is
+    // read again from the start value by value, which says why.
+    DataSet before = data;
+    try {
+        if (readSessionLog(bytes, text, data, progress, RecordsRead::OnePass) == LoadRefusal::None)
+            return LoadRefusal::None;
+    } catch (const TrappedError&) {
+    }
+    data = std::move(before);
+    return readSessionLog(bytes, text, data, progress, RecordsRead::ValueByValue);
+}
+
+LoadRefusal ReadSessionLogValueByValue(const QByteArray& bytes, const FileTextLocale& text,
+                                       DataSet& data, const SessionLogProgress& progress) {
+    return readSessionLog(bytes, text, data, progress, RecordsRead::ValueByValue);
 }

@@ -37,6 +37,11 @@ enum class LoadRefusal { None, NotSessionLog, BadDate, BadStep, BadCount };
 LoadRefusal ReadSessionLog(const QByteArray& bytes, const FileTextLocale& text, DataSet& data,
                            const SessionLogProgress& progress = {});
 
+// The same, the records read value by value the long way (each line cut out, trimmed and
+// its values read as text): what ReadSessionLog gives for every file.
+LoadRefusal ReadSessionLogValueByValue(const QByteArray& bytes, const FileTextLocale& text,
+                                       DataSet& data, const SessionLogProgress& progress = {});
+
 // The identification text as it is written: quote marks and control characters blanked,
 // blanks at both ends removed.
 QString SessionLogIdText(const QString& id);
