@@ -87,10 +87,6 @@ std::vector<double> LinearTicks(AxisRange range, double step) {
     return ticks;
 }
 
-std::vector<double> NiceLinearTicks(AxisRange range, double pixelLength, double minSpacing) {
-    const double count = std::max(1.0, std::floor(pixelLength / std::max(1.0, minSpacing)));
-    return LinearTicks(range, NiceStep((range.max - range.min) / count));
-}
 } // namespace
 
 std::vector<double> ValueAxisTicks(AxisRange range, double increment, bool logarithmic,
@@ -123,17 +119,20 @@ std::vector<double> ValueAxisTicks(AxisRange range, double increment, bool logar
         }
         if (ticks.size() >= 2)
             return ticks;
-        return NiceLinearTicks(range, pixelLength, minSpacing);
+        const double fit =
+            (range.max - range.min) / std::max(1.0, std::floor(pixelLength / minSpacing));
+        return LinearTicks(range, NiceStep(fit));
     }
-    const double span = range.max - range.min;
-    if (increment > 0 && std::isfinite(increment) && span / increment <= 1e6) {
-        const double perIncrement = pixelLength * increment / span;
-        const double factor = std::max(1.0, std::ceil(minSpacing / perIncrement - 1e-9));
-        std::vector<double> ticks = LinearTicks(range, increment * factor);
+    // A given increment is the finest step: the step shown is the round one (1, 2 or 5 times a
+    // power of ten) at or above both it and the smallest step that leaves the labels room.
+    const double fit =
+        (range.max - range.min) / std::max(1.0, std::floor(pixelLength / minSpacing));
+    if (increment > 0 && std::isfinite(increment)) {
+        std::vector<double> ticks = LinearTicks(range, NiceStep(std::max(increment, fit)));
         if (ticks.size() >= 2)
             return ticks;
     }
-    return NiceLinearTicks(range, pixelLength, minSpacing);
+    return LinearTicks(range, NiceStep(fit));
 }
 
 qint32 PointTickStep(double pixelsPerPoint, double labelExtent) {

@@ -54,10 +54,10 @@ private:
 // The smallest of 1, 2, 5 times a power of ten that is not below raw (raw > 0).
 double NiceStep(double raw);
 
-// Tick values of a value axis of pixelLength pixels, at least minSpacing pixels apart.
-// A given increment places ticks on its multiples, thinned by whole factors until they do
-// not crowd; increment 0 (or one that leaves fewer than two ticks) takes a nice step. A
-// logarithmic axis ticks its powers of ten (with 2 and 5 between them when there is room).
+// Tick values of a value axis of pixelLength pixels, at least minSpacing pixels apart, on
+// the multiples of a round step (1, 2 or 5 times a power of ten): the smallest that is not
+// below a given increment (0: none) and leaves the labels their room. A logarithmic axis
+// ticks its powers of ten (with 2 and 5 between them when there is room).
 std::vector<double> ValueAxisTicks(AxisRange range, double increment, bool logarithmic,
                                    double pixelLength, double minSpacing);
 

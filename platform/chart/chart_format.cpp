@@ -2,6 +2,7 @@
 
 #include "platform/chart/chart_axis.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString FormatChartValue(double value, const QString& pattern, const QLocale& locale) {
@@ -57,4 +58,33 @@ QString AxisLabelText(const ChartAxis& axis, double value, const QLocale& locale
     if (ok && std::abs(shown - value) <= value * 0.01)
         return text;
     return FormatChartValue(value, QString(), locale);
+}
+
+std::vector<QString> AxisLabelTexts(const ChartAxis& axis, const std::vector<double>& ticks,
+                                    const QLocale& locale) {
+    std::vector<QString> texts;
+    texts.reserve(ticks.size());
+    for (double value : ticks)
+        texts.push_back(AxisLabelText(axis, value, locale));
+    if (axis.Logarithmic)
+        return texts;
+    const QString point = locale.decimalPoint();
+    auto decimalsOf = [&point](const QString& text) {
+        const qsizetype at = text.indexOf(point);
+        return at < 0 ? qsizetype(0) : text.size() - at - point.size();
+    };
+    qsizetype most = 0;
+    for (const QString& text : texts)
+        most = std::max(most, decimalsOf(text));
+    for (QString& text : texts) {
+        if (text.isEmpty())
+            continue;
+        const qsizetype has = decimalsOf(text);
+        if (has == most)
+            continue;
+        if (has == 0)
+            text += point;
+        text += QString(most - has, u'0');
+    }
+    return texts;
 }

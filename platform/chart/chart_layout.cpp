@@ -18,16 +18,13 @@ AxisRange ChartXRange(const ChartModel& model) {
     return SaneAxisRange(0, std::max<qint32>(count - 1, 0), false);
 }
 
-AxisRange ChartYRange(const ChartModel& model) {
-    const ChartAxis& axis = model.LeftAxis;
-    const bool log = axis.Logarithmic;
-    if (model.Zoom)
-        return SaneAxisRange(model.Zoom->yMin, model.Zoom->yMax, log);
-    if (!axis.Automatic)
-        return SaneAxisRange(axis.Minimum, axis.Maximum, log);
-    double low = std::numeric_limits<double>::infinity();
-    double high = -low;
-    bool bars = false;
+namespace {
+// The lowest and highest value of the active series (only those above zero for a
+// logarithmic axis); low > high when there is none. bars tells whether a bar series is shown.
+void ShownValueSpan(const ChartModel& model, bool log, double& low, double& high, bool& bars) {
+    low = std::numeric_limits<double>::infinity();
+    high = -low;
+    bars = false;
     for (int s = 0; s < model.SeriesCount(); ++s) {
         const ChartSeries& series = model.Series(s);
         if (!series.Active)
@@ -40,11 +37,47 @@ AxisRange ChartYRange(const ChartModel& model) {
             high = std::max(high, v);
         }
     }
+}
+
+double DecadeBelow(double value) {
+    return std::pow(10.0, std::floor(std::log10(value) + 1e-9));
+}
+
+double DecadeAbove(double value) {
+    return std::pow(10.0, std::ceil(std::log10(value) - 1e-9));
+}
+} // namespace
+
+AxisRange ChartYRange(const ChartModel& model) {
+    const ChartAxis& axis = model.LeftAxis;
+    const bool log = axis.Logarithmic;
+    if (model.Zoom)
+        return SaneAxisRange(model.Zoom->yMin, model.Zoom->yMax, log);
+    if (!axis.Automatic && !log)
+        return SaneAxisRange(axis.Minimum, axis.Maximum, false);
+    double low = 0;
+    double high = 0;
+    bool bars = false;
+    ShownValueSpan(model, log, low, high, bars);
+    if (!axis.Automatic) {
+        AxisRange range = SaneAxisRange(axis.Minimum, axis.Maximum, true);
+        // A logarithmic axis starts no lower than the decade of the lowest value shown, so
+        // the decades below the data do not take the plot.
+        if (low <= high && std::isfinite(low)) {
+            const double decade = DecadeBelow(low);
+            if (decade > range.min && decade < range.max)
+                range.min = decade;
+        }
+        return range;
+    }
     if (low > high)
         return SaneAxisRange(0, 1, log);
-    if (bars && !log)
+    // A logarithmic axis spans the whole decades of the data.
+    if (log)
+        return SaneAxisRange(DecadeBelow(low), DecadeAbove(high), true);
+    if (bars)
         low = std::min(low, 0.0);
-    return SaneAxisRange(low, high, log);
+    return SaneAxisRange(low, high, false);
 }
 
 void VisibleIndexes(AxisRange xRange, qint32 count, qint32& first, qint32& last) {
@@ -147,8 +180,8 @@ ChartGeometry ComputeChartGeometry(const ChartModel& model, const QRectF& target
     g.yTicks = ValueAxisTicks(yRange, model.LeftAxis.Increment, model.LeftAxis.Logarithmic,
                               bottom - top, 1.5 * h);
     double yLabelWidth = 0;
-    for (double v : g.yTicks)
-        yLabelWidth = std::max(yLabelWidth, fm.horizontalAdvance(AxisLabelText(model.LeftAxis, v)));
+    for (const QString& text : AxisLabelTexts(model.LeftAxis, g.yTicks))
+        yLabelWidth = std::max(yLabelWidth, fm.horizontalAdvance(text));
     double left = target.left() + pad + yLabelWidth + g.tickLength + h / 4;
     if (!model.LeftAxis.Title.isEmpty())
         left += h + pad / 2;

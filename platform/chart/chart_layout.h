@@ -34,7 +34,10 @@ struct ChartGeometry {
 // on each side).
 AxisRange ChartXRange(const ChartModel& model);
 // The range of the value axis shown: the zoom window, the axis's own range when it is not
-// automatic, else the active series' values; always one that can be drawn.
+// automatic, else the active series' values; always one that can be drawn. A logarithmic
+// axis spans the decades of the values shown: automatic, from the decade at or below the
+// lowest to the one at or above the highest; with a range of its own, from no lower than the
+// decade of the lowest value.
 AxisRange ChartYRange(const ChartModel& model);
 
 // The first and last point index worth drawing for an x range (one beyond each edge, so

@@ -278,11 +278,12 @@ void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target
 
     painter.setPen(axisPen);
     const double tick = g.tickLength;
-    for (double v : g.yTicks) {
-        const double y = g.y.ToPixel(v);
+    const std::vector<QString> yLabels = AxisLabelTexts(model.LeftAxis, g.yTicks);
+    for (size_t k = 0; k < g.yTicks.size(); ++k) {
+        const double y = g.y.ToPixel(g.yTicks[k]);
         painter.drawLine(QPointF(g.plot.left() - tick, y), QPointF(g.plot.left(), y));
-        DrawText(painter, QPointF(g.plot.left() - tick - h / 4, y),
-                 AxisLabelText(model.LeftAxis, v), 0, Qt::AlignRight | Qt::AlignVCenter, h);
+        DrawText(painter, QPointF(g.plot.left() - tick - h / 4, y), yLabels[k], 0,
+                 Qt::AlignRight | Qt::AlignVCenter, h);
     }
     const int angle = model.BottomAxis.LabelAngle;
     for (qint32 i : g.xTicks) {

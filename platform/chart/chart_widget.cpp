@@ -59,12 +59,19 @@ void ChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     PaintChart(painter, model_, QRectF(rect()));
+    if (!crossHair_ && !dragging_)
+        return;
+    // What is drawn over the chart stays inside the plot, off the titles and the labels.
+    const QRectF plot = Geometry().plot;
+    painter.setClipRect(plot);
     if (crossHair_) {
         QPen pen(Qt::black, 0, Qt::DashLine);
         pen.setCosmetic(true);
         painter.setPen(pen);
-        painter.drawLine(QPointF(crossHair_->x(), 0), QPointF(crossHair_->x(), height()));
-        painter.drawLine(QPointF(0, crossHair_->y()), QPointF(width(), crossHair_->y()));
+        painter.drawLine(QPointF(crossHair_->x(), plot.top()),
+                         QPointF(crossHair_->x(), plot.bottom()));
+        painter.drawLine(QPointF(plot.left(), crossHair_->y()),
+                         QPointF(plot.right(), crossHair_->y()));
     }
     if (dragging_) {
         QPen pen(Qt::black, 0, Qt::DotLine);

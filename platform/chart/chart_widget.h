@@ -27,8 +27,8 @@ public:
     void ZoomTo(const ChartZoom& zoom);
     bool Zoomed() const { return model_.Zoom.has_value(); }
 
-    // The cross-hair: a vertical and a horizontal line across the whole chart through a
-    // pixel of the widget.
+    // The cross-hair: a vertical and a horizontal line across the plot through a pixel of
+    // the widget; not drawn while that pixel lies outside the plot.
     void SetCrossHair(const QPointF& pixel);
     void HideCrossHair();
     bool CrossHairVisible() const { return crossHair_.has_value(); }

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,8 +56,15 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
 
     auto* frame = new QVBoxLayout(fmeControl);
     frame->setContentsMargins(4, 4, 4, 4);
+    frame->setSpacing(4);
     frame->addWidget(tbrGraphTe, 0, Qt::AlignHCenter);
-    frame->addSpacing(12);
+    frame->addSpacing(4);
+    // One row a series, its name over its colour beside its hide box, so that the four
+    // rows, the switch and the buttons fit a window of a tile's height.
+    auto* legend = new QGridLayout;
+    legend->setHorizontalSpacing(6);
+    legend->setVerticalSpacing(6);
+    frame->addLayout(legend);
     const int legendIds[4] = {4015, 4016, 4017, 4018};
     for (int k = 0; k < 4; ++k) {
         lblDescrizione[k] = new QLabel(fmeControl);
@@ -64,15 +72,17 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
         SetTextId(lblDescrizione[k], legendIds[k]);
         Linea[k] = new QFrame(fmeControl);
         Linea[k]->setObjectName(QStringLiteral("Linea%1").arg(k));
-        Linea[k]->setFixedSize(60, 2);
+        Linea[k]->setFixedSize(48, 2);
         Linea[k]->setAutoFillBackground(true);
         chkHidePlot[k] = new QCheckBox(fmeControl);
         chkHidePlot[k]->setObjectName(QStringLiteral("chkHidePlot%1").arg(k));
         SetTextId(chkHidePlot[k], 4019);
-        frame->addWidget(lblDescrizione[k], 0, Qt::AlignHCenter);
-        frame->addWidget(Linea[k], 0, Qt::AlignHCenter);
-        frame->addWidget(chkHidePlot[k], 0, Qt::AlignHCenter);
-        frame->addSpacing(6);
+        auto* key = new QVBoxLayout;
+        key->setSpacing(1);
+        key->addWidget(lblDescrizione[k], 0, Qt::AlignHCenter);
+        key->addWidget(Linea[k], 0, Qt::AlignHCenter);
+        legend->addLayout(key, k, 0);
+        legend->addWidget(chkHidePlot[k], k, 1);
         connect(chkHidePlot[k], &QCheckBox::clicked, this, [this, k] { chkHidePlot_Click(k); });
     }
     chkLogaritmic = new QCheckBox(fmeControl);
@@ -84,11 +94,10 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
     btnShowRf = new QPushButton(fmeControl);
     btnShowRf->setObjectName(QStringLiteral("btnShowRf"));
     SetTextId(btnShowRf, 4207);
-    frame->addSpacing(14);
+    frame->addSpacing(4);
     frame->addWidget(chkLogaritmic, 0, Qt::AlignHCenter);
-    frame->addSpacing(24);
+    frame->addSpacing(4);
     frame->addWidget(btnFullScale, 0, Qt::AlignHCenter);
-    frame->addSpacing(14);
     frame->addWidget(btnShowRf, 0, Qt::AlignHCenter);
     frame->addStretch(1);
     connect(chkLogaritmic, &QCheckBox::clicked, this, [this] { chkLogaritmic_Click(); });

@@ -91,21 +91,72 @@ TEST(ChartAxis, NiceSteps) {
         EXPECT_DOUBLE_EQ(NiceStep(raw), nice) << raw;
 }
 
-TEST(ChartAxis, TicksOfAGivenIncrementAreThinnedByWholeFactors) {
-    // The time graph: 0 to 5.5 with a step of a thirtieth of 5: 30 labels do not fit in
-    // 150 pixels at 20 apart, every third does.
-    const std::vector<double> ticks = ValueAxisTicks({0, 5.5}, 5.0 / 30, false, 150, 20);
-    ASSERT_GE(ticks.size(), 2u);
-    const double step = ticks[1] - ticks[0];
-    EXPECT_NEAR(std::fmod(step / (5.0 / 30) + 1e-9, 1.0), 0, 1e-6); // a whole multiple
-    EXPECT_GE(step / 5.5 * 150, 20 - 1e-9);
-    EXPECT_DOUBLE_EQ(ticks.front(), 0);
-    EXPECT_LE(ticks.back(), 5.5);
-    // Room for all of them: every increment labelled.
-    EXPECT_EQ(ValueAxisTicks({0, 1}, 0.1, false, 1000, 20).size(), 11u);
-    // Increment 0: a nice step.
-    const std::vector<double> nice = ValueAxisTicks({0, 7}, 0, false, 300, 30);
-    EXPECT_DOUBLE_EQ(nice[1] - nice[0], 1);
+namespace {
+// True when step is 1, 2 or 5 times a power of ten.
+bool IsRoundStep(double step) {
+    const double power = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const double factor = step / power;
+    return std::abs(factor - 1) < 1e-9 || std::abs(factor - 2) < 1e-9 ||
+           std::abs(factor - 5) < 1e-9;
+}
+} // namespace
+
+TEST(ChartAxis, TicksStepRoundlyFromAGivenIncrementUpToWhatLeavesRoom) {
+    struct Case {
+        AxisRange range;
+        double increment;
+        double pixels;
+        double spacing;
+        double step; // of the ticks shown
+        double first;
+    };
+    const Case cases[] = {
+        // The time graph: 0 to a tenth above 94.06 uT, the increment a thirtieth of the
+        // range (3.12): in 150 pixels at 20 apart the step is 20, not 4 x 3.12 = 12.48.
+        {{0, 103.4}, 93.6 / 30, 150, 20, 20, 0},
+        {{0, 103.4}, 93.6 / 30, 1000, 20, 5, 0},
+        // Room for every increment: a round one is kept, another rounded up.
+        {{0, 1}, 0.1, 1000, 20, 0.1, 0},
+        {{0, 1.5}, 0.15, 1000, 20, 0.2, 0},
+        // The RF graph: 12 to 18 plus a tenth, from 0.
+        {{0, 18.6}, 6.0 / 30, 300, 20, 2, 0},
+        // No increment: the round step that fits.
+        {{0, 7}, 0, 300, 30, 1, 0},
+        // Ticks start at the first multiple of the step in the range.
+        {{0.33, 0.97}, 0.01, 200, 20, 0.1, 0.4},
+    };
+    for (const Case& c : cases) {
+        const std::vector<double> ticks =
+            ValueAxisTicks(c.range, c.increment, false, c.pixels, c.spacing);
+        ASSERT_GE(ticks.size(), 2u) << c.range.max << " " << c.pixels;
+        EXPECT_NEAR(ticks[1] - ticks[0], c.step, c.step * 1e-9) << c.range.max << " " << c.pixels;
+        EXPECT_NEAR(ticks.front(), c.first, 1e-9) << c.range.max;
+        for (size_t k = 1; k < ticks.size(); ++k) {
+            EXPECT_TRUE(IsRoundStep(ticks[k] - ticks[k - 1])) << ticks[k] - ticks[k - 1];
+            EXPECT_GE((ticks[k] - ticks[k - 1]) / (c.range.max - c.range.min) * c.pixels,
+                      c.spacing - 1e-9);
+        }
+        EXPECT_LE(ticks.back(), c.range.max + 1e-9);
+    }
+}
+
+TEST(ChartFormat, EveryLabelOfALinearAxisShowsTheSameDecimals) {
+    ChartAxis axis;
+    axis.ValueFormat = QStringLiteral("#0.00#");
+    const QLocale c = QLocale::c();
+    EXPECT_EQ(AxisLabelTexts(axis, {0, 20, 40}, c),
+              (std::vector<QString>{"0.00", "20.00", "40.00"}));
+    EXPECT_EQ(AxisLabelTexts(axis, {0, 0.005, 0.01, 0.015}, c),
+              (std::vector<QString>{"0.000", "0.005", "0.010", "0.015"}));
+    axis.ValueFormat = QStringLiteral("#0.#");
+    EXPECT_EQ(AxisLabelTexts(axis, {1, 1.5, 2}, c), (std::vector<QString>{"1.0", "1.5", "2.0"}));
+    EXPECT_EQ(AxisLabelTexts(axis, {1, 1.5}, QLocale(QLocale::Italian)),
+              (std::vector<QString>{"1,0", "1,5"}));
+    // A logarithmic axis's decades keep their own digits.
+    axis.ValueFormat = QStringLiteral("#0.00#");
+    axis.Logarithmic = true;
+    EXPECT_EQ(AxisLabelTexts(axis, {0.001, 0.1, 10}, c),
+              (std::vector<QString>{"0.001", "0.10", "10.00"}));
 }
 
 TEST(ChartAxis, LogarithmicTicks) {

@@ -225,13 +225,58 @@ TEST(ChartRender, AutomaticRangeFollowsTheShownValues) {
     AxisRange r = ChartYRange(model);
     EXPECT_DOUBLE_EQ(r.min, -1);
     EXPECT_DOUBLE_EQ(r.max, 5);
-    model.LeftAxis.Logarithmic = true; // values at or below 0 take no part
+    // Logarithmic: values at or below 0 take no part, and the axis spans whole decades.
+    model.LeftAxis.Logarithmic = true;
     r = ChartYRange(model);
-    EXPECT_DOUBLE_EQ(r.min, 2);
-    EXPECT_DOUBLE_EQ(r.max, 5);
+    EXPECT_DOUBLE_EQ(r.min, 1);
+    EXPECT_DOUBLE_EQ(r.max, 10);
     model.Zoom = ChartZoom{0, 1, 3, 4};
     EXPECT_DOUBLE_EQ(ChartYRange(model).min, 3);
     EXPECT_DOUBLE_EQ(ChartXRange(model).max, 1);
+}
+
+TEST(ChartRender, ALogarithmicAxisSpansTheDecadesOfItsData) {
+    // The time graph's field from 0.2 to 97 uT on its logarithmic axis, which is set from
+    // 0.0001 to a tenth above the data.
+    ChartModel model;
+    ChartSeries& field = model.AddSeries(ChartSeriesKind::Line);
+    for (double v : {0.2, 3.0, 97.0})
+        field.AddPoint(v);
+    field.AddGap();
+    model.LeftAxis.Logarithmic = true;
+    struct Case {
+        bool automatic;
+        double minimum;
+        double maximum;
+        AxisRange shown;
+    };
+    const Case cases[] = {
+        {true, 0, 0, {0.1, 100}},
+        {false, 0.0001, 106.7, {0.1, 106.7}},
+        // A minimum of its own above the data's decade is kept.
+        {false, 0.15, 106.7, {0.15, 106.7}},
+        {false, 0.5, 106.7, {0.5, 106.7}},
+    };
+    for (const Case& c : cases) {
+        model.LeftAxis.Automatic = c.automatic;
+        model.LeftAxis.Minimum = c.minimum;
+        model.LeftAxis.Maximum = c.maximum;
+        const AxisRange r = ChartYRange(model);
+        EXPECT_NEAR(r.min, c.shown.min, 1e-12) << c.minimum;
+        EXPECT_NEAR(r.max, c.shown.max, 1e-12) << c.minimum;
+    }
+    // Below the lowest value lies less than its own decade, not the four empty decades
+    // down to 0.0001 (over half the plot).
+    model.LeftAxis.Automatic = false;
+    model.LeftAxis.Minimum = 0.0001;
+    const ChartGeometry g = ComputeChartGeometry(model, QRectF(0, 0, 800, 600), QFont());
+    EXPECT_LT(g.plot.bottom() - g.y.ToPixel(0.2), g.plot.height() / 3);
+    EXPECT_DOUBLE_EQ(g.yTicks.front(), 0.1);
+    // Nothing above zero: the axis's own range.
+    ChartModel empty;
+    empty.AddSeries(ChartSeriesKind::Line).AddGap();
+    empty.LeftAxis = model.LeftAxis;
+    EXPECT_DOUBLE_EQ(ChartYRange(empty).min, 0.0001);
 }
 
 TEST(ChartRender, APrinterPageTakesTheChartInTheGivenRectangle) {

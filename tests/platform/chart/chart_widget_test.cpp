@@ -109,6 +109,31 @@ TEST_F(ChartWidgetTest, CrossHair) {
     EXPECT_FALSE(widget.CrossHairVisible());
 }
 
+TEST_F(ChartWidgetTest, TheCrossHairStaysInsideThePlot) {
+    widget.Model().TitleLines = {QStringLiteral("Title")};
+    widget.Model().TitleVisible = true;
+    widget.Model().LeftAxis.Title = QStringLiteral("uT");
+    const QImage plain = widget.grab().toImage();
+    const QRectF plot = widget.Geometry().plot;
+    // Pixels that differ from the chart without a cross-hair, inside and outside the plot.
+    auto changed = [&](const QImage& image, int& inside, int& outside) {
+        inside = outside = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != plain.pixel(x, y))
+                    ++(plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(x, y) ? inside : outside);
+    };
+    int inside = 0, outside = 0;
+    widget.SetCrossHair(QPointF(PixelOf(10)));
+    changed(widget.grab().toImage(), inside, outside);
+    EXPECT_GT(inside, 100);
+    EXPECT_EQ(outside, 0); // not over the title, the labels or the axis titles
+    // A point outside the plot (a zoomed view) draws nothing outside it either.
+    widget.SetCrossHair(QPointF(plot.left() - 20, plot.top() - 10));
+    changed(widget.grab().toImage(), inside, outside);
+    EXPECT_EQ(outside, 0);
+}
+
 TEST(ChartHitTest, InactiveSeriesAndGapsAreNotHit) {
     ChartModel model;
     FillRamp(model);

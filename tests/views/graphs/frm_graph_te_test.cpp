@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
@@ -58,6 +60,28 @@ protected:
     GraphHooks savedHooks;
 };
 } // namespace
+
+TEST_F(GraphTeWindow_, TheWholeLegendShowsInAWindowOfATilesHeight) {
+    // Two windows tiled in the main window at its first size have 278 pixels each.
+    frmGraphTe& w = ShowGraphTe();
+    for (const QSize size : {QSize(760, 520), QSize(743, 278)}) {
+        w.resize(size);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+        const QWidget* view = w.fmeControl->parentWidget(); // the scrolled frame's viewport
+        auto shown = [view](const QWidget* control) {
+            const QRect place(control->mapTo(view, QPoint(0, 0)), control->size());
+            return view->rect().contains(place);
+        };
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_TRUE(shown(w.lblDescrizione[k])) << k << " at " << size.height();
+            EXPECT_TRUE(shown(w.Linea[k])) << k << " at " << size.height();
+            EXPECT_TRUE(shown(w.chkHidePlot[k])) << k << " at " << size.height();
+        }
+        EXPECT_TRUE(shown(w.chkLogaritmic)) << size.height();
+        EXPECT_TRUE(shown(w.btnFullScale)) << size.height();
+    }
+}
 
 TEST_F(GraphTeWindow_, LoadDrawsTheDataSetAndSetsTheOpenFlag) {
     EXPECT_FALSE(GraphTeOpen());
