@@ -2,6 +2,7 @@
 
 #include "platform/file_filter.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -104,4 +105,8 @@ FileDialogResult QtUiServices::SaveFile(const FileDialogRequest& request) {
 
 Qt::KeyboardModifiers QtUiServices::KeyboardModifiers() {
     return QGuiApplication::queryKeyboardModifiers();
+}
+
+QColor QtUiServices::ChooseColor(const QColor& initial) {
+    return QColorDialog::getColor(initial, Owner());
 }

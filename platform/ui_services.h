@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
@@ -58,6 +59,9 @@ public:
     virtual Qt::KeyboardModifiers KeyboardModifiers() = 0;
     // Runs one of the program's own modal dialogs until it closes; its result code.
     virtual int RunModal(QDialog& dialog) { return dialog.exec(); }
+    // The colour dialog preset to initial: the chosen colour, or an invalid one when the
+    // user cancels. Services that never show dialogs answer as a cancel.
+    virtual QColor ChooseColor(const QColor& initial) { return {}; }
     // Owner window of the modal boxes (the main window once it stands).
     virtual void SetOwner(QWidget* owner) { owner_ = owner; }
     QWidget* Owner() const { return owner_; }
@@ -80,4 +84,5 @@ public:
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     Qt::KeyboardModifiers KeyboardModifiers() override;
+    QColor ChooseColor(const QColor& initial) override;
 };

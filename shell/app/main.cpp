@@ -1,6 +1,7 @@
 #include "shell/dialogs/shell_ui.h"
 #include "shell/main/picture_store.h"
 #include "shell/startup/corvanel_application.h"
+#include "shell/startup/restart_program.h"
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/shell_state.h"
 #include "shell/startup/shut_down.h"
@@ -21,5 +22,7 @@ int main(int argc, char* argv[]) {
         ShutDown(nullptr);
     }
     SetUi(nullptr);
+    // A new language chosen in the settings: the program starts again in it.
+    StartAgainIfAsked();
     return code;
 }

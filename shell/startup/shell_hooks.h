@@ -21,6 +21,8 @@ struct ShellHooks {
     std::function<void()> GestioneCommandLine;
     // Writes the current data set as a session file (asking before it replaces one).
     std::function<SaveOutcome(const QString&)> SaveFile;
+    // Ends the program and starts it again: the settings dialog's answer to a new language.
+    std::function<void()> RestartProgram;
     // Lets the message loop run once while the splash waits. Unset: the real event loop.
     std::function<void()> DoEvents;
 };

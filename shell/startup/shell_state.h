@@ -14,6 +14,8 @@ struct ShellState {
     bool MainWindowShown = false;
     // Shutdown is under way or done: it runs once, however it is reached.
     bool ShutDownStarted = false;
+    // The program is to be started again once it has ended (a new language was chosen).
+    bool RestartRequested = false;
     // ShutDown was called without a window: the program ends without its event loop.
     bool Ended = false;
 };

@@ -21,6 +21,10 @@ QString ProgramVersionText() {
     return VersionText(CORVANEL_VERSION_MAJOR, CORVANEL_VERSION_MINOR, CORVANEL_VERSION_PATCH);
 }
 
+ProgramVersion ProgramVersionNumbers() {
+    return {CORVANEL_VERSION_MAJOR, CORVANEL_VERSION_MINOR, CORVANEL_VERSION_PATCH};
+}
+
 QString HelpFileFor(int language) {
     return language != 0 ? QStringLiteral("Corvanel_en.hlp") : QStringLiteral("Corvanel_it.hlp");
 }

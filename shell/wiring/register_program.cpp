@@ -15,6 +15,7 @@
 #include "shell/wiring/wire_monitor.h"
 #include "shell/wiring/wire_panes.h"
 #include "shell/wiring/wire_realtime.h"
+#include "shell/wiring/wire_settings.h"
 
 void RegisterShellHooks() {
     RegisterDataReplyHandlers();
@@ -25,6 +26,7 @@ void RegisterShellHooks() {
     WireRealTime();
     RegisterMonitor();
     RegisterIdentificationAndDateDialogs();
+    RegisterSettingsAndAbout();
     ShellHooks& hooks = ShellHook();
     hooks.ResetState = [] { ResetProgramState(); };
     hooks.KillTimers = [] { StopLinkTimers(); };

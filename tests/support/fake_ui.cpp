@@ -45,3 +45,8 @@ int FakeUi::RunModal(QDialog& dialog) {
         onModal(dialog);
     return dialog.result();
 }
+
+QColor FakeUi::ChooseColor(const QColor& initial) {
+    colorCalls.append(initial);
+    return next(colorAnswers, QColor());
+}

@@ -30,6 +30,7 @@ public:
     // A modal dialog returns at once, after onModal (when set) has worked it as the user
     // would; its result is whatever that left.
     int RunModal(QDialog& dialog) override;
+    QColor ChooseColor(const QColor& initial) override;
 
     // Answers given in turn; when a script runs out the answer is true (OK / Yes).
     std::deque<bool> standardAnswers;
@@ -38,12 +39,15 @@ public:
     std::deque<FileDialogResult> saveAnswers;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     std::function<void(QDialog& dialog)> onModal;
+    // Colours chosen in turn; when the script runs out the dialog is cancelled.
+    std::deque<QColor> colorAnswers;
 
     QList<StandardCall> standardCalls;
     QList<MessageBoxRequest> messageCalls;
     QList<FileDialogRequest> openCalls;
     QList<FileDialogRequest> saveCalls;
     QList<QString> modalCalls; // object names of the dialogs run
+    QList<QColor> colorCalls;  // the colour each dialog opened with
 
 private:
     UiServices* previous_ = nullptr;
