@@ -151,6 +151,29 @@ INSTANTIATE_TEST_SUITE_P(
                           "12/10/2026 12:00:05 AM;.5000;.5000;.5000;.8700;",
                           "12/10/2026 12:00:10 AM;-1.0000;-1.0000;-1.0000;-1.0000;"})}));
 
+// The CSV header written out by hand in both languages of the table, so that a wrong text
+// id shows.
+TEST(TableExportHeader, CsvHeaderInItalianAndEnglish) {
+    LanguageLoaded language;
+    const struct {
+        int language;
+        const char* head;
+    } cases[] = {
+        {0,
+         "Corvanel - Tabella dei dati KL720;\r\nID breve: SN001;\r\nID esteso: Cantiere nord;\r\n"
+         "Origine dei dati: Upload;\r\nData e ora;Asse X;Asse Y;Asse Z;Risultante;\r\n"},
+        {1, "Corvanel - KL720 data table;\r\nShort ID: SN001;\r\nLong ID: Cantiere nord;\r\n"
+            "Data source: Upload;\r\nDate and time;X axis;Y axis;Z axis;Resultant;\r\n"},
+    };
+    for (const auto& c : cases) {
+        SetLanguage(c.language);
+        EXPECT_EQ(CsvFileBytes(MakeDataSet({}), QLocale(QStringLiteral("it_IT"))).toStdString(),
+                  c.head)
+            << c.language;
+    }
+    SetLanguage(0);
+}
+
 TEST(TableExportEmpty, EmptyDataSetGivesNoRowsAndTheCsvHeaderAlone) {
     LanguageLoaded language;
     DataSet empty = MakeDataSet({});
