@@ -1,9 +1,12 @@
 // kl720-emulator: an emulated KL720 on a pseudo-terminal for trying the program by hand.
 //
-//   kl720-emulator [--samples N] [--paced] [--port n] [--no-start]
+//   kl720-emulator [--samples N] [--paced] [--port n] [--no-start] [--tressil B]
 //
 // --no-start: the session's start stamps are erased (0xFF, as memory never written), so
 // a download has no start time to read.
+// --tressil: the line also answers the second kind of instrument's "E" and "H": B blocks
+// of 1000 one-minute samples ending now (each sent twice, as that instrument does), with a
+// 7-minute gap before the last block.
 //
 // Prints the line to give the program (CORVANEL_COM<n>=/dev/pts/...), then reads commands
 // from its input (when it has one; in the background it just serves until stopped), one a line:
@@ -24,6 +27,7 @@
 #include <map>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 // A finished session of n samples every 15 minutes, ending now.
@@ -47,11 +51,35 @@ void fillSession(Kl720Instrument& k, int n) {
     k.settings[16] = n > 0 ? 0x07 : 0x00;
     k.settings[18] = n > 0 ? 1 : 0; // memory end
 }
+// B blocks of 1000 one-minute samples, the last one starting 7 minutes late.
+void fillBlocks(Kl720Instrument& k, int blocks) {
+    constexpr int PerBlock = 1000;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime end =
+        QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC);
+    QDateTime first = end.addSecs(-qint64(blocks) * PerBlock * 60 - 7 * 60);
+    QList<QByteArray> distinct;
+    for (int b = 0; b < blocks; ++b) {
+        if (b > 0 && b == blocks - 1)
+            first = first.addSecs(7 * 60);
+        std::vector<TressilMemory::Sample> samples;
+        for (int i = 0; i < PerBlock; ++i) {
+            const double t = (b * PerBlock + i) / 60.0;
+            // Mostly the low range; an hour in every six on the high one.
+            const bool high = int(t) % 6 == 5;
+            samples.push_back({quint8(128 + 100 * std::sin(t)), quint8(100 + 80 * std::cos(t / 3)),
+                               quint8(60 + (i % 40)), quint8(high ? 7 : 0)});
+        }
+        distinct << TressilMemory::Block(1, first, samples);
+        first = first.addSecs(qint64(PerBlock) * 60);
+    }
+    k.tressil.SendTwice(distinct);
+}
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    int samples = 500, port = 1;
+    int samples = 500, port = 1, blocks = 0;
     bool noStart = false;
     Kl720Pacing pacing;
     const QStringList args = app.arguments();
@@ -60,13 +88,15 @@ int main(int argc, char** argv) {
             samples = qBound(0, args[++i].toInt(), Kl720Instrument::MaxSamples);
         else if (args[i] == QLatin1String("--port") && i + 1 < args.size())
             port = qBound(1, args[++i].toInt(), 10);
+        else if (args[i] == QLatin1String("--tressil") && i + 1 < args.size())
+            blocks = qBound(1, args[++i].toInt(), 512);
         else if (args[i] == QLatin1String("--paced"))
             pacing.lineSpeed = true;
         else if (args[i] == QLatin1String("--no-start"))
             noStart = true;
         else {
-            std::fprintf(stderr,
-                         "usage: kl720-emulator [--samples N] [--paced] [--port n] [--no-start]\n");
+            std::fprintf(stderr, "usage: kl720-emulator [--samples N] [--paced] [--port n] "
+                                 "[--no-start] [--tressil B]\n");
             return 2;
         }
     }
@@ -82,6 +112,8 @@ int main(int argc, char** argv) {
                 k.settings[i] = k.settings[8 + i] = 0xFF;
         k.liveMoving = true;
         AdvanceLiveReading(k);
+        if (blocks > 0)
+            fillBlocks(k, blocks);
     });
     std::printf("CORVANEL_COM%d=%s\n", port, qPrintable(server.SlavePath()));
     std::fflush(stdout);
