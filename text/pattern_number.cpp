@@ -1,14 +1,10 @@
 #include "text/pattern_number.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
+
+using namespace pattern_number_detail;
 
 namespace {
-constexpr double Powers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-
 // units = the rounded value in 10^-decimals, below 2^63.
 char* layOut(char* out, bool negative, std::uint64_t units, int decimals, bool integerDigit,
              char decimal) {
@@ -103,27 +99,34 @@ char* bySignificantDigits(char* out, double value, int significantDigits, int de
 }
 } // namespace
 
+char* pattern_number_detail::WritePadded(char* out, double value, int significantDigits,
+                                         int decimals, bool integerDigit, char decimal, int width) {
+    char text[PatternNumberRoom];
+    const char* end =
+        WritePatternNumber(text, value, significantDigits, decimals, integerDigit, decimal);
+    const auto length = static_cast<int>(end - text);
+    if (width > length) {
+        std::memset(out, ' ', static_cast<size_t>(width - length));
+        out += width - length;
+    }
+    std::memcpy(out, text, static_cast<size_t>(length));
+    return out + length;
+}
+
 char* WritePatternNumber(char* out, double value, int significantDigits, int decimals,
                          bool integerDigit, char decimal) {
     if (!std::isfinite(value))
         value = 0.0;
-    if (decimals < 0)
-        decimals = 0;
-    if (decimals > 10)
-        decimals = 10;
-    // Where the significant digits reach at least one place past the decimals, they move
-    // the value by less than a tenth of the last unit: away from a half the plain rounding
-    // gives the same digits.
+    decimals = std::clamp(decimals, 0, 10);
     const int spare = significantDigits - decimals - 1;
-    const double magnitude = std::fabs(value);
-    if (spare >= 0 && spare <= 10 && magnitude < Powers[spare]) {
-        const double scaled = magnitude * Powers[decimals];
-        const double whole = std::floor(scaled);
-        const double fraction = scaled - whole;
-        if (std::fabs(fraction - 0.5) > 0.1) {
-            const auto units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-            return layOut(out, value < 0, units, decimals, integerDigit, decimal);
-        }
+    std::uint64_t units = 0;
+    if (spare >= 0 && spare <= MostSpareDigits && significantDigits <= MostSignificantDigits &&
+        QuickUnits(value, Powers[spare + 1], decimals, units)) {
+        char* end = decimals == 2 ? LayOutFixed<2>(out, value < 0, units, integerDigit, decimal, 0)
+                    : decimals == 4
+                        ? LayOutFixed<4>(out, value < 0, units, integerDigit, decimal, 0)
+                        : nullptr;
+        return end ? end : layOut(out, value < 0, units, decimals, integerDigit, decimal);
     }
     return bySignificantDigits(out, value, significantDigits, decimals, integerDigit, decimal);
 }

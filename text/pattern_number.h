@@ -1,5 +1,11 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
 // Numbers laid out the way a fixed-decimals format pattern lays them out ("#0.00",
 // "#.0000"): the value is first taken to the significant digits of its type's text
 // (7 for single precision, 15 for double), then rounded half away from zero to the
@@ -9,7 +15,8 @@
 
 inline constexpr int SingleDigits = 7;
 inline constexpr int DoubleDigits = 15;
-// Room the longest text can take (the largest double has 309 integer digits).
+// Room the longest text can take (the largest double has 309 integer digits), with room to
+// spare for the blanks before it and the quick layouts' stores of fixed size.
 inline constexpr int PatternNumberRoom = 340;
 
 // Writes the text into out (PatternNumberRoom bytes) and returns its end.
@@ -18,3 +25,111 @@ char* WritePatternNumber(char* out, double value, int significantDigits, int dec
 // The same taken the long way, through the significant digits for every value.
 char* WritePatternNumberBySignificantDigits(char* out, double value, int significantDigits,
                                             int decimals, bool integerDigit, char decimal);
+
+// The same with the digits and decimals fixed, for the exports' "#0.00" and "#.0000"
+// (decimals 2 or 4, either precision): the same texts, left-padded with blanks to width
+// characters (0 to PatternPadMost). Writes into out (PatternNumberRoom bytes), possibly past
+// the end it returns. The exports write millions of these, so the usual case is written in
+// line, without a call.
+inline constexpr int PatternPadMost = 8;
+template <int SignificantDigits, int Decimals>
+char* WritePatternNumberAs(char* out, double value, bool integerDigit, char decimal, int width = 0);
+
+namespace pattern_number_detail {
+inline constexpr double Powers[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5,  1e6,
+                                    1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13};
+// The quick way is taken while the value scaled to its decimals stays below 10^15, where a
+// double holds the product to within a sixteenth of a unit.
+inline constexpr int MostSpareDigits = 12;
+inline constexpr int MostSignificantDigits = 15;
+
+// "00" to "99".
+inline constexpr char Pairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233"
+    "34353637383940414243444546474849505152535455565758596061626364656667"
+    "6869707172737475767778798081828384858687888990919293949596979899";
+
+// WritePatternNumber's text behind the blanks that fill a field of width characters.
+char* WritePadded(char* out, double value, int significantDigits, int decimals, bool integerDigit,
+                  char decimal, int width);
+
+// The two digits of 0..99 as they lie in memory.
+inline std::uint32_t PairBits(unsigned twoDigits) {
+    std::uint16_t bits = 0;
+    std::memcpy(&bits, Pairs + 2 * twoDigits, 2);
+    return bits;
+}
+
+// The value in units of the last decimal, rounded the quick way: where the significant
+// digits reach at least one place past the decimals (a value below 10^spare), they move
+// the value by less than a twentieth of the last unit; where they end exactly at the last
+// decimal (below 10^(spare + 1) = limit), they are the value rounded to the nearest unit.
+// Either way, away from a half the plain rounding gives the same digits. False when the
+// value needs the long way: not below the limit, no number, or too near a half.
+inline bool QuickUnits(double value, double limit, int decimals, std::uint64_t& units) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < limit))
+        return false;
+    // Below 10^15: the truncation is the floor, and the product is off by less than a
+    // sixteenth of a unit.
+    const double scaled = magnitude * Powers[decimals];
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
+    if (!(std::fabs(fraction - 0.5) > 0.1))
+        return false;
+    units = whole + (fraction > 0.5 ? 1 : 0);
+    return true;
+}
+
+// The rounded value laid out with two or four decimals, blank-padded on the left to width
+// characters (at most 8); null when the value has 10^4 or more before the separator. The
+// text is put together without a branch that depends on the digits: each piece goes in one
+// store of fixed size, and the pointer moves on by what the piece holds. Writes up to 8
+// bytes past the text.
+template <int Decimals>
+char* LayOutFixed(char* out, bool negative, std::uint64_t units, bool integerDigit, char decimal,
+                  int width) {
+    static_assert(Decimals == 2 || Decimals == 4);
+    constexpr std::uint64_t divisor = Decimals == 2 ? 100 : 10000;
+    const std::uint64_t whole = units / divisor;
+    if (whole >= 10000 || std::endian::native != std::endian::little)
+        return nullptr;
+    const auto fraction = static_cast<unsigned>(units % divisor);
+    const auto w = static_cast<unsigned>(whole);
+    const int sign = negative && units != 0 ? 1 : 0;
+    const int digits =
+        w != 0 || integerDigit ? 1 + int(w >= 10) + int(w >= 100) + int(w >= 1000) : 0;
+    std::memcpy(out, "        ", 8);
+    out += std::max(0, width - (sign + digits + 1 + Decimals));
+    *out = '-';
+    out += sign;
+    // The four digits, the most significant first, moved down past the leading zeros.
+    const std::uint64_t four = PairBits(w / 100) | std::uint64_t(PairBits(w % 100)) << 16;
+    const auto kept = static_cast<std::uint32_t>(four >> (8 * (4 - digits)));
+    std::memcpy(out, &kept, 4);
+    out += digits;
+    *out++ = decimal;
+    if constexpr (Decimals == 2) {
+        std::memcpy(out, Pairs + 2 * fraction, 2);
+    } else {
+        const std::uint32_t bits = PairBits(fraction / 100) | PairBits(fraction % 100) << 16;
+        std::memcpy(out, &bits, 4);
+    }
+    return out + Decimals;
+}
+} // namespace pattern_number_detail
+
+template <int SignificantDigits, int Decimals>
+inline char* WritePatternNumberAs(char* out, double value, bool integerDigit, char decimal,
+                                  int width) {
+    using namespace pattern_number_detail;
+    constexpr int spare = SignificantDigits - Decimals - 1;
+    static_assert((Decimals == 2 || Decimals == 4) && spare >= 0 && spare <= MostSpareDigits &&
+                  SignificantDigits <= MostSignificantDigits);
+    width = std::clamp(width, 0, PatternPadMost);
+    std::uint64_t units = 0;
+    if (QuickUnits(value, Powers[spare + 1], Decimals, units))
+        if (char* end = LayOutFixed<Decimals>(out, value < 0, units, integerDigit, decimal, width))
+            return end;
+    return WritePadded(out, value, SignificantDigits, Decimals, integerDigit, decimal, width);
+}

@@ -1,6 +1,7 @@
 #include "text/table_time_text.h"
 
 #include "platform/trapped_error.h"
+#include "text/pattern_number.h"
 
 #include <QDate>
 #include <QTime>
@@ -37,6 +38,9 @@ RowTimeText::RowTimeText(const QString& datePattern, const QString& timePattern,
                           : piece.field == Field::DayPeriod
                               ? qMax(piece.text.size(), piece.pm.size())
                               : 2;
+    fixedTime_ = quickTime_ && compileFixed();
+    if (fixedTime_)
+        quickRoom_ = qMax(quickRoom_, FixedTimeBytes);
 }
 
 bool RowTimeText::compileTime() {
@@ -70,16 +74,68 @@ bool RowTimeText::compileTime() {
     return true;
 }
 
+bool RowTimeText::compileFixed() {
+    qsizetype at = 0;
+    for (const Piece& piece : pieces_) {
+        qsizetype* field = nullptr;
+        switch (piece.field) {
+        case Field::Literal:
+            if (at + piece.text.size() > FixedTimeBytes)
+                return false;
+            std::memcpy(fixedText_ + at, piece.text.constData(),
+                        static_cast<size_t>(piece.text.size()));
+            at += piece.text.size();
+            continue;
+        case Field::Hour24Padded:
+        case Field::Hour12Padded:
+            twelveHour_ = piece.field == Field::Hour12Padded;
+            field = &hourAt_;
+            break;
+        case Field::MinutePadded:
+            field = &minuteAt_;
+            break;
+        case Field::SecondPadded:
+            field = &secondAt_;
+            break;
+        default:
+            return false; // a field of one or two digits, a day period: lengths that vary
+        }
+        if (*field >= 0 || at + 2 > FixedTimeBytes)
+            return false; // a field twice
+        *field = at;
+        at += 2;
+    }
+    fixedLength_ = at;
+    return true;
+}
+
 void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
+    if (!quickTime_) {
+        out.Append(time_
+                       .Text(QDate(2000, 1, 1),
+                             QTime(secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60))
+                       .toUtf8());
+        return;
+    }
+    out.Used(writeTime(out.Room(quickRoom_), secondOfDay));
+}
+
+char* RowTimeText::writeTime(char* p, int secondOfDay) const {
     const int hour = secondOfDay / 3600;
     const int minute = secondOfDay / 60 % 60;
     const int second = secondOfDay % 60;
-    if (!quickTime_) {
-        out.Append(time_.Text(QDate(2000, 1, 1), QTime(hour, minute, second)).toUtf8());
-        return;
-    }
     const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
-    char* p = out.Room(quickRoom_);
+    if (fixedTime_) {
+        using pattern_number_detail::Pairs;
+        std::memcpy(p, fixedText_, FixedTimeBytes);
+        if (hourAt_ >= 0)
+            std::memcpy(p + hourAt_, Pairs + 2 * (twelveHour_ ? hour12 : hour), 2);
+        if (minuteAt_ >= 0)
+            std::memcpy(p + minuteAt_, Pairs + 2 * minute, 2);
+        if (secondAt_ >= 0)
+            std::memcpy(p + secondAt_, Pairs + 2 * second, 2);
+        return p + fixedLength_;
+    }
     for (const Piece& piece : pieces_) {
         switch (piece.field) {
         case Field::Literal:
@@ -117,14 +173,10 @@ void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
             break;
         }
     }
-    out.Used(p);
+    return p;
 }
 
-void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
-    if (haveLastDay_ && day == lastDay_) {
-        out.Append(lastDayText_);
-        return;
-    }
+void RowTimeText::takeDay(qint64 day) {
     auto known = days_.constFind(day);
     if (known == days_.constEnd()) {
         const QDate date = QDate::fromJulianDay(EpochJulianDay + day);
@@ -135,6 +187,14 @@ void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
     lastDay_ = day;
     haveLastDay_ = true;
     lastDayText_ = known.value();
+    if (lastDayText_.size() <= QuickDayBytes)
+        std::memcpy(lastDayBytes_, lastDayText_.constData(),
+                    static_cast<size_t>(lastDayText_.size()));
+}
+
+void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
+    if (!haveLastDay_ || day != lastDay_)
+        takeDay(day);
     out.Append(lastDayText_);
 }
 
@@ -142,7 +202,18 @@ void RowTimeText::AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch) {
     qint64 day = 0;
     int second = 0;
     SplitSeconds(secondsSinceEpoch, day, second);
-    AppendDate(out, day);
+    if (!haveLastDay_ || day != lastDay_)
+        takeDay(day);
+    if (quickTime_ && lastDayText_.size() <= QuickDayBytes) {
+        // The whole room of the day's text is copied, then the end is put after the text.
+        char* p = out.Room(QuickDayBytes + 1 + quickRoom_);
+        std::memcpy(p, lastDayBytes_, QuickDayBytes);
+        p += lastDayText_.size();
+        *p++ = ' ';
+        out.Used(writeTime(p, second));
+        return;
+    }
+    out.Append(lastDayText_);
     out.Append(' ');
     AppendTime(out, second);
 }

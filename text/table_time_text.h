@@ -45,15 +45,33 @@ private:
         QByteArray pm;   // the afternoon text of a day period
     };
     bool compileTime();
+    // Makes day the last day, its text at hand.
+    void takeDay(qint64 day);
+    // The time text of the quick pieces; room for quickRoom_ bytes at p.
+    char* writeTime(char* p, int secondOfDay) const;
 
     DatePattern date_;
     DatePattern time_;
+    // A time of two-digit fields and literals alone has one length: its text is a copy of
+    // the layout with the digits of each field put in (a field at -1 is not in the time).
+    bool compileFixed();
+    static constexpr qsizetype FixedTimeBytes = 16;
+    bool fixedTime_ = false;
+    char fixedText_[FixedTimeBytes] = {};
+    qsizetype fixedLength_ = 0;
+    qsizetype hourAt_ = -1, minuteAt_ = -1, secondAt_ = -1;
+    bool twelveHour_ = false;
+
     bool quickTime_ = false;
     qsizetype quickRoom_ = 0; // the longest text the pieces can give
     std::vector<Piece> pieces_;
     qint64 lastDay_ = 0;
     bool haveLastDay_ = false;
     QByteArray lastDayText_;
+    // The last day's text again in room of a fixed size, so that a row copies it whole
+    // without a call, when it fits.
+    static constexpr qsizetype QuickDayBytes = 32;
+    char lastDayBytes_[QuickDayBytes] = {};
     QHash<qint64, QByteArray> days_;
 };
 

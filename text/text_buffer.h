@@ -31,6 +31,9 @@ public:
     }
 
     qsizetype Size() const { return used_; }
+    const char* Data() const { return bytes_.constData(); }
+    // Starts again at the beginning, keeping the room.
+    void Clear() { used_ = 0; }
     QByteArray Text() const { return bytes_.left(used_); }
     QByteArray Take() {
         bytes_.resize(used_);

@@ -61,24 +61,26 @@ template <class Row> void forEachSample(const DataSet& data, Row&& row) {
         row(i, start + qint64(i - 1) * step);
 }
 
-// "#0.00" (x) or "  #0.00" (y, z, resultant), blank-padded on the left to 8 characters.
-void appendTabColumn(TextBuffer& out, double value, int digits, bool twoBlanks, char decimal) {
-    char number[PatternNumberRoom];
-    const char* end = WritePatternNumber(number, value, digits, 2, true, decimal);
-    const qsizetype length = (end - number) + (twoBlanks ? 2 : 0);
-    const qsizetype pad = length < ColumnWidth ? ColumnWidth - length : 0;
-    char* p = out.Room(pad + length);
-    std::memset(p, ' ', static_cast<size_t>(pad + (twoBlanks ? 2 : 0)));
-    p += pad + (twoBlanks ? 2 : 0);
-    std::memcpy(p, number, static_cast<size_t>(end - number));
-    out.Used(p + (end - number));
+// Room for one number and the two blanks before it or the ";" after it.
+constexpr qsizetype NumberRoom = PatternNumberRoom + 2;
+
+// "#0.00" (x) or "  #0.00" (y, z, resultant), blank-padded on the left to 8 characters;
+// room for NumberRoom bytes at p. Two blanks and the number padded to 6 are the same as the
+// number after two blanks padded to 8.
+template <int Digits, bool TwoBlanks> char* writeTabColumn(char* p, double value, char decimal) {
+    if (TwoBlanks) {
+        *p++ = ' ';
+        *p++ = ' ';
+    }
+    return WritePatternNumberAs<Digits, 2>(p, value, true, decimal,
+                                           TwoBlanks ? ColumnWidth - 2 : ColumnWidth);
 }
 
-void appendCsvNumber(TextBuffer& out, double value, int digits, char decimal) {
-    char* p = out.Room(PatternNumberRoom + 1);
-    p = WritePatternNumber(p, value, digits, 4, false, decimal);
+// "#.0000" and its ";"; room for NumberRoom bytes at p.
+template <int Digits> char* writeCsvNumber(char* p, double value, char decimal) {
+    p = WritePatternNumberAs<Digits, 4>(p, value, false, decimal);
     *p++ = ';';
-    out.Used(p);
+    return p;
 }
 
 void appendCsvHeader(TextBuffer& out, QString text) {
@@ -86,44 +88,82 @@ void appendCsvHeader(TextBuffer& out, QString text) {
     out.Append(text.toUtf8());
 }
 
-void writeWhole(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"), fileName);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"), fileName);
-}
-} // namespace
+// Where the rows go: into one array whole, or to a file a piece at a time.
+class RowSink {
+public:
+    virtual ~RowSink() = default;
+    // Called after every row; may take what is written so far and clear the buffer.
+    virtual void RowDone(TextBuffer& out) = 0;
+};
 
-QByteArray TabTableBytes(const DataSet& data, const QLocale& locale) {
+// Keeps everything in the buffer.
+class WholeText : public RowSink {
+public:
+    void RowDone(TextBuffer&) override {}
+};
+
+// Writes the buffer to the file whenever it holds a piece's worth, so that a large export
+// never holds all of its text at once. The file is replaced only once all of it is written:
+// a failure on the way leaves the previous file as it was.
+class FilePieces : public RowSink {
+public:
+    static constexpr qsizetype PieceBytes = 1 << 20;
+    explicit FilePieces(const QString& fileName) : file_(fileName), fileName_(fileName) {
+        if (!file_.open(QIODevice::WriteOnly))
+            RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"),
+                       fileName_);
+    }
+    void RowDone(TextBuffer& out) override {
+        if (out.Size() >= PieceBytes)
+            write(out);
+    }
+    void Commit(TextBuffer& out) {
+        write(out);
+        if (!file_.commit())
+            RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"), fileName_);
+    }
+
+private:
+    void write(TextBuffer& out) {
+        if (file_.write(out.Data(), out.Size()) != out.Size())
+            RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"), fileName_);
+        out.Clear();
+    }
+    QSaveFile file_;
+    QString fileName_;
+};
+
+void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, RowSink& sink) {
     const FileTextLocale text(locale);
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
-    TextBuffer out(qsizetype(qMax(data.NumSamples, 0)) * 56);
     const float* x = data.DataX.constData();
     const float* y = data.DataY.constData();
     const float* z = data.DataZ.constData();
     const double* res = data.DataRes.constData();
     forEachSample(data, [&](qint32 i, qint64 when) {
         times.AppendDateAndTime(out, when);
-        out.Append('\t');
-        appendTabColumn(out, x[i], SingleDigits, false, decimal);
-        out.Append('\t');
-        appendTabColumn(out, y[i], SingleDigits, true, decimal);
-        out.Append('\t');
-        appendTabColumn(out, z[i], SingleDigits, true, decimal);
-        out.Append('\t');
-        appendTabColumn(out, res[i], DoubleDigits, true, decimal);
-        out.Append("\r\n", 2);
+        char* p = out.Room(4 * (NumberRoom + 1) + 2);
+        *p++ = '\t';
+        p = writeTabColumn<SingleDigits, false>(p, x[i], decimal);
+        *p++ = '\t';
+        p = writeTabColumn<SingleDigits, true>(p, y[i], decimal);
+        *p++ = '\t';
+        p = writeTabColumn<SingleDigits, true>(p, z[i], decimal);
+        *p++ = '\t';
+        p = writeTabColumn<DoubleDigits, true>(p, res[i], decimal);
+        *p++ = '\r';
+        *p++ = '\n';
+        out.Used(p);
+        sink.RowDone(out);
     });
-    return out.Take();
 }
 
-QByteArray CsvFileBytes(const DataSet& data, const QLocale& locale) {
+void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, RowSink& sink) {
     const FileTextLocale text(locale);
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
-    TextBuffer out(512 + qsizetype(qMax(data.NumSamples, 0)) * 56);
+    checkArrays(data);
     appendCsvHeader(out, ResString(3016));
     appendCsvHeader(out, ResString(3017) + QStringLiteral(": ") + trimBlanks(data.IDShort));
     appendCsvHeader(out, ResString(3018) + QStringLiteral(": ") + trimBlanks(data.IDLong));
@@ -138,26 +178,55 @@ QByteArray CsvFileBytes(const DataSet& data, const QLocale& locale) {
     const double* res = data.DataRes.constData();
     forEachSample(data, [&](qint32 i, qint64 when) {
         times.AppendDateAndTime(out, when);
-        out.Append(';');
-        appendCsvNumber(out, x[i], SingleDigits, decimal);
-        appendCsvNumber(out, y[i], SingleDigits, decimal);
-        appendCsvNumber(out, z[i], SingleDigits, decimal);
-        appendCsvNumber(out, res[i], DoubleDigits, decimal);
-        out.Append("\r\n", 2);
+        char* p = out.Room(4 * NumberRoom + 3);
+        *p++ = ';';
+        p = writeCsvNumber<SingleDigits>(p, x[i], decimal);
+        p = writeCsvNumber<SingleDigits>(p, y[i], decimal);
+        p = writeCsvNumber<SingleDigits>(p, z[i], decimal);
+        p = writeCsvNumber<DoubleDigits>(p, res[i], decimal);
+        *p++ = '\r';
+        *p++ = '\n';
+        out.Used(p);
+        sink.RowDone(out);
     });
+}
+
+// About the length of a row; the whole text is sized for it at once.
+qsizetype wholeRoom(const DataSet& data) {
+    return 512 + qsizetype(qMax(data.NumSamples, 0)) * 56;
+}
+} // namespace
+
+QByteArray TabTableBytes(const DataSet& data, const QLocale& locale) {
+    TextBuffer out(wholeRoom(data));
+    WholeText whole;
+    writeTabTable(data, locale, out, whole);
+    return out.Take();
+}
+
+QByteArray CsvFileBytes(const DataSet& data, const QLocale& locale) {
+    TextBuffer out(wholeRoom(data));
+    WholeText whole;
+    writeCsvFile(data, locale, out, whole);
     return out.Take();
 }
 
 bool SaveFileTxt(const QString& FileName) {
     return Trapped("SaveFileTxt", false, [&] {
-        writeWhole(FileName, TabTableBytes(CurrentData()));
+        TextBuffer out(FilePieces::PieceBytes + 64 * 1024);
+        FilePieces file(FileName);
+        writeTabTable(CurrentData(), QLocale::system(), out, file);
+        file.Commit(out);
         return true;
     });
 }
 
 bool SaveCsvFile(const QString& FileName) {
     return Trapped("SaveCsvFile", false, [&] {
-        writeWhole(FileName, CsvFileBytes(CurrentData()));
+        TextBuffer out(FilePieces::PieceBytes + 64 * 1024);
+        FilePieces file(FileName);
+        writeCsvFile(CurrentData(), QLocale::system(), out, file);
+        file.Commit(out);
         return true;
     });
 }

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
+#include <random>
 #include <string>
 
 namespace {
@@ -17,6 +20,19 @@ std::string pattern(double value, int digits, int decimals, bool integerDigit, c
     char text[PatternNumberRoom];
     return std::string(text,
                        WritePatternNumber(text, value, digits, decimals, integerDigit, point));
+}
+
+// The same through the layouts fixed beforehand.
+std::string patternAs(double value, int digits, int decimals, bool integerDigit) {
+    char text[PatternNumberRoom];
+    const bool single = digits == SingleDigits;
+    char* end =
+        decimals == 2
+            ? (single ? WritePatternNumberAs<SingleDigits, 2>(text, value, integerDigit, '.')
+                      : WritePatternNumberAs<DoubleDigits, 2>(text, value, integerDigit, '.'))
+            : (single ? WritePatternNumberAs<SingleDigits, 4>(text, value, integerDigit, '.')
+                      : WritePatternNumberAs<DoubleDigits, 4>(text, value, integerDigit, '.'));
+    return std::string(text, end);
 }
 
 // Samples across midnight: the second sample's time is 00:00:00 and shows it.
@@ -67,9 +83,33 @@ TEST(PatternNumber, LaysOutTheFormatPatterns) {
         {1.0e20, DoubleDigits, 2, true, "100000000000000000000.00"},
         {9.99995, DoubleDigits, 4, false, "10.0000"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(pattern(c.value, c.digits, c.decimals, c.integerDigit), c.text) << c.value;
+        EXPECT_EQ(patternAs(c.value, c.digits, c.decimals, c.integerDigit), c.text) << c.value;
+    }
     EXPECT_EQ(pattern(0.5, SingleDigits, 4, false, ','), ",5000");
+}
+
+TEST(PatternNumber, FixedLayoutsPadToTheirWidth) {
+    const struct {
+        double value;
+        int width;
+        const char* text;
+    } cases[] = {
+        {1.5, 8, "    1.50"},     {-1.0, 6, " -1.00"},
+        {1234.5, 8, " 1234.50"},  {1234.5, 6, "1234.50"},
+        {12345.5, 8, "12345.50"}, {-12345.5, 8, "-12345.50"},
+        {0.004, 8, "    0.00"},   {1e20, 8, "100000000000000000000.00"},
+        {2.675, 0, "2.68"}, // past the quick way's half: the long way, padded the same
+        {2.675, 6, "  2.68"},
+    };
+    for (const auto& c : cases) {
+        char text[PatternNumberRoom];
+        const char* end =
+            WritePatternNumberAs<SingleDigits, 2>(text, double(float(c.value)), true, '.', c.width);
+        EXPECT_EQ(std::string(static_cast<const char*>(text), end), c.text)
+            << c.value << ' ' << c.width;
+    }
 }
 
 TEST(PatternNumber, ShortWayAgreesWithTheSignificantDigits) {
@@ -84,6 +124,34 @@ TEST(PatternNumber, ShortWayAgreesWithTheSignificantDigits) {
                     const std::string b(slow, WritePatternNumberBySignificantDigits(
                                                   slow, v, digits, decimals, false, '.'));
                     ASSERT_EQ(pattern(v, digits, decimals, false), b) << v;
+                }
+            }
+        }
+    }
+}
+
+TEST(PatternNumber, ShortWayAgreesAtEveryMagnitude) {
+    // Values of every size from 10^-6 to 10^17, and values on and next to the ties of the
+    // last decimal up to 10^13, in both precisions and with both the exports' decimals.
+    std::mt19937_64 random(720);
+    for (int i = 0; i < 200000; ++i) {
+        const double sign = random() % 2 ? -1.0 : 1.0;
+        const int exponent = static_cast<int>(random() % 24) - 6;
+        const double mantissa = 1.0 + static_cast<double>(random() % 9000000000) / 1e9;
+        const double offsets[] = {0.5, 0.45, 0.55, 0.4999, 0.5001, 0.0};
+        const double offset = offsets[random() % std::size(offsets)];
+        const auto whole = static_cast<double>(random() % 10000000000000);
+        for (int decimals : {2, 4}) {
+            const double values[] = {sign * mantissa * std::pow(10.0, exponent),
+                                     sign * (whole + offset) / std::pow(10.0, decimals)};
+            for (const double exact : values) {
+                for (int digits : {SingleDigits, DoubleDigits}) {
+                    const double v = digits == SingleDigits ? double(float(exact)) : exact;
+                    char slow[PatternNumberRoom];
+                    const std::string b(slow, WritePatternNumberBySignificantDigits(
+                                                  slow, v, digits, decimals, false, '.'));
+                    ASSERT_EQ(pattern(v, digits, decimals, false), b) << v;
+                    ASSERT_EQ(patternAs(v, digits, decimals, false), b) << v;
                 }
             }
         }
