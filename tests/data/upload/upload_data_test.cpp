@@ -142,7 +142,7 @@ TEST_F(UploadDataTest, AnUnsavedDataSetIsOfferedForSavingBeforeTheDownload) {
         EXPECT_EQ(UploadData(), c.downloads) << c.what;
         ASSERT_EQ(ui.messageCalls.size(), 1) << c.what;
         EXPECT_EQ(ui.messageCalls[0].message, ResString(31)) << c.what;
-        EXPECT_EQ(port->commandsSent, c.downloads ? QList<int>{4} : QList<int>{}) << c.what;
+        EXPECT_EQ(port->commandsSent.size(), c.downloads ? 1 : 0) << c.what;
         if (!c.downloads)
             ExpectPreviousDataSet();
         else
