@@ -24,10 +24,6 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("About Corvanel..."));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
-    ShowCredits = [](QWidget* parent) {
-        frmHidden credits(parent);
-        Ui().RunModal(credits);
-    };
 
     const auto label = [this](const char* name, const QString& text = QString()) {
         auto* l = new QLabel(text, this);
@@ -107,8 +103,10 @@ void frmAbout::Form_KeyPress(QChar typed) {
 void frmAbout::btnOk_Click() {
     const Qt::KeyboardModifiers held = Ui().KeyboardModifiers();
     const bool both = held.testFlag(Qt::ShiftModifier) && held.testFlag(Qt::ControlModifier);
-    if (code_.Complete() && both && ShowCredits)
-        ShowCredits(this);
+    if (code_.Complete() && both) {
+        frmHidden credits(this);
+        Ui().RunModal(credits);
+    }
     accept();
 }
 

@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 class QPushButton;
 
@@ -23,8 +21,6 @@ public:
     void btnOk_Click();
 
     const AccessCode& Code() const { return code_; }
-    // Shows the credits window modally; tests replace it.
-    std::function<void(QWidget* owner)> ShowCredits;
 
     QLabel* lblVersion = nullptr;
     QLabel* lblEEprom = nullptr;
