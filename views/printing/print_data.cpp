@@ -17,9 +17,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -112,9 +112,8 @@ void PrintData() {
         if (!window)
             return;
         TableTextBox* box = window->txtSource;
-        const QTextCursor caret = box->textCursor();
         clsPrintDialog dialog;
-        dialog.SetFlags(caret.hasSelection() ? SelectionFlags : WholeTableFlags);
+        dialog.SetFlags(box->HasSelection() ? SelectionFlags : WholeTableFlags);
         QPrinter& printer = CurrentPrinter();
         if (!dialog.ShowPrinter(printer))
             return;
@@ -126,16 +125,22 @@ void PrintData() {
             MessBox(ResString(16), QString(), -1, -1);
             return;
         }
-        // The selection is printed from a copy: the box keeps its selection and caret.
-        std::unique_ptr<QTextDocument> selected;
-        const QTextDocument* printed = box->document();
-        if (selection && caret.hasSelection()) {
-            selected = std::make_unique<QTextDocument>();
-            QTextCursor(selected.get()).insertFragment(caret.selection());
-            printed = selected.get();
-        }
-        std::unique_ptr<QTextDocument> copy(printed->clone());
+        // The selection alone, or the whole table, in the box's font with the median row
+        // marked as the box shows it; the box keeps its selection and caret.
+        const bool selected = selection && box->HasSelection();
+        const qint32 firstLine = selected ? std::min(box->Anchor(), box->Caret()).line : 0;
+        auto copy = std::make_unique<QTextDocument>();
         copy->setDefaultFont(box->font());
+        copy->setPlainText(selected ? box->SelectedText() : box->toPlainText());
+        const QTextBlock marked = copy->findBlockByNumber(box->MarkedLine() - firstLine);
+        if (box->MarkedLine() >= firstLine && marked.isValid()) {
+            QTextCursor cursor(marked);
+            cursor.setPosition(marked.position() + marked.length() - 1, QTextCursor::KeepAnchor);
+            QTextCharFormat format;
+            format.setForeground(Qt::red);
+            format.setFontWeight(QFont::Bold);
+            cursor.mergeCharFormat(format);
+        }
         QString failed;
         if (!PrintTextDocument(printer, *copy, &failed))
             MessBox(ResString(3760).arg(failed), QString(), 2, 1);

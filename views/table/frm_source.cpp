@@ -5,6 +5,7 @@
 #include "data/dataset.h"
 #include "views/table/save_table_text.h"
 #include "views/table/table_hooks.h"
+#include "views/table/table_rows.h"
 #include "views/table/table_text_box.h"
 #include "views/table/view_data_source.h"
 #include "views/windows/child_form.h"
@@ -65,11 +66,11 @@ frmSource::frmSource(QWidget* parent) : QWidget(parent) {
 
 frmSource::~frmSource() = default;
 
-void frmSource::ShowTable(const QString& text, bool timeOrder, int headerOffset) {
+void frmSource::ShowTable(std::shared_ptr<const TableRows> rows, bool timeOrder) {
     orderFlag_ = timeOrder;
-    headerOffset_ = headerOffset;
+    headerOffset_ = rows->HeaderOffset();
     lblOrder->setText(orderCaption(timeOrder));
-    txtSource->SetTableText(text);
+    txtSource->SetRows(std::move(rows));
 }
 
 QAction* frmSource::Button(int index) const {
@@ -98,7 +99,8 @@ void frmSource::tbrGraphSrc_ButtonClick(int index) {
 }
 
 void frmSource::save() {
-    SaveTableTextCommand(txtSource->toPlainText());
+    if (txtSource->Rows())
+        SaveTableTextCommand(*txtSource->Rows());
 }
 
 void frmSource::Form_Activate() {

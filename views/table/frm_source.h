@@ -5,9 +5,12 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QAction;
 class QLabel;
 class QToolBar;
+class TableRows;
 class TableTextBox;
 
 // The data-table window: the table text of the current data set with a label naming its
@@ -21,8 +24,8 @@ public:
     // True while the table is in time order.
     bool OrderFlag() const { return orderFlag_; }
 
-    // Shows a table text built in the given order.
-    void ShowTable(const QString& text, bool timeOrder, int headerOffset);
+    // Shows the rows of a table built in the given order.
+    void ShowTable(std::shared_ptr<const TableRows> rows, bool timeOrder);
 
     // Toolbar buttons by their index 1..8 (1, 4, 6 and 8 are separators and a spacer).
     QAction* Button(int index) const;

@@ -5,25 +5,22 @@
 #include "platform/file_filter.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
+#include "views/table/table_rows.h"
 
 #include <QSaveFile>
 
-void SalvaDati(const QString& FileName, const QString& shownText) {
+void SalvaDati(const QString& FileName, const TableRows& shown) {
     Trapped("SalvaDati", [&] {
-        QString text = shownText;
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(u'\n', QStringLiteral("\r\n"));
-        const QByteArray bytes = text.toUtf8();
         QSaveFile file(FileName);
         if (!file.open(QIODevice::WriteOnly))
             RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"),
                        FileName);
-        if (file.write(bytes) != bytes.size() || !file.commit())
+        if (!shown.Write(file) || !file.commit())
             RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"), FileName);
     });
 }
 
-void SaveTableTextCommand(const QString& shownText) {
+void SaveTableTextCommand(const TableRows& shown) {
     FileDialogRequest request;
     request.title = ResString(4084);
     request.filter = QtFilterFromParts(ResString(4085) + QStringLiteral(" (*.txt)|*.txt|") +
@@ -35,5 +32,5 @@ void SaveTableTextCommand(const QString& shownText) {
     const FileDialogResult chosen = Ui().SaveFile(request);
     if (!chosen.accepted || chosen.fileName.isEmpty())
         return;
-    SalvaDati(WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex), shownText);
+    SalvaDati(WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex), shown);
 }

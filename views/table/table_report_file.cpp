@@ -2,6 +2,7 @@
 
 #include "core/error_report.h"
 #include "platform/paths.h"
+#include "views/table/table_rows.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -18,21 +19,12 @@ QString ReportFilePath() {
     return InFolder(WritableFolder(), QLatin1String(ReportFileName));
 }
 
-QByteArray PassThroughReportFile(const QByteArray& text) {
+void PassThroughReportFile(const TableRows& rows) {
     const QString path = ReportFilePath();
-    {
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly))
-            RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
-        if (out.write(text) != text.size() || !out.commit())
-            RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"));
-    }
     RemoveAtEnd removal{path};
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        RaiseError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
-    QByteArray back = in.readAll();
-    if (back.size() != text.size())
-        RaiseError(ErrorNumber::InputPastEnd, QStringLiteral("Input past end of file"));
-    return back;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+    if (!rows.Write(out) || !out.commit())
+        RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+
+class TableRows;
 
 inline constexpr const char* ReportFileName = "tmp.dat";
 
@@ -9,7 +10,7 @@ inline constexpr const char* ReportFileName = "tmp.dat";
 // program's writable folder.
 QString ReportFilePath();
 
-// Writes the text to the report file (replacing an old one whole), reads it back and
-// deletes the file; the text read back. A failure raises an error and leaves no report
-// file behind.
-QByteArray PassThroughReportFile(const QByteArray& text);
+// Writes the table's text to the report file (replacing an old one whole), straight from
+// its rows, and deletes the file again. A failure raises an error and leaves no report file
+// behind.
+void PassThroughReportFile(const TableRows& rows);

@@ -7,7 +7,7 @@
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
 #include "views/table/table_report_file.h"
-#include "views/table/table_text.h"
+#include "views/table/table_rows.h"
 #include "views/table/table_text_box.h"
 #include "views/windows/single_window.h"
 
@@ -34,15 +34,17 @@ bool ViewDataSource(qint16 Chronological, qint16 unused) {
         const bool timeOrder = Chronological != 0;
         if (!timeOrder)
             SortByValue(data);
-        // The text is whole before any window changes, so a failure leaves none half filled.
-        const DataTable table =
-            BuildDataTable(data, timeOrder ? TableOrder::Time : TableOrder::Value);
-        const QByteArray shown = PassThroughReportFile(table.text);
+        // The table passes whole through the report file before any window changes, so a
+        // failure leaves none half filled.
+        auto rows = std::make_shared<const TableRows>(data, timeOrder ? TableOrder::Time
+                                                                      : TableOrder::Value);
+        PassThroughReportFile(*rows);
+        const qint32 medianRow = rows->MedianRow();
 
         frmSource& form = LoadSourceWindow();
-        form.ShowTable(QString::fromUtf8(shown), timeOrder, table.headerOffset);
-        if (table.medianRow >= 0)
-            HighlightMediana(table.medianRow);
+        form.ShowTable(std::move(rows), timeOrder);
+        if (medianRow >= 0)
+            HighlightMediana(medianRow);
         Window<frmSource>().Show();
         form.raise();
         form.activateWindow();

@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTest>
-#include <QTextBlock>
 
 #include <gtest/gtest.h>
 
@@ -66,10 +65,6 @@ protected:
     TaggedLanguage language;
 };
 
-bool isMarked(const QTextBlock& block) {
-    const QTextCharFormat format = block.begin().fragment().charFormat();
-    return format.fontWeight() == QFont::Bold && format.foreground().color() == Qt::red;
-}
 } // namespace
 
 TEST_F(DataTableWindow, OpensInTimeOrderWithTheMedianRowMarkedAndNoReportFileLeft) {
@@ -79,17 +74,13 @@ TEST_F(DataTableWindow, OpensInTimeOrderWithTheMedianRowMarkedAndNoReportFileLef
     EXPECT_EQ(form.lblOrder->text(), QStringLiteral("T4186"));
     EXPECT_EQ(form.txtSource->toPlainText(), shownText(CurrentData(), TableOrder::Time));
     EXPECT_TRUE(form.txtSource->isReadOnly());
-    EXPECT_EQ(form.txtSource->lineWrapMode(), QPlainTextEdit::NoWrap);
     const QFontMetrics metrics(form.txtSource->font());
     EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
               metrics.horizontalAdvance(QStringLiteral("WWWW")));
     EXPECT_FALSE(QFile::exists(ReportFilePath()));
     EXPECT_TRUE(ui.standardCalls.isEmpty());
     // Median of 2.75, 5 and 1241.37: sample 3, the third row.
-    const QTextDocument* doc = form.txtSource->document();
-    EXPECT_TRUE(isMarked(doc->findBlockByNumber(7 + 2)));
-    EXPECT_FALSE(isMarked(doc->findBlockByNumber(7 + 1)));
-    EXPECT_FALSE(isMarked(doc->findBlockByNumber(7 + 3)));
+    EXPECT_EQ(form.txtSource->MarkedLine(), 7 + 2);
     EXPECT_EQ(form.txtSource->CaretLine(), 9);
 }
 
@@ -102,12 +93,10 @@ TEST_F(DataTableWindow, NothingWithoutADataSet) {
 TEST_F(DataTableWindow, StationImportMarksTheMedianBelowItsLongerHeader) {
     CurrentData().RfDataPresent = true;
     ASSERT_TRUE(ViewDataSource(-1, -1));
-    const QTextDocument* doc = window().txtSource->document();
-    EXPECT_TRUE(isMarked(doc->findBlockByNumber(8 + 2)));
-    EXPECT_FALSE(isMarked(doc->findBlockByNumber(7 + 2)));
+    EXPECT_EQ(window().txtSource->MarkedLine(), 8 + 2);
     ASSERT_TRUE(ViewDataSource(0, -1));
     // Value order: 1 not available, 2.75, 5, 1241.37; the median is the third row.
-    EXPECT_TRUE(isMarked(window().txtSource->document()->findBlockByNumber(8 + 2)));
+    EXPECT_EQ(window().txtSource->MarkedLine(), 8 + 2);
 }
 
 TEST_F(DataTableWindow, SwitchingTwiceReturnsToTimeOrder) {
@@ -118,7 +107,7 @@ TEST_F(DataTableWindow, SwitchingTwiceReturnsToTimeOrder) {
     EXPECT_FALSE(form.OrderFlag());
     EXPECT_EQ(form.lblOrder->text(), QStringLiteral("T4187"));
     EXPECT_EQ(form.txtSource->toPlainText(), shownText(CurrentData(), TableOrder::Value));
-    EXPECT_TRUE(isMarked(form.txtSource->document()->findBlockByNumber(7 + 2)));
+    EXPECT_EQ(form.txtSource->MarkedLine(), 7 + 2);
     form.Button(7)->trigger();
     EXPECT_TRUE(form.OrderFlag());
     EXPECT_EQ(form.lblOrder->text(), QStringLiteral("T4186"));
@@ -236,7 +225,7 @@ TEST_F(DataTableWindow, CrossHairFollowsTheCaretAfterTheArrowKeyMovedIt) {
     EXPECT_EQ(box->CaretLine(), 8);
     EXPECT_EQ(graph.calls, QStringList{"show 3:1"});
     // The row is selected whole.
-    EXPECT_EQ(box->textCursor().selectedText(), box->document()->findBlockByNumber(8).text());
+    EXPECT_EQ(box->SelectedText(), box->LineText(8));
     QTest::keyClick(box, Qt::Key_Up);
     QTest::keyClick(box, Qt::Key_Right);
     EXPECT_EQ(graph.calls, (QStringList{"show 3:1", "show 3:0"}));
@@ -252,8 +241,7 @@ TEST_F(DataTableWindow, MouseClickOnARowMovesTheCrossHairHeaderLinesDoNot) {
     form.show();
     TableTextBox* box = form.txtSource;
     auto clickLine = [&](int line) {
-        QTextCursor cursor(box->document()->findBlockByNumber(line));
-        const QPoint at = box->cursorRect(cursor).center() + QPoint(2, 0);
+        const QPoint at = box->PlaceRect({line, 0}).center() + QPoint(2, 0);
         QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     };
     clickLine(2);
@@ -271,9 +259,9 @@ TEST_F(DataTableWindow, GraphClickSelectsTheRowInTimeOrderOnly) {
     TableTextBox* box = window().txtSource;
     GetSourceRow(0);
     EXPECT_EQ(box->CaretLine(), 7);
-    EXPECT_EQ(box->textCursor().selectedText(), box->document()->findBlockByNumber(7).text());
+    EXPECT_EQ(box->SelectedText(), box->LineText(7));
     window().Button(7)->trigger();
-    const int before = box->textCursor().position();
+    const TableTextBox::Place before = box->Caret();
     GetSourceRow(2);
-    EXPECT_EQ(box->textCursor().position(), before);
+    EXPECT_EQ(box->Caret(), before);
 }

@@ -15,6 +15,8 @@
 #include "views/table/table_text_box.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -83,4 +85,22 @@ TEST_F(TableInMainWindow, ToolbarButtonOpensTheTableAsAChildBesideTheGraph) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(SourceViewOpen());
     EXPECT_EQ(main.MdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(TableInMainWindow, CtrlCCopiesTheTablesSelectionNotTheMenuCommand) {
+    frmMain& main = MainWindow();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    main.ToolbarButton(Button::Source)->setEnabled(true);
+    main.tbrToolbar_ButtonClick(Button::Source);
+    ASSERT_TRUE(SourceViewOpen());
+    TableTextBox* box = SourceWindow()->txtSource;
+    QCoreApplication::processEvents();
+    box->setFocus();
+    box->SelectLine(7 + 3);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), box->LineText(7 + 3));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(box->SelectedText(), box->toPlainText());
 }

@@ -1,0 +1,228 @@
+#include "views/table/table_rows.h"
+
+#include "core/error_report.h"
+#include "core/language.h"
+#include "data/dataset.h"
+#include "text/display_texts.h"
+#include "text/format_pattern.h"
+#include "text/table_time_text.h"
+#include "text/text_buffer.h"
+#include "views/table/table_number_text.h"
+
+#include <QIODevice>
+#include <QLocale>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr int ColumnWidth = 8;
+const qsizetype NotAvailableLength = qsizetype(std::strlen(NotAvailableMarker));
+const QByteArray LineEnd("\r\n");
+
+// Blanks at both ends go; other white space stays, as the identification texts keep it.
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+qint64 unitSeconds(const QString& unit) {
+    if (unit == u"s")
+        return 1;
+    if (unit == u"n")
+        return 60;
+    if (unit == u"h")
+        return 3600;
+    if (unit == u"d")
+        return 86400;
+    RaiseError(ErrorNumber::InvalidProcedureCall,
+               QStringLiteral("Invalid procedure call or argument"));
+}
+
+// A column: prefix and number, blank-padded on the left to eight characters.
+template <class T>
+void appendColumn(TextBuffer& out, T value, bool twoBlanks, const QByteArray& point) {
+    // The usual column: a number that fits, written from the right into eight blanks.
+    unsigned long long cents = 0;
+    if (point.size() == 1 && QuickCents(value, cents) &&
+        cents < (twoBlanks ? 100000ull : 10000000ull)) {
+        char* p = out.Room(ColumnWidth);
+        std::memcpy(p, "        ", ColumnWidth);
+        char* q = p + ColumnWidth - 2;
+        std::memcpy(q, TwoDigits + 2 * (cents % 100), 2);
+        *--q = point.at(0);
+        unsigned long long whole = cents / 100;
+        do {
+            *--q = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        } while (whole > 0);
+        out.Used(p + ColumnWidth);
+        return;
+    }
+    // Short texts move in fixed blocks of 16 bytes, which cost less than exact copies.
+    constexpr int Block = 16;
+    static constexpr char Blanks[Block + 1] = "                ";
+    char number[Fixed2Room + Block];
+    const int length = WriteFixed2(number, value, point);
+    const int prefix = twoBlanks ? 2 : 0;
+    // Padding counts characters: all are single bytes but a decimal separator outside ASCII.
+    const qsizetype characters = prefix + length - point.size() + 1;
+    const qsizetype blanks = prefix + qMax<qsizetype>(ColumnWidth - characters, 0);
+    char* p = out.Room(Block + Fixed2Room + Block);
+    std::memcpy(p, Blanks, Block);
+    p += blanks;
+    if (length <= Block)
+        std::memcpy(p, number, Block);
+    else
+        std::memcpy(p, number, static_cast<size_t>(length));
+    out.Used(p + length);
+}
+
+QByteArray header(const DataSet& data) {
+    QString text;
+    text += ResString(3016) + QStringLiteral("\r\n");
+    text +=
+        ResString(3017) + QStringLiteral(": ") + trimBlanks(data.IDShort) + QStringLiteral("\r\n");
+    text +=
+        ResString(3018) + QStringLiteral(": ") + trimBlanks(data.IDLong) + QStringLiteral("\r\n");
+    text += ResString(3019) + QStringLiteral(": ") + data.DataSourceName + QStringLiteral("\r\n");
+    text += QLatin1String(MedianCaption) + FormatPattern(data.MedianValue, u"#0.00") +
+            QLatin1String(MedianUnit) + QStringLiteral("\r\n");
+    if (data.RfDataPresent) {
+        text += ResString(45) + u' ' + FormatPattern(data.CsvAuxMin, u"#0.00 ") + ResString(46) +
+                u' ' + FormatPattern(data.CsvAuxMax, u"#0.00 ") + ResString(47) + u' ' +
+                FormatPattern(data.CsvAuxMean, u"#0.00 ") + QStringLiteral("\r\n");
+    }
+    text += ResString(3020);
+    if (data.RfDataPresent)
+        text += ResString(3050);
+    text += QStringLiteral("\r\n");
+    return text.toUtf8();
+}
+
+void checkArrays(const DataSet& data) {
+    const qsizetype needed = qsizetype(data.NumSamples) + 1;
+    if (data.NumSamples < 0 || data.DataX.size() < needed || data.DataY.size() < needed ||
+        data.DataZ.size() < needed || data.DataRes.size() < needed)
+        RaiseError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+} // namespace
+
+TableRows::TableRows(const DataSet& data, TableOrder order) : order_(order) {
+    checkArrays(data);
+    headerOffset_ = TableHeaderOffset(data);
+    count_ = data.NumSamples;
+    const QLocale locale;
+    point_ = locale.decimalPoint().toUtf8();
+    times_ =
+        std::make_unique<RowTimeText>(ShortDatePattern(locale), LongTimePattern(locale), locale);
+    if (count_ > 0 && !data.StartDate.isValid())
+        RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+    start_ = count_ > 0 ? data.StartDate.toSecsSinceEpoch() : 0;
+    step_ = count_ > 0 ? qint64(data.SampleStep) * data.IntervalMultiplier *
+                             unitSeconds(data.SampleStepUnit)
+                       : 0;
+    if (order == TableOrder::Value)
+        samples_ = ValueOrder(data);
+
+    headerBytes_ = header(data) + LineEnd;
+    // Lines as a text box splits them: at CR LF or LF.
+    headerLines_ = QString::fromUtf8(headerBytes_)
+                       .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                       .split(u'\n');
+    headerLines_.removeLast(); // the piece after the empty line's end: the first row
+    // The arrays are shared, not copied: the table keeps them as they were when it was made.
+    x_ = data.DataX;
+    y_ = data.DataY;
+    z_ = data.DataZ;
+    res_ = data.DataRes;
+
+    const qint32 median = MedianSample(data);
+    if (median >= 1) {
+        if (order == TableOrder::Time) {
+            medianRow_ = median - 1;
+        } else {
+            const auto at = std::find(samples_.begin(), samples_.end(), median);
+            medianRow_ = at == samples_.end() ? -1 : qint32(at - samples_.begin());
+        }
+    }
+}
+
+TableRows::~TableRows() = default;
+
+void TableRows::appendRow(TextBuffer& out, qint32 row) const {
+    const qint32 k = order_ == TableOrder::Value ? samples_[static_cast<size_t>(row)] : row + 1;
+    const qint64 when = start_ + qint64(k - 1) * step_;
+    if (order_ == TableOrder::Value)
+        times_->AppendGeneral(out, when);
+    else
+        times_->AppendDateAndTime(out, when);
+    const float x = x_[k], y = y_[k], z = z_[k];
+    const double res = res_[k];
+    // A NaN counts as not available too: it would print as no number at all.
+    if (x >= 0 && y >= 0 && z >= 0 && res >= 0) {
+        appendColumn(out, x, false, point_);
+        appendColumn(out, y, true, point_);
+        appendColumn(out, z, true, point_);
+        appendColumn(out, res, true, point_);
+    } else {
+        out.Append(NotAvailableMarker, NotAvailableLength);
+    }
+}
+
+QByteArray TableRows::LineBytes(qint32 line) const {
+    if (line < 0 || line >= LineCount())
+        return QByteArray();
+    if (line < headerLines_.size())
+        return headerLines_.at(line).toUtf8();
+    const qint32 row = line - qint32(headerLines_.size());
+    if (row >= count_)
+        return QByteArray(); // the empty line after the last line end
+    TextBuffer out(128);
+    appendRow(out, row);
+    return out.Take();
+}
+
+QString TableRows::Line(qint32 line) const {
+    if (line >= 0 && line < headerLines_.size())
+        return headerLines_.at(line);
+    return QString::fromUtf8(LineBytes(line));
+}
+
+qint32 TableRows::LineLength(qint32 line) const {
+    if (line < 0 || line >= LineCount())
+        return -1;
+    return qint32(Line(line).size());
+}
+
+QByteArray TableRows::Text() const {
+    // About 60 bytes a row; one allocation for the whole text in the usual case.
+    TextBuffer out(headerBytes_.size() + qsizetype(count_) * 64);
+    out.Append(headerBytes_);
+    for (qint32 row = 0; row < count_; ++row) {
+        appendRow(out, row);
+        out.Append("\r\n", 2);
+    }
+    return out.Take();
+}
+
+bool TableRows::Write(QIODevice& device) const {
+    constexpr qint32 BlockRows = 4096;
+    TextBuffer out(qsizetype(BlockRows) * 64);
+    out.Append(headerBytes_);
+    for (qint32 row = 0; row < count_; ++row) {
+        appendRow(out, row);
+        out.Append("\r\n", 2);
+        if ((row + 1) % BlockRows == 0) {
+            if (device.write(out.Data(), out.Size()) != out.Size())
+                return false;
+            out.Clear();
+        }
+    }
+    return device.write(out.Data(), out.Size()) == out.Size();
+}
