@@ -1,6 +1,14 @@
 #include "tests/shell/main/main_window_fixture.h"
 
+#include "data/dataset.h"
+#include "platform/paths.h"
 #include "shell/main/frm_main.h"
+#include "shell/wiring/wire_data_table.h"
+#include "shell/wiring/wire_main_window.h"
+#include "views/table/frm_source.h"
+#include "views/table/table_hooks.h"
+#include "views/table/table_text_box.h"
+#include "views/table/view_data_source.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -109,4 +118,43 @@ TEST_F(EditingKeys, ElsewhereTheMenuShortcutsRunTheirCommands) {
     ui.saveAnswers.push_back({true, QStringLiteral("/tmp/x.log"), 0});
     press(child.text, Qt::Key_S);
     EXPECT_EQ(saves, 1);
+}
+
+TEST_F(EditingKeys, TheDataTableCopiesItsRows) {
+    QTemporaryDir scratch;
+    SetWritableFolderForTests(scratch.path());
+    RegisterMainWindow();
+    RegisterDataTable();
+    MainWindowHook().ShowIdCodeDialog = [this] { ++idCodeDialogs; };
+    DataSet data;
+    data.DataPresent = true;
+    data.NumSamples = 20;
+    data.StartDate = QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC);
+    data.SampleStep = 1;
+    data.SampleStepUnit = QStringLiteral("n");
+    data.DataX = QVector<float>(21, 0.5f);
+    data.DataY = QVector<float>(21, 0.25f);
+    data.DataZ = QVector<float>(21, 0.125f);
+    data.DataRes = QVector<double>(21, 0.57);
+    data.DataRf = QVector<float>(21, 0);
+    data.ResMax = data.ResMin = 0.57f;
+    CurrentData() = data;
+    frmMain& main = MainWindow();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    ASSERT_TRUE(ViewDataSource(-1, -1));
+    QWidget* rows = SourceWindow()->txtSource;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    press(rows, Qt::Key_A);
+    press(rows, Qt::Key_C);
+    EXPECT_GE(clipboard->text().count(QStringLiteral("0.57")), 20);
+    EXPECT_EQ(idCodeDialogs, 0);
+    delete SourceWindow();
+    UnloadMainWindow();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MainWindowHook() = MainWindowHooks{};
+    DataTableHook() = DataTableHooks{};
+    CurrentData() = DataSet{};
+    SetWritableFolderForTests(QString());
 }
