@@ -17,13 +17,13 @@
 #include "text/date_pattern.h"
 #include "views/windows/single_window.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -244,7 +244,6 @@ void frmMonitor::build() {
     monDate = new QCalendarWidget(this);
     monDate->setObjectName(QStringLiteral("monDate"));
     monDate->setGridVisible(true);
-    monDate->installEventFilter(this);
     monDate->hide();
 
     connect(txtStepSize, &QLineEdit::editingFinished, this, &frmMonitor::txtStepSize_Validate);
@@ -253,6 +252,12 @@ void frmMonitor::build() {
             &frmMonitor::cboStepResolution_Click);
     connect(monDate, &QCalendarWidget::clicked, this, &frmMonitor::monDate_Click);
     connect(monDate, &QCalendarWidget::activated, this, &frmMonitor::monDate_Click);
+    // The calendar goes away when the focus moves elsewhere in the dialog.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (monDate->isVisible() && now && now != monDate && !monDate->isAncestorOf(now) &&
+            isAncestorOf(now))
+            monDate->hide();
+    });
     connect(btnStartMonitor, &QPushButton::clicked, this, &frmMonitor::btnStartMonitor_Click);
     connect(btnStopMonitor, &QPushButton::clicked, this, &frmMonitor::btnStopMonitor_Click);
     connect(btnReadSettings, &QPushButton::clicked, this, &frmMonitor::btnReadSettings_Click);
@@ -404,17 +409,6 @@ void frmMonitor::monDate_Click(QDate date) {
     AutoCalculateDate();
 }
 
-bool frmMonitor::eventFilter(QObject* watched, QEvent* event) {
-    // Escape in the open calendar closes the calendar, not the dialog.
-    if (watched == monDate && event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        monDate->hide();
-        event->accept();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void frmMonitor::btnStartMonitor_Click() {
     if (starting_)
         return;
@@ -472,6 +466,7 @@ void frmMonitor::btnClose_Click() {
 }
 
 void frmMonitor::btnCancel_Click() {
+    monDate->hide();
     reject();
 }
 
@@ -480,7 +475,11 @@ void frmMonitor::reject() {
         btnClose_Click();
         return;
     }
-    monDate->hide();
+    // Escape in the open calendar closes the calendar, not the dialog.
+    if (monDate->isVisible()) {
+        monDate->hide();
+        return;
+    }
     QDialog::reject();
 }
 

@@ -104,11 +104,8 @@ signals:
 
 public:
     // The close box and Escape: while a start waits for the user they close the progress
-    // instead, so the start always ends before the dialog goes.
+    // instead, so the start always ends before the dialog goes; an open calendar goes first.
     void reject() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();

@@ -13,6 +13,7 @@
 #include "views/windows/single_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QGroupBox>
@@ -194,6 +195,20 @@ TEST_F(MonitorDialogTest, TheCalendarPicksTheDateOfItsRow) {
     EXPECT_TRUE(d.monDate->isVisible());
     d.btnDate[1]->click();
     EXPECT_FALSE(d.monDate->isVisible());
+    // Escape closes the open calendar, not the dialog.
+    d.btnDate[0]->click();
+    d.reject();
+    EXPECT_FALSE(d.monDate->isVisible());
+    EXPECT_TRUE(d.isVisible());
+    // The focus moving elsewhere in the dialog closes it too.
+    d.btnDate[0]->click();
+    QApplication::setActiveWindow(&d);
+    d.monDate->setFocus();
+    d.txtStepSize->setFocus();
+    EXPECT_FALSE(d.monDate->isVisible());
+    d.btnDate[0]->click();
+    d.btnCancel_Click();
+    EXPECT_FALSE(d.isVisible());
 }
 
 TEST_F(MonitorDialogTest, StartsASessionAtADateThroughEveryStage) {

@@ -10,7 +10,8 @@
 //
 // Prints the line to give the program (CORVANEL_COM<n>=/dev/pts/...), then reads commands
 // from its input (when it has one; in the background it just serves until stopped), one a line:
-// "fault NAME" (none, silence, badcrc, error, truncated, echo, length, garbage, slow, vanish),
+// "fault NAME [COMMAND]" (none, silence, badcrc, error, truncated, echo, length, garbage, slow,
+// vanish; with a command number only that command's replies are hit),
 // "status", "quit".
 #include "link/time_stamp.h"
 #include "tests/support/kl720_live.h"
@@ -23,6 +24,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <string>
@@ -74,6 +76,18 @@ void fillBlocks(Kl720Instrument& k, int blocks) {
         first = first.addSecs(qint64(PerBlock) * 60);
     }
     k.tressil.SendTwice(distinct);
+}
+
+// "fault NAME [COMMAND]": the name, and the command it hits (0: every command).
+std::string faultName(const std::string& line) {
+    const std::string rest = line.substr(6);
+    return rest.substr(0, rest.find(' '));
+}
+
+int faultCommand(const std::string& line) {
+    const std::string rest = line.substr(6);
+    const std::size_t blank = rest.find(' ');
+    return blank == std::string::npos ? 0 : std::atoi(rest.c_str() + blank + 1);
 }
 } // namespace
 
@@ -135,16 +149,17 @@ int main(int argc, char** argv) {
                 server.With([](Kl720Instrument& k) { return int(k.requests.size()); });
             std::printf("requests %d, replies %d%s\n", requests, server.RepliesSent(),
                         server.Vanished() ? ", line gone" : "");
-        } else if (line.rfind("fault ", 0) == 0 && faults.count(line.substr(6))) {
-            const F fault = faults.at(line.substr(6));
+        } else if (line.rfind("fault ", 0) == 0 && faults.count(faultName(line))) {
+            const F fault = faults.at(faultName(line));
+            const int command = faultCommand(line);
             if (fault == F::Vanish)
                 server.Vanish();
             else
-                server.With([&](Kl720Instrument& k) { k.SetFault(fault); });
+                server.With([&](Kl720Instrument& k) { k.SetFault(fault, -1, command); });
             std::printf("fault %s\n", line.substr(6).c_str());
         } else if (!line.empty()) {
             std::printf("commands: fault none|silence|badcrc|error|truncated|echo|length|"
-                        "garbage|slow|vanish, status, quit\n");
+                        "garbage|slow|vanish [command], status, quit\n");
         }
         std::fflush(stdout);
     }
