@@ -80,7 +80,9 @@ int MemoryItemFor(qint32 bytes) {
     return NoSelection;
 }
 
-quint32& ColorField(OptionsRecord& options, int box) {
+namespace {
+// Box k's field, for a record that may or may not be const.
+template <class Record> auto& colorFieldOf(Record& options, int box) {
     switch (box) {
     case 4:
         return options.GraphColor4;
@@ -94,9 +96,14 @@ quint32& ColorField(OptionsRecord& options, int box) {
         return options.SeriesColor[static_cast<size_t>(std::clamp(box, 0, 3))];
     }
 }
+} // namespace
+
+quint32& ColorField(OptionsRecord& options, int box) {
+    return colorFieldOf(options, box);
+}
 
 quint32 ColorField(const OptionsRecord& options, int box) {
-    return ColorField(const_cast<OptionsRecord&>(options), box);
+    return colorFieldOf(options, box);
 }
 
 SettingsForm SettingsFromOptions(const OptionsRecord& options, const QLocale& locale) {
