@@ -174,6 +174,28 @@ TEST_F(StartMonitorTest, ABadParameterSendsNothingAndRestoresTheLink) {
     EXPECT_EQ(ui.standardCalls.size(), 1); // the error report
 }
 
+// The emulated instrument keeps its own clock from the stamp it was set to: a session
+// programmed for 09:00 waits until that clock reaches it, then reads back as running.
+TEST_F(StartMonitorTest, AProgrammedSessionRunsOnceItsStartComes) {
+    qint64 elapsed = 0;
+    instrument.elapsedMs = [&elapsed] { return elapsed; };
+    CommState().MonitorParams = {3, 0x10, 1, 0x00, 0x00, 0x09, 0x95, 0x03, 0, 0};
+    ASSERT_TRUE(StartMonitoraggio());
+    ASSERT_TRUE(InitCommunication());
+    ReadMonitorSettings();
+    EXPECT_EQ(CommState().MonitorSettings[16], 0x01);
+    EXPECT_EQ(CommState().MonitorState, 1);
+    elapsed = (29 * 60 + 54) * 1000; // 08:59:59
+    ReadMonitorSettings();
+    EXPECT_EQ(CommState().MonitorSettings[16], 0x01);
+    elapsed += 1000;
+    ReadMonitorSettings();
+    EXPECT_EQ(CommState().MonitorSettings[16], 0x03);
+    EXPECT_EQ(Hex("00 00 09 95 03"),
+              QByteArray(reinterpret_cast<const char*>(CommState().MonitorSettings.data()), 5));
+    EXPECT_EQ(CommState().MonitorState, 1);
+}
+
 // Today's year no longer fits the old two bits; the clock still goes out.
 TEST_F(StartMonitorTest, StartsInYearsAfter2015) {
     time.SetWallClock(at(2026, 12, 10, 9, 15, 0));

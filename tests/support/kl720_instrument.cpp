@@ -2,7 +2,32 @@
 
 #include "tests/support/kl720_live.h"
 
+#include <QDateTime>
+
+#include <chrono>
+
+namespace {
+int bcd(quint8 b) {
+    return (b >> 4) * 10 + (b & 0x0F);
+}
+
+// A stamp's date-time, its year counted from a base that only keeps the two year bits in
+// order: baseBits is the clock's, so a date up to three years after the clock compares
+// right.
+QDateTime stampTime(const quint8* b, int baseBits) {
+    const int bits = b[3] >> 6;
+    const int year = 2000 + ((bits - baseBits) % 4 + 4) % 4;
+    return QDateTime(QDate(year, bcd(b[4] & 31), bcd(b[3] & 63)),
+                     QTime(bcd(b[2]), bcd(b[1]), bcd(b[0])), Qt::UTC);
+}
+} // namespace
+
 Kl720Instrument::Kl720Instrument() {
+    elapsedMs = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
     idShort = QByteArray("KL720-TEST").leftJustified(16, ' ');
     idLong = QByteArray("EMULATED INSTRUMENT").leftJustified(48, ' ');
 }
@@ -59,8 +84,24 @@ QByteArray Kl720Instrument::MemoryImage() const {
     return image;
 }
 
+void Kl720Instrument::advanceSession() {
+    if ((settings[16] & 0x03) != 0x01 || !(settings[7] & 1) || clockStamp.size() != 5)
+        return;
+    const auto* clock = reinterpret_cast<const quint8*>(clockStamp.constData());
+    const int baseBits = clock[3] >> 6;
+    const QDateTime now = stampTime(clock, baseBits).addMSecs(elapsedMs() - clockSetAtMs_);
+    const QDateTime start = stampTime(&settings[8], baseBits);
+    if (!now.isValid() || !start.isValid() || start > now)
+        return;
+    settings[16] |= 0x02;
+    for (int i = 0; i < 5; ++i)
+        settings[i] = settings[8 + i];
+}
+
 QByteArray Kl720Instrument::answer(quint8 cmd, QByteArrayView data) {
     const char ack[1] = {0};
+    if (cmd == 4 || cmd == 10)
+        advanceSession();
     switch (cmd) {
     case 2: {
         const char live[7] = {char(liveX >> 8), char(liveX), char(liveY >> 8), char(liveY),
@@ -88,6 +129,7 @@ QByteArray Kl720Instrument::answer(quint8 cmd, QByteArrayView data) {
         if (data.size() != 5)
             return BuildReply(0xFF, QByteArrayView(ack, 1));
         clockStamp = data.toByteArray();
+        clockSetAtMs_ = elapsedMs();
         return BuildReply(11, QByteArrayView(ack, 1));
     case 12:
         if (data.size() != 10)

@@ -9,6 +9,7 @@
 #include "tests/support/tressil_memory.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // An emulated KL720 speaking the packet protocol: it takes the request bytes as they come
@@ -70,6 +71,10 @@ public:
     std::vector<Sample> samples;
     // The last clock stamp (command 11) and session parameters (command 12) received.
     QByteArray clockStamp;
+    // The instrument's running time in milliseconds (a steady clock unless a test sets
+    // it): its clock moves on from the stamp it was set to, and a session programmed to
+    // start at a date counts as started once that clock reaches the date.
+    std::function<qint64()> elapsedMs;
     QByteArray sessionParams;
     // The second kind of instrument behind the same line: while enabled, the single
     // request bytes "E" and "H" outside a frame are its block protocol.
@@ -80,6 +85,9 @@ public:
 
 private:
     QByteArray answer(quint8 cmd, QByteArrayView data);
+    // A session waiting for its programmed start begins when the clock has reached it.
+    void advanceSession();
+    qint64 clockSetAtMs_ = 0;
     QByteArray applyFault(quint8 cmd, QByteArray reply);
 
     QByteArray pending_;
