@@ -26,6 +26,9 @@ TEST(HookRegistration, TheProgramRegistersEveryHookADownloadNeeds) {
     EXPECT_TRUE(ShellHook().SaveFile);
     EXPECT_TRUE(MainWindowHook().ReadMonitorSettings) << "the settings read says not available";
     EXPECT_TRUE(MainWindowHook().ShowIdCodeDialog);
+    EXPECT_TRUE(MainWindowHook().ShowSettingsDialog) << "Preferences says not available";
+    EXPECT_TRUE(MainWindowHook().ShowAbout);
+    EXPECT_TRUE(ShellHook().RestartProgram) << "a new language would never restart";
     EXPECT_TRUE(UploadHook().AskStartDate) << "an image without a start asks nobody";
 }
 
