@@ -71,7 +71,12 @@ MonitorStatusView DecodeMonitorSettings(const std::array<quint8, 19>& s, bool va
     view.unitCode = letter.isEmpty() ? 0 : (s[5] & 7);
 
     view.startAtDate = s[7] & 0x01;
-    const std::optional<QDateTime> start = DecodeStamp(&s[view.startAtDate ? 8 : 0], now);
+    // The stamp keeps only two bits of the year. A start that has not come yet lies ahead:
+    // its year is looked for up to a year after now, so a session programmed in December
+    // for January shows next year, not four years back.
+    const bool waiting = (status & 0x03) == 0x01;
+    const std::optional<QDateTime> start =
+        DecodeStamp(&s[view.startAtDate ? 8 : 0], waiting ? now.addYears(1) : now);
     view.start = start.value_or(now);
     const bool known = start.has_value() && !letter.isEmpty();
 

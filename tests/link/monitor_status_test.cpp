@@ -138,12 +138,18 @@ TEST_F(MonitorStatusTest, StepUnitStartAndStopFields) {
     }
 }
 
-TEST_F(MonitorStatusTest, TheStartYearIsTheLatestNotAfterNowWithItsBits) {
+TEST_F(MonitorStatusTest, TheStartYearFromItsTwoBitsRecordedBeforeNowProgrammedAhead) {
     // Year bits 1: 2013, 2017, 2021, 2025... and now lies in 2026.
     const MonitorStatusView v = DecodeMonitorSettings(
         settingsFrom("00 00 10 45 06 03 10 00 00 00 00 00 00 00 00 00 03 00 00"), true,
         at(2026, 12, 10));
     EXPECT_EQ(v.start, at(2025, 6, 5, 10, 0, 0));
+    // A session still waiting for its start: programmed in December for January.
+    const MonitorStatusView waiting = DecodeMonitorSettings(
+        settingsFrom("00 00 00 00 00 03 10 01 00 00 08 C5 01 00 00 00 01 00 00"), true,
+        at(2026, 12, 10));
+    EXPECT_EQ(waiting.start, at(2027, 1, 5, 8, 0, 0));
+    EXPECT_EQ(waiting.stop, at(2027, 1, 5, 8, 0, 0).addSecs(9349LL * 600));
 }
 
 TEST_F(MonitorStatusTest, AMissingReplyFillsNowTenMinutesAndAMemoryFullStop) {
