@@ -66,7 +66,8 @@ inline std::uint32_t PairBits(unsigned twoDigits) {
 // decimal (below 10^(spare + 1) = limit), they are the value rounded to the nearest unit.
 // Either way, away from a half the plain rounding gives the same digits. False when the
 // value needs the long way: not below the limit, no number, or too near a half.
-inline bool QuickUnits(double value, double limit, int decimals, std::uint64_t& units) {
+[[gnu::always_inline]] inline bool QuickUnits(double value, double limit, int decimals,
+                                              std::uint64_t& units) {
     const double magnitude = std::fabs(value);
     if (!(magnitude < limit))
         return false;
@@ -87,8 +88,8 @@ inline bool QuickUnits(double value, double limit, int decimals, std::uint64_t& 
 // store of fixed size, and the pointer moves on by what the piece holds. Writes up to 8
 // bytes past the text.
 template <int Decimals>
-char* LayOutFixed(char* out, bool negative, std::uint64_t units, bool integerDigit, char decimal,
-                  int width) {
+[[gnu::always_inline]] inline char* LayOutFixed(char* out, bool negative, std::uint64_t units,
+                                                bool integerDigit, char decimal, int width) {
     static_assert(Decimals == 2 || Decimals == 4);
     constexpr std::uint64_t divisor = Decimals == 2 ? 100 : 10000;
     const std::uint64_t whole = units / divisor;
@@ -99,23 +100,25 @@ char* LayOutFixed(char* out, bool negative, std::uint64_t units, bool integerDig
     const int sign = negative && units != 0 ? 1 : 0;
     const int digits =
         w != 0 || integerDigit ? 1 + int(w >= 10) + int(w >= 100) + int(w >= 1000) : 0;
-    std::memcpy(out, "        ", 8);
-    out += std::max(0, width - (sign + digits + 1 + Decimals));
-    *out = '-';
-    out += sign;
+    if (width > 0) {
+        std::memcpy(out, "        ", 8);
+        out += std::max(0, width - (sign + digits + 1 + Decimals));
+    }
+    if (sign)
+        *out++ = '-';
     // The four digits, the most significant first, moved down past the leading zeros.
     const std::uint64_t four = PairBits(w / 100) | std::uint64_t(PairBits(w % 100)) << 16;
     const auto kept = static_cast<std::uint32_t>(four >> (8 * (4 - digits)));
     std::memcpy(out, &kept, 4);
     out += digits;
-    *out++ = decimal;
-    if constexpr (Decimals == 2) {
-        std::memcpy(out, Pairs + 2 * fraction, 2);
-    } else {
-        const std::uint32_t bits = PairBits(fraction / 100) | PairBits(fraction % 100) << 16;
-        std::memcpy(out, &bits, 4);
-    }
-    return out + Decimals;
+    // The separator and the decimals in one store.
+    std::uint64_t tail = static_cast<unsigned char>(decimal);
+    if constexpr (Decimals == 2)
+        tail |= std::uint64_t(PairBits(fraction)) << 8;
+    else
+        tail |= std::uint64_t(PairBits(fraction / 100) | PairBits(fraction % 100) << 16) << 8;
+    std::memcpy(out, &tail, 8);
+    return out + 1 + Decimals;
 }
 } // namespace pattern_number_detail
 
