@@ -5,7 +5,6 @@
 #include "views/table/table_rows.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 // Deletes the report file when the pass ends, whatever way it ends.
@@ -22,9 +21,11 @@ QString ReportFilePath() {
 void PassThroughReportFile(const TableRows& rows) {
     const QString path = ReportFilePath();
     RemoveAtEnd removal{path};
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    // The file lives only while the table passes through it, so it is written plainly (no
+    // flush to the disk); a failed write leaves nothing, as it is deleted whatever happens.
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
-    if (!rows.Write(out) || !out.commit())
+    if (!rows.Write(out) || !out.flush())
         RaiseError(ErrorNumber::DeviceIo, QStringLiteral("Device I/O error"));
 }
