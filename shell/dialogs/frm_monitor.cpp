@@ -87,6 +87,8 @@ frmMonitor::~frmMonitor() {
     // deleted must not call back into it.
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    // Nor the application, whose focus moves when the dialog hides on its way out.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
 }
 
 void frmMonitor::build() {
