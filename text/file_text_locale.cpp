@@ -110,13 +110,22 @@ char* WriteTwoDecimals(char* out, float value, char decimal) {
     const double magnitude = std::fabs(double(value));
     if (magnitude < 1000.0) {
         const double hundredths = magnitude * 100.0;
-        const double whole = std::floor(hundredths);
-        const double fraction = hundredths - whole;
+        // The whole part by truncation (the same as floor for a value >= 0), no call.
+        const auto truncated = static_cast<std::uint64_t>(hundredths);
+        const double fraction = hundredths - static_cast<double>(truncated);
         if (std::fabs(fraction - 0.5) > 0.01) {
-            const auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+            const std::uint64_t rounded = truncated + (fraction > 0.5 ? 1 : 0);
             if (value < 0 && rounded != 0)
                 *out++ = '-';
-            out = std::to_chars(out, out + 24, rounded / 100).ptr;
+            // At most 100000 hundredths: the whole part has one to four digits.
+            const auto whole = static_cast<unsigned>(rounded / 100);
+            if (whole >= 1000)
+                *out++ = static_cast<char>('0' + whole / 1000);
+            if (whole >= 100)
+                *out++ = static_cast<char>('0' + whole / 100 % 10);
+            if (whole >= 10)
+                *out++ = static_cast<char>('0' + whole / 10 % 10);
+            *out++ = static_cast<char>('0' + whole % 10);
             *out++ = decimal;
             *out++ = static_cast<char>('0' + rounded % 100 / 10);
             *out++ = static_cast<char>('0' + rounded % 10);

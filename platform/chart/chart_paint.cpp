@@ -111,8 +111,9 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
         }
         previousLast = last;
     }
+    // Whole pixels (the spans lie on them): the painter's quickest solid fill.
     for (const QRectF& span : spans)
-        painter.fillRect(span, color);
+        painter.fillRect(span.toRect(), color);
     for (const QLineF& line : lines) {
         if (line.p1() == line.p2())
             painter.drawPoint(line.p1());
@@ -150,7 +151,7 @@ void DrawLineSeries(QPainter& painter, const ChartSeries& series, const ChartGeo
     else if (thinned && thinned->valid())
         indexes = thinned->get();
     else
-        indexes = ThinLineIndexes(series.Values(), first, last, g.x);
+        indexes = ThinnedSeriesIndexes(series, first, last, g.x);
     // Very dense: spans and steps paint the same pixels in far fewer strokes.
     if (dense && (static_cast<double>(last) - first + 1) >= SpanDensity * g.plot.width()) {
         DrawThinnedLine(painter, series, g, indexes);
@@ -261,7 +262,7 @@ void PaintChart(QPainter& painter, const ChartModel& model, const QRectF& target
             qint32 last = -1;
             Dense(series, g, options.thin, first, last);
             thinned[s] = std::async(std::launch::async, [&series, &g, first, last] {
-                return ThinLineIndexes(series.Values(), first, last, g.x);
+                return ThinnedSeriesIndexes(series, first, last, g.x);
             });
         }
     }

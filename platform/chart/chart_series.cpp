@@ -5,6 +5,7 @@
 #include <limits>
 
 void ChartSeries::AddPoint(double value, const QString& label, const QColor& color) {
+    thinned_ = {};
     const size_t index = values_.size();
     constexpr double largest = std::numeric_limits<float>::max();
     values_.push_back(std::isfinite(value)
@@ -26,11 +27,13 @@ void ChartSeries::AddGap(const QString& label) {
 
 void ChartSeries::SetValues(ChartValues values) {
     values_ = std::move(values);
+    thinned_ = {};
     labels_.clear();
     colors_.clear();
 }
 
 void ChartSeries::Clear() {
+    thinned_ = {};
     values_.clear();
     labels_.clear();
     colors_.clear();

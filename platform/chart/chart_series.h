@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
 #include <vector>
 
 // Point values in single precision: a chart shows no more, and a dense series paints from
@@ -40,9 +41,21 @@ public:
     qint32 MaxX() const { return Count() - 1; }
     const ChartValues& Values() const { return values_; }
 
+    // The thinned points of the last paint and what they were made for: the visible points
+    // and the pixel columns. A change of the values forgets them.
+    struct ThinnedPoints {
+        qint32 first = 0;
+        qint32 last = -1;
+        double min = 0, max = 0, pixelAtMin = 0, pixelAtMax = 0;
+        bool logarithmic = false;
+        std::shared_ptr<const std::vector<qint32>> indexes;
+    };
+    ThinnedPoints& ThinCache() const { return thinned_; }
+
 private:
     ChartSeriesKind kind_;
     ChartValues values_;
     std::vector<QString> labels_; // empty until a point brings a label
     std::vector<QRgb> colors_;    // empty until a point brings a colour; alpha 0 = series colour
+    mutable ThinnedPoints thinned_;
 };

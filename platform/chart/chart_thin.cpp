@@ -114,3 +114,18 @@ std::vector<qint32> AllLineIndexes(const ChartValues& values, qint32 first, qint
     }
     return out;
 }
+
+std::vector<qint32> ThinnedSeriesIndexes(const ChartSeries& series, qint32 first, qint32 last,
+                                         const AxisScale& x) {
+    ChartSeries::ThinnedPoints& kept = series.ThinCache();
+    const AxisRange range = x.Range();
+    if (kept.indexes && kept.first == first && kept.last == last && kept.min == range.min &&
+        kept.max == range.max && kept.pixelAtMin == x.PixelAtMin() &&
+        kept.pixelAtMax == x.PixelAtMax() && kept.logarithmic == x.Logarithmic())
+        return *kept.indexes;
+    auto indexes = std::make_shared<const std::vector<qint32>>(
+        ThinLineIndexes(series.Values(), first, last, x));
+    kept = {first,          last,           range.min,       range.max,
+            x.PixelAtMin(), x.PixelAtMax(), x.Logarithmic(), indexes};
+    return *indexes;
+}

@@ -17,5 +17,10 @@ inline constexpr qint32 ThinBreak = -1;
 std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qint32 last,
                                     const AxisScale& x);
 
+// ThinLineIndexes of the series' values, kept in the series while its values, the visible
+// points and the axis's pixels stay: a repaint of the same picture thins nothing again.
+std::vector<qint32> ThinnedSeriesIndexes(const ChartSeries& series, qint32 first, qint32 last,
+                                         const AxisScale& x);
+
 // The same without thinning: every index, breaks at gaps.
 std::vector<qint32> AllLineIndexes(const ChartValues& values, qint32 first, qint32 last);

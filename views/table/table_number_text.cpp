@@ -28,11 +28,16 @@ const char TwoDigits[201] =
     "8081828384858687888990919293949596979899";
 
 namespace {
+// Adding and taking away 1.5 x 2^52 leaves a double below 2^51 rounded to a whole number,
+// halves to even, as nearbyint does in the default rounding mode, without a call to it.
+constexpr double RoundingShift = 6755399441055744.0;
+
 template <class T> bool quickCents(T value, unsigned long long& cents, Margin margin) {
     const double scaled = static_cast<double>(value) * 100.0;
-    const double rounded = std::nearbyint(scaled);
-    if (!(value >= 0 && scaled < margin.limit * 100.0 &&
-          std::fabs(scaled - rounded) < 0.5 - margin.tieDistance))
+    if (!(value >= 0 && scaled < margin.limit * 100.0))
+        return false;
+    const double rounded = (scaled + RoundingShift) - RoundingShift;
+    if (!(std::fabs(scaled - rounded) < 0.5 - margin.tieDistance))
         return false;
     cents = static_cast<unsigned long long>(rounded);
     return true;

@@ -209,6 +209,28 @@ TEST(ChartThin, GapsBreakAndAreNeverBridged) {
                 ThinLineIndexes(allGaps, 0, 4, TenPerPixel(5)) == std::vector<qint32>{ThinBreak});
 }
 
+TEST(ChartThin, SeriesKeepsItsThinnedPointsOnlyForTheSameValuesRangeAndPixels) {
+    ChartValues v(30, 5);
+    v[3] = 1;
+    ChartSeries series;
+    series.SetValues(v);
+    const AxisScale scale = TenPerPixel(30);
+    const std::vector<qint32> first = ThinnedSeriesIndexes(series, 0, 29, scale);
+    EXPECT_EQ(first, ThinLineIndexes(v, 0, 29, scale));
+    EXPECT_EQ(ThinnedSeriesIndexes(series, 0, 29, scale), first);
+    // Another visible range, other pixels, other values: thinned again.
+    EXPECT_EQ(ThinnedSeriesIndexes(series, 10, 29, scale), ThinLineIndexes(v, 10, 29, scale));
+    const AxisScale wider(AxisRange{0, 30}, false, 0, 6);
+    EXPECT_EQ(ThinnedSeriesIndexes(series, 0, 29, wider), ThinLineIndexes(v, 0, 29, wider));
+    v[15] = 9;
+    series.SetValues(v);
+    EXPECT_EQ(ThinnedSeriesIndexes(series, 0, 29, scale), ThinLineIndexes(v, 0, 29, scale));
+    series.AddPoint(0.5);
+    EXPECT_EQ(ThinnedSeriesIndexes(series, 0, 30, scale),
+              ThinLineIndexes(series.Values(), 0, 30, scale));
+    EXPECT_NE(ThinnedSeriesIndexes(series, 0, 29, scale), first);
+}
+
 TEST(ChartThin, SparseDataKeepsEveryPoint) {
     ChartValues v{1, 4, 2, 8, 3};
     const AxisScale wide(AxisRange{0, 4}, false, 0, 400);
