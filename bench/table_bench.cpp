@@ -4,10 +4,13 @@
 // against the time of building the text. Wall and CPU time (of the whole process).
 #include "bench/bench_memory.h"
 #include "data/dataset.h"
+#include "data/files/session_file.h"
+#include "data/files/session_log.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 #include "tests/support/quiet_ui.h"
 #include "text/date_math.h"
+#include "views/graphs/frm_graph_te.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_report_file.h"
 #include "views/table/table_rows.h"
@@ -194,8 +197,45 @@ void BM_OpenValueOrderFirst(benchmark::State& state) {
     }
     CurrentData() = DataSet();
 }
+// A session of a million samples opened as the program opens it with the time graph and
+// the table: the file loaded, both windows opened and painted.
+void BM_OpenSessionWithGraphAndTable(benchmark::State& state) {
+    setup();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("million.log"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(SessionLogBytes(largeDataSet(qint32(state.range(0))), FileTextLocale()));
+    }
+    for (auto _ : state) {
+        if (!LoadFile(path)) {
+            state.SkipWithError("the session did not load");
+            break;
+        }
+        ShowGraphTe().repaint();
+        if (!ViewDataSource(-1, -1)) {
+            state.SkipWithError("the table did not open");
+            break;
+        }
+        SourceWindow()->repaint();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        closeTable();
+        delete GraphTeWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["peak_rss_MiB"] = PeakResidentMiB();
+    CurrentData() = DataSet();
+}
 } // namespace
 
+BENCHMARK(BM_OpenSessionWithGraphAndTable)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Iterations(5);
 BENCHMARK(BM_BuildTableTimeOrder)
     ->Arg(100000)
     ->Arg(1000000)
