@@ -1,39 +1,31 @@
 #pragma once
 
-#include <QWidget>
+#include "views/graphs/graph_window.h"
 
-class ChartWidget;
 class LimitBox;
 class LimitUpDown;
-class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
-class QScrollArea;
-class QToolBar;
 
 // The statistics graph window: the histogram of the resultant of the current data set, the
 // share in percent of the samples in each class between a lower and an upper limit, with
 // the limits (0 to 50 µT) and the number of classes (3 to 11) in a control frame and a
 // toolbar (save as picture, print, close).
-class frmGraphSt : public QWidget {
+class frmGraphSt : public GraphWindow {
     Q_OBJECT
 public:
     explicit frmGraphSt(QWidget* parent = nullptr);
     ~frmGraphSt() override;
 
     void Form_Load();
-    void Form_Activate();
     // Recomputes the classes from the limits and the class count and redraws.
     void btnRefresh_Click();
     // By button index: 2 save the picture, 3 print, 5 close.
-    void tbrGraphSt_ButtonClick(int index);
-    QAction* Button(int index) const;
+    void tbrGraphSt_ButtonClick(int index) { ToolbarButtonClick(index); }
 
-    ChartWidget* teeStatistics = nullptr;
-    QGroupBox* fmeControl = nullptr;
-    QToolBar* tbrGraphSt = nullptr;
+    ChartWidget* teeStatistics = chart_;
+    QToolBar* tbrGraphSt = toolbar_;
     QLabel* lblText[3] = {};
     LimitBox* txtMinValue = nullptr;
     LimitBox* txtMaxValue = nullptr;
@@ -44,9 +36,6 @@ public:
 
 private:
     void draw(float minValue, float maxValue, int classes);
-
-    QAction* buttons_[7] = {};
-    QScrollArea* controlScroll_ = nullptr;
 };
 
 // True from the end of the window's load to its unload.

@@ -2,62 +2,38 @@
 
 #include "core/language.h"
 #include "core/options.h"
-#include "core/program_events.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_widget.h"
 #include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/graph_picture.h"
 #include "views/table/view_data_source.h"
-#include "views/windows/child_form.h"
-#include "views/windows/data_toolbar.h"
 #include "views/windows/single_window.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
-
-// 1700 twips at 15 twips a pixel: the control frame's width.
-constexpr int FrameWidth = 113;
-
 class BusyPointer {
 public:
     BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyPointer() { QApplication::restoreOverrideCursor(); }
 };
+
+const GraphWindowKind TimeEvolutionWindow{
+    "frmGraphTe", 4014, "teeEvolution", "tbrGraphTe", 3007, GraphPictureFilter, "TE"};
 } // namespace
 
-frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmGraphTe"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    SetTextId(this, 4014);
-
-    teeEvolution = new ChartWidget(this);
-    teeEvolution->setObjectName(QStringLiteral("teeEvolution"));
-    fmeControl = new QGroupBox(this);
-    fmeControl->setObjectName(QStringLiteral("fmeControl"));
-    SetTextId(fmeControl, 4009);
-    tbrGraphTe = new QToolBar(fmeControl);
-    tbrGraphTe->setObjectName(QStringLiteral("tbrGraphTe"));
-    tbrGraphTe->setIconSize(QSize(16, 16));
-
-    auto* frame = new QVBoxLayout(fmeControl);
+frmGraphTe::frmGraphTe(QWidget* parent) : CrosshairGraphWindow(parent, TimeEvolutionWindow) {
+    QVBoxLayout* frame = NewFrameLayout();
     frame->setContentsMargins(4, 4, 4, 4);
     frame->setSpacing(4);
-    frame->addWidget(tbrGraphTe, 0, Qt::AlignHCenter);
     frame->addSpacing(4);
     // One row a series, its name over its colour beside its hide box, so that the four
     // rows, the switch and the buttons fit a window of a tile's height.
@@ -104,41 +80,20 @@ frmGraphTe::frmGraphTe(QWidget* parent) : QWidget(parent) {
     connect(btnFullScale, &QPushButton::clicked, this, [this] { btnFullScale_Click(); });
     connect(btnShowRf, &QPushButton::clicked, this, [this] { btnShowRf_Click(); });
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
-    layout->setSpacing(3);
-    layout->addWidget(teeEvolution, 1);
-    // A window lower than the frame's controls scrolls them rather than cutting them off.
-    controlScroll_ = new QScrollArea(this);
-    controlScroll_->setObjectName(QStringLiteral("fmeControlScroll"));
-    controlScroll_->setFrameShape(QFrame::NoFrame);
-    controlScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    controlScroll_->setWidgetResizable(true);
-    controlScroll_->setWidget(fmeControl);
-    layout->addWidget(controlScroll_, 0);
+    PlaceChartAndFrame();
 
     // A click on a point tells the data table, which follows it when open.
     connect(teeEvolution, &ChartWidget::PointClicked, this,
             [this](int, qint32 index) { emit PointClicked(index); });
     connect(this, &frmGraphTe::PointClicked, this, [](qint32 index) { GetSourceRow(index); });
-    connect(teeEvolution, &ChartWidget::ViewChanged, this, [this] { HideCrosshair(); });
-    CallOnActivation(this, [this] { Form_Activate(); });
-    resize(760, 520);
 }
 
 frmGraphTe::~frmGraphTe() = default;
 
 void frmGraphTe::Form_Load() {
-    SetUpForm(this);
-    tbrGraphTe->clear();
-    AddDataToolbarButtons(tbrGraphTe, buttons_, {ResString(4142), ResString(4143), ResString(4144)},
-                          [this](int index) { tbrGraphTe_ButtonClick(index); });
+    LoadFormAndToolbar();
     btnFullScale->setToolTip(ResString(4146));
-    fmeControl->adjustSize();
-    const int frameWidth = std::max(FrameWidth, fmeControl->sizeHint().width());
-    fmeControl->setMinimumWidth(frameWidth);
-    controlScroll_->setFixedWidth(frameWidth +
-                                  controlScroll_->verticalScrollBar()->sizeHint().width());
+    FitControlFrame();
 
     for (int k = 0; k < 4; ++k) {
         QPalette palette = Linea[k]->palette();
@@ -150,15 +105,6 @@ void frmGraphTe::Form_Load() {
     GraphSetup(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
     DrawGraph(teeEvolution->Model(), GraphKind::TimeEvolution, Switches());
     teeEvolution->Refresh();
-}
-
-void frmGraphTe::Form_Activate() {
-    setWindowTitle(DataWindowCaption(CurrentData().CurrentFileName, ResString(4014)));
-    emit Events().WindowActivated(this);
-}
-
-void frmGraphTe::btnFullScale_Click() {
-    teeEvolution->UndoZoom();
 }
 
 void frmGraphTe::btnShowRf_Click() {
@@ -187,32 +133,6 @@ void frmGraphTe::chkHidePlot_Click(int index) {
     teeEvolution->Refresh();
 }
 
-void frmGraphTe::tbrGraphTe_ButtonClick(int index) {
-    switch (index) {
-    case 2:
-        SaveGraphPicture(teeEvolution->Model(), teeEvolution->font(), ResString(3007),
-                         GraphPictureFilter());
-        break;
-    case 3:
-        if (GraphHook().PrintGraph) {
-            const DataSet& data = CurrentData();
-            GraphHook().PrintGraph(ResString(4083) + QStringLiteral(" ") + data.IDShort.trimmed() +
-                                       QStringLiteral(" - ") + data.IDLong.trimmed(),
-                                   QStringLiteral("TE"));
-        }
-        break;
-    case 5:
-        CloseForm(this);
-        break;
-    default:
-        break;
-    }
-}
-
-QAction* frmGraphTe::Button(int index) const {
-    return index >= 1 && index <= 6 ? buttons_[index] : nullptr;
-}
-
 GraphSwitches frmGraphTe::Switches() const {
     GraphSwitches switches;
     switches.logarithmic = chkLogaritmic->isChecked();
@@ -223,38 +143,6 @@ GraphSwitches frmGraphTe::Switches() const {
 
 void frmGraphTe::SetCrossHair(qint32 point, int series) {
     ShowCrosshair(series, point);
-}
-
-qint32 frmGraphTe::PointCount(int series) const {
-    const ChartModel& model = teeEvolution->Model();
-    return series >= 0 && series < model.SeriesCount() ? model.Series(series).Count() : 0;
-}
-
-bool frmGraphTe::SeriesShown(int series) const {
-    const ChartModel& model = teeEvolution->Model();
-    return series >= 0 && series < model.SeriesCount() && model.Series(series).Active;
-}
-
-void frmGraphTe::ShowCrosshair(int series, qint32 point) {
-    const auto pixel = PointPixel(teeEvolution->Model(), teeEvolution->Geometry(), series, point);
-    if (!pixel) {
-        teeEvolution->HideCrossHair();
-        return;
-    }
-    teeEvolution->SetCrossHair(*pixel);
-}
-
-void frmGraphTe::HideCrosshair() {
-    teeEvolution->HideCrossHair();
-}
-
-bool frmGraphTe::CrosshairVisible() const {
-    return teeEvolution->CrossHairVisible();
-}
-
-void frmGraphTe::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    HideCrosshair();
 }
 
 void frmGraphTe::rebuild() {

@@ -1,58 +1,42 @@
 #pragma once
 
 #include "views/graphs/graph_builders.h"
-#include "views/table/chart_row_link.h"
+#include "views/graphs/graph_window.h"
 
-#include <QWidget>
-
-class ChartWidget;
-class QAction;
 class QCheckBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QPushButton;
-class QScrollArea;
-class QToolBar;
 
 // The time-evolution graph window: the x, y, z and resultant curves of the current data set
 // against sample time, with its own legend and hide boxes, a logarithmic switch, the zoom
 // undo, the RF button and a toolbar (save as picture, print, close).
-class frmGraphTe : public QWidget, public CrosshairChart {
+class frmGraphTe : public CrosshairGraphWindow {
     Q_OBJECT
 public:
     explicit frmGraphTe(QWidget* parent = nullptr);
     ~frmGraphTe() override;
 
     void Form_Load();
-    void Form_Activate();
-    void btnFullScale_Click();
     void btnShowRf_Click();
     void chkLogaritmic_Click();
     void chkHidePlot_Click(int index);
     // By button index: 2 save the picture, 3 print, 5 close.
-    void tbrGraphTe_ButtonClick(int index);
-    QAction* Button(int index) const;
+    void tbrGraphTe_ButtonClick(int index) { ToolbarButtonClick(index); }
 
     // The switches the chart follows (log axis, hidden series).
     GraphSwitches Switches() const;
 
     // The cross-hair through point p of a series (sample p + 1); hidden for a gap.
     void SetCrossHair(qint32 point, int series = 3);
-    qint32 PointCount(int series) const override;
-    bool SeriesShown(int series) const override;
-    void ShowCrosshair(int series, qint32 point) override;
-    void HideCrosshair() override;
-    bool CrosshairVisible() const;
 
 signals:
     // The user clicked point valueIndex (sample valueIndex + 1) of the resultant.
     void PointClicked(qint32 valueIndex);
 
 public:
-    ChartWidget* teeEvolution = nullptr;
-    QGroupBox* fmeControl = nullptr;
-    QToolBar* tbrGraphTe = nullptr;
+    ChartWidget* teeEvolution = chart_;
+    QToolBar* tbrGraphTe = toolbar_;
     QLabel* lblDescrizione[4] = {};
     QFrame* Linea[4] = {};
     QCheckBox* chkHidePlot[4] = {};
@@ -60,14 +44,8 @@ public:
     QPushButton* btnFullScale = nullptr;
     QPushButton* btnShowRf = nullptr;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void rebuild();
-
-    QAction* buttons_[7] = {};
-    QScrollArea* controlScroll_ = nullptr;
 };
 
 // The loaded window, or nullptr.
