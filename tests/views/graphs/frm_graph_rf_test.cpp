@@ -33,39 +33,14 @@ DataSet RfSurvey() {
     return d;
 }
 
-class GraphRfWindow : public testing::Test {
+class GraphRfWindow : public GraphWindowTest<frmGraphRf> {
 protected:
     void SetUp() override {
-        savedData = CurrentData();
-        savedOptions = Options();
-        savedHooks = GraphHook();
-        GraphHook() = GraphHooks();
-        Options() = GraphOptions();
+        GraphWindowTest::SetUp();
         Options().Threshold = 16;
         CurrentData() = RfSurvey();
-        SetWritableFolderForTests(scratch.path());
-    }
-    void TearDown() override {
-        Window<frmGraphRf>().Unload();
-        SetWritableFolderForTests(QString());
-        CurrentData() = savedData;
-        Options() = savedOptions;
-        GraphHook() = savedHooks;
-    }
-    frmGraphRf& Open() {
-        frmGraphRf& window = Window<frmGraphRf>().Show();
-        window.resize(900, 600);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        return window;
     }
     static ChartModel& Chart(frmGraphRf& w) { return w.teeEvolution->Model(); }
-
-    TaggedTexts texts;
-    FakeUi ui;
-    QTemporaryDir scratch;
-    DataSet savedData;
-    OptionsRecord savedOptions;
-    GraphHooks savedHooks;
 };
 } // namespace
 

@@ -45,31 +45,16 @@ DataSet ResultantSet(const std::vector<double>& values) {
     return d;
 }
 
-class GraphStWindow : public testing::Test {
+class GraphStWindow : public GraphWindowTest<frmGraphSt> {
 protected:
     void SetUp() override {
-        savedData = CurrentData();
-        savedOptions = Options();
-        savedHooks = GraphHook();
-        GraphHook() = GraphHooks();
-        Options() = GraphOptions();
+        GraphWindowTest::SetUp();
         Histogram() = HistogramClasses();
         CurrentData() = ResultantSet({0.3, 0.5, 1.0, 2.5, 9.0, 0.05, 0.95, -1, 0});
-        SetWritableFolderForTests(scratch.path());
     }
     void TearDown() override {
-        Window<frmGraphSt>().Unload();
-        SetWritableFolderForTests(QString());
-        CurrentData() = savedData;
-        Options() = savedOptions;
-        GraphHook() = savedHooks;
+        GraphWindowTest::TearDown();
         Histogram() = HistogramClasses();
-    }
-    frmGraphSt& Open() {
-        frmGraphSt& window = Window<frmGraphSt>().Show();
-        window.resize(900, 600);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        return window;
     }
     static const ChartSeries& Bars(frmGraphSt& w) { return w.teeStatistics->Model().Series(0); }
     static QStringList BarLabels(frmGraphSt& w) {
@@ -90,13 +75,6 @@ protected:
         w.cboNumClassi->setCurrentIndex(classes - 3);
         QTest::mouseClick(w.btnRefresh, Qt::LeftButton);
     }
-
-    TaggedTexts texts;
-    FakeUi ui;
-    QTemporaryDir scratch;
-    DataSet savedData;
-    OptionsRecord savedOptions;
-    GraphHooks savedHooks;
 };
 } // namespace
 

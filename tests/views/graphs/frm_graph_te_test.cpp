@@ -24,40 +24,15 @@
 #include <gtest/gtest.h>
 
 namespace {
-class GraphTeWindow_ : public testing::Test {
+class GraphTeWindow_ : public GraphWindowTest<frmGraphTe> {
 protected:
     void SetUp() override {
-        savedData = CurrentData();
-        savedOptions = Options();
-        savedHooks = GraphHook();
-        GraphHook() = GraphHooks();
-        Options() = GraphOptions();
+        GraphWindowTest::SetUp();
         CurrentData() = MakeRamp(120);
         CurrentData().DataRes[5] = -1;
         CurrentData().DataX[5] = CurrentData().DataY[5] = CurrentData().DataZ[5] = -1;
-        SetWritableFolderForTests(scratch.path());
-    }
-    void TearDown() override {
-        CloseGraphTe();
-        SetWritableFolderForTests(QString());
-        CurrentData() = savedData;
-        Options() = savedOptions;
-        GraphHook() = savedHooks;
-    }
-    frmGraphTe& Open() {
-        frmGraphTe& window = ShowGraphTe();
-        window.resize(900, 600);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        return window;
     }
     ChartModel& Chart(frmGraphTe& w) { return w.teeEvolution->Model(); }
-
-    TaggedTexts texts;
-    FakeUi ui;
-    QTemporaryDir scratch;
-    DataSet savedData;
-    OptionsRecord savedOptions;
-    GraphHooks savedHooks;
 };
 } // namespace
 

@@ -4,23 +4,6 @@
 
 #include <algorithm>
 
-TaggedTexts::TaggedTexts()
-    : saved_(Language().Texts), savedLoaded_(Language().Loaded),
-      savedOffset_(Language().ResOffset) {
-    QHash<int, QString> texts;
-    for (int id = 0; id < 5000; ++id)
-        texts.insert(id, QStringLiteral("T%1").arg(id));
-    Language().Texts = texts;
-    Language().Loaded = true;
-    Language().ResOffset = 0;
-}
-
-TaggedTexts::~TaggedTexts() {
-    Language().Texts = saved_;
-    Language().Loaded = savedLoaded_;
-    Language().ResOffset = savedOffset_;
-}
-
 OptionsRecord GraphOptions() {
     OptionsRecord o;
     o.SeriesColor = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};

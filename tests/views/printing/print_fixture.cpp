@@ -1,6 +1,5 @@
 #include "tests/views/printing/print_fixture.h"
 
-#include "core/language.h"
 #include "text/date_math.h"
 #include "views/printing/current_printer.h"
 
@@ -10,23 +9,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <cmath>
-
-TaggedTexts::TaggedTexts()
-    : saved_(Language().Texts), savedLoaded_(Language().Loaded),
-      savedOffset_(Language().ResOffset) {
-    QHash<int, QString> texts;
-    for (int id = 0; id < 5000; ++id)
-        texts.insert(id, QStringLiteral("T%1").arg(id));
-    Language().Texts = texts;
-    Language().Loaded = true;
-    Language().ResOffset = 0;
-}
-
-TaggedTexts::~TaggedTexts() {
-    Language().Texts = saved_;
-    Language().Loaded = savedLoaded_;
-    Language().ResOffset = savedOffset_;
-}
 
 ScriptedPrintDialog::ScriptedPrintDialog() {
     ResetCurrentPrinter();

@@ -1,28 +1,16 @@
 #pragma once
 
 #include "data/dataset.h"
+#include "tests/support/tagged_texts.h"
 #include "views/printing/print_dialog.h"
 #include "views/printing/print_surface.h"
 
-#include <QHash>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QString>
 
 #include <optional>
 #include <vector>
-
-// Every text id reads "T<id>" while it lives.
-class TaggedTexts {
-public:
-    TaggedTexts();
-    ~TaggedTexts();
-
-private:
-    QHash<int, QString> saved_;
-    bool savedLoaded_;
-    qint16 savedOffset_;
-};
 
 // The print dialog answered by a script: confirmed, it sends the print into a PDF file with
 // the orientation and range asked for; cancelled, it touches nothing. Installed for its

@@ -1,0 +1,20 @@
+#include "tests/support/tagged_texts.h"
+
+#include "core/language.h"
+
+TaggedTexts::TaggedTexts()
+    : saved_(Language().Texts), savedLoaded_(Language().Loaded),
+      savedOffset_(Language().ResOffset) {
+    QHash<int, QString> texts;
+    for (int id = 0; id < 5000; ++id)
+        texts.insert(id, QStringLiteral("T%1").arg(id));
+    Language().Texts = texts;
+    Language().Loaded = true;
+    Language().ResOffset = 0;
+}
+
+TaggedTexts::~TaggedTexts() {
+    Language().Texts = saved_;
+    Language().Loaded = savedLoaded_;
+    Language().ResOffset = savedOffset_;
+}
