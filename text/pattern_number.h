@@ -53,13 +53,6 @@ inline constexpr char Pairs[] =
 char* WritePadded(char* out, double value, int significantDigits, int decimals, bool integerDigit,
                   char decimal, int width);
 
-// The two digits of 0..99 as they lie in memory.
-inline std::uint32_t PairBits(unsigned twoDigits) {
-    std::uint16_t bits = 0;
-    std::memcpy(&bits, Pairs + 2 * twoDigits, 2);
-    return bits;
-}
-
 // The value in units of the last decimal, rounded the quick way: where the significant
 // digits reach at least one place past the decimals (a value below 10^spare), they move
 // the value by less than a twentieth of the last unit; where they end exactly at the last
@@ -87,36 +80,53 @@ inline std::uint32_t PairBits(unsigned twoDigits) {
 // text is put together without a branch that depends on the digits: each piece goes in one
 // store of fixed size, and the pointer moves on by what the piece holds. Writes up to 8
 // bytes past the text.
+// The digits of two numbers below 10^4 in one word, four each, the most significant first:
+// high's in bytes 0 to 3, low's in bytes 4 to 7, each byte 0 to 9. Split by multiplications
+// that work on all the parts at once.
+inline std::uint64_t FourAndFourDigits(std::uint32_t high, std::uint32_t low) {
+    std::uint64_t v = high | std::uint64_t(low) << 32;
+    // Each half into its hundreds and the rest (x * 10486 >> 20 is x / 100 below 10^4).
+    const std::uint64_t hundreds = ((v * 10486) >> 20) & 0x0000007F0000007FULL;
+    v = hundreds | (v - hundreds * 100) << 16;
+    // Each quarter into its tens and units (x * 103 >> 10 is x / 10 below 100).
+    const std::uint64_t tens = ((v * 103) >> 10) & 0x000F000F000F000FULL;
+    return tens | (v - tens * 10) << 8;
+}
+
+// The rounded value laid out with two or four decimals, blank-padded on the left to width
+// characters (at most 8); null when the value has 10^4 or more before the separator. The
+// text is put together without a branch that depends on the digits: each piece goes in one
+// store of fixed size, and the pointer moves on by what the piece holds. Writes up to 8
+// bytes past the text.
 template <int Decimals>
 [[gnu::always_inline]] inline char* LayOutFixed(char* out, bool negative, std::uint64_t units,
                                                 bool integerDigit, char decimal, int width) {
     static_assert(Decimals == 2 || Decimals == 4);
     constexpr std::uint64_t divisor = Decimals == 2 ? 100 : 10000;
-    const std::uint64_t whole = units / divisor;
-    if (whole >= 10000 || std::endian::native != std::endian::little)
+    if (units >= 10000 * divisor || std::endian::native != std::endian::little)
         return nullptr;
-    const auto fraction = static_cast<unsigned>(units % divisor);
-    const auto w = static_cast<unsigned>(whole);
+    const auto u = static_cast<std::uint32_t>(units);
+    const std::uint64_t digits = FourAndFourDigits(u / divisor, u % divisor);
+    // The integer digits without their leading zeros: a zero digit is a zero byte, and the
+    // first digit is the lowest byte. At least one stays when integerDigit.
+    const auto whole = static_cast<std::uint32_t>(digits);
+    const int zeros = std::countr_zero(std::uint64_t(whole) | 1ULL << 32) / 8;
+    const int skipped = std::min(zeros, integerDigit ? 3 : 4);
+    const int count = 4 - skipped;
     const int sign = negative && units != 0 ? 1 : 0;
-    const int digits =
-        w != 0 || integerDigit ? 1 + int(w >= 10) + int(w >= 100) + int(w >= 1000) : 0;
     if (width > 0) {
         std::memcpy(out, "        ", 8);
-        out += std::max(0, width - (sign + digits + 1 + Decimals));
+        out += std::max(0, width - (sign + count + 1 + Decimals));
     }
     if (sign)
         *out++ = '-';
-    // The four digits, the most significant first, moved down past the leading zeros.
-    const std::uint64_t four = PairBits(w / 100) | std::uint64_t(PairBits(w % 100)) << 16;
-    const auto kept = static_cast<std::uint32_t>(four >> (8 * (4 - digits)));
+    const std::uint64_t text = digits | 0x3030303030303030ULL;
+    const auto kept = static_cast<std::uint32_t>((text & 0xFFFFFFFFULL) >> (8 * skipped));
     std::memcpy(out, &kept, 4);
-    out += digits;
-    // The separator and the decimals in one store.
-    std::uint64_t tail = static_cast<unsigned char>(decimal);
-    if constexpr (Decimals == 2)
-        tail |= std::uint64_t(PairBits(fraction)) << 8;
-    else
-        tail |= std::uint64_t(PairBits(fraction / 100) | PairBits(fraction % 100) << 16) << 8;
+    out += count;
+    // The separator and the decimals (the last ones of the second half) in one store.
+    const std::uint64_t tail = static_cast<unsigned char>(decimal) | (text >> (8 * (8 - Decimals)))
+                                                                         << 8;
     std::memcpy(out, &tail, 8);
     return out + 1 + Decimals;
 }

@@ -121,21 +121,28 @@ void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
 }
 
 char* RowTimeText::writeTime(char* p, int secondOfDay) const {
+    if (!fixedTime_)
+        return writePieces(p, secondOfDay);
+    using pattern_number_detail::Pairs;
+    const auto s = static_cast<unsigned>(secondOfDay);
+    unsigned hour = s / 3600;
+    if (twelveHour_)
+        hour = hour % 12 == 0 ? 12 : hour % 12;
+    std::memcpy(p, fixedText_, FixedTimeBytes);
+    if (hourAt_ >= 0)
+        std::memcpy(p + hourAt_, Pairs + 2 * hour, 2);
+    if (minuteAt_ >= 0)
+        std::memcpy(p + minuteAt_, Pairs + 2 * (s / 60 % 60), 2);
+    if (secondAt_ >= 0)
+        std::memcpy(p + secondAt_, Pairs + 2 * (s % 60), 2);
+    return p + fixedLength_;
+}
+
+char* RowTimeText::writePieces(char* p, int secondOfDay) const {
     const int hour = secondOfDay / 3600;
     const int minute = secondOfDay / 60 % 60;
     const int second = secondOfDay % 60;
     const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
-    if (fixedTime_) {
-        using pattern_number_detail::Pairs;
-        std::memcpy(p, fixedText_, FixedTimeBytes);
-        if (hourAt_ >= 0)
-            std::memcpy(p + hourAt_, Pairs + 2 * (twelveHour_ ? hour12 : hour), 2);
-        if (minuteAt_ >= 0)
-            std::memcpy(p + minuteAt_, Pairs + 2 * minute, 2);
-        if (secondAt_ >= 0)
-            std::memcpy(p + secondAt_, Pairs + 2 * second, 2);
-        return p + fixedLength_;
-    }
     for (const Piece& piece : pieces_) {
         switch (piece.field) {
         case Field::Literal:
@@ -185,6 +192,7 @@ void RowTimeText::takeDay(qint64 day) {
         known = days_.insert(day, date_.Text(date).toUtf8());
     }
     lastDay_ = day;
+    lastDayStart_ = day * 86400;
     haveLastDay_ = true;
     lastDayText_ = known.value();
     if (lastDayText_.size() <= QuickDayBytes)
@@ -199,11 +207,16 @@ void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
 }
 
 void RowTimeText::AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch) {
-    qint64 day = 0;
+    // Rows follow each other in time: most lie in the day of the row before.
     int second = 0;
-    SplitSeconds(secondsSinceEpoch, day, second);
-    if (!haveLastDay_ || day != lastDay_)
+    const qint64 intoDay = secondsSinceEpoch - lastDayStart_;
+    if (haveLastDay_ && intoDay >= 0 && intoDay < 86400) {
+        second = static_cast<int>(intoDay);
+    } else {
+        qint64 day = 0;
+        SplitSeconds(secondsSinceEpoch, day, second);
         takeDay(day);
+    }
     if (quickTime_ && lastDayText_.size() <= QuickDayBytes) {
         // The whole room of the day's text is copied, then the end is put after the text.
         char* p = out.Room(QuickDayBytes + 1 + quickRoom_);

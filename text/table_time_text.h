@@ -49,6 +49,8 @@ private:
     void takeDay(qint64 day);
     // The time text of the quick pieces; room for quickRoom_ bytes at p.
     char* writeTime(char* p, int secondOfDay) const;
+    // The same piece by piece, for a time whose length varies.
+    char* writePieces(char* p, int secondOfDay) const;
 
     DatePattern date_;
     DatePattern time_;
@@ -66,6 +68,7 @@ private:
     qsizetype quickRoom_ = 0; // the longest text the pieces can give
     std::vector<Piece> pieces_;
     qint64 lastDay_ = 0;
+    qint64 lastDayStart_ = 0; // its first second
     bool haveLastDay_ = false;
     QByteArray lastDayText_;
     // The last day's text again in room of a fixed size, so that a row copies it whole

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <iterator>
 #include <random>
 #include <string>
@@ -88,6 +90,19 @@ TEST(PatternNumber, LaysOutTheFormatPatterns) {
         EXPECT_EQ(patternAs(c.value, c.digits, c.decimals, c.integerDigit), c.text) << c.value;
     }
     EXPECT_EQ(pattern(0.5, SingleDigits, 4, false, ','), ",5000");
+}
+
+TEST(PatternNumber, DigitsOfBothHalvesForEveryValueBelowTenThousand) {
+    for (std::uint32_t high = 0; high < 10000; ++high) {
+        const std::uint32_t low = 9999 - high;
+        const std::uint64_t digits = pattern_number_detail::FourAndFourDigits(high, low);
+        char text[9] = {};
+        for (int i = 0; i < 8; ++i)
+            text[i] = static_cast<char>('0' + ((digits >> (8 * i)) & 0xFF));
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%04u%04u", high, low);
+        ASSERT_STREQ(text, expected);
+    }
 }
 
 TEST(PatternNumber, FixedLayoutsPadToTheirWidth) {
