@@ -7,7 +7,9 @@
 // previous table comes back afterwards.
 class TaggedTexts {
 public:
-    TaggedTexts();
+    // Which languages' ids are tagged: the first alone, or the English ids (id + 5000) too.
+    enum Languages { FirstLanguage, BothLanguages };
+    explicit TaggedTexts(Languages languages = FirstLanguage);
     ~TaggedTexts();
     TaggedTexts(const TaggedTexts&) = delete;
     TaggedTexts& operator=(const TaggedTexts&) = delete;

@@ -1,26 +1,6 @@
 #include "tests/views/table/table_fixture.h"
 
-#include "core/language.h"
 #include "text/date_math.h"
-
-TaggedLanguage::TaggedLanguage()
-    : saved_(Language().Texts), savedLoaded_(Language().Loaded),
-      savedOffset_(Language().ResOffset) {
-    QHash<int, QString> texts;
-    for (int id = 0; id < 5000; ++id) {
-        texts.insert(id, QStringLiteral("T%1").arg(id));
-        texts.insert(id + 5000, QStringLiteral("T%1").arg(id));
-    }
-    Language().Texts = texts;
-    Language().Loaded = true;
-    Language().ResOffset = 0;
-}
-
-TaggedLanguage::~TaggedLanguage() {
-    Language().Texts = saved_;
-    Language().Loaded = savedLoaded_;
-    Language().ResOffset = savedOffset_;
-}
 
 DataSet MakeData(std::initializer_list<Sample> samples) {
     return MakeData(std::vector<Sample>(samples));

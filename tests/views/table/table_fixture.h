@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/dataset.h"
+#include "tests/support/tagged_texts.h"
 
-#include <QHash>
 #include <QString>
 
 #include <initializer_list>
@@ -16,15 +16,9 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 // Language texts "T<id>" in both languages while it lives, so a test sees which id a
 // line took; the previous table comes back afterwards.
-class TaggedLanguage {
+class TaggedLanguage : public TaggedTexts {
 public:
-    TaggedLanguage();
-    ~TaggedLanguage();
-
-private:
-    QHash<int, QString> saved_;
-    bool savedLoaded_ = false;
-    qint16 savedOffset_ = 0;
+    TaggedLanguage() : TaggedTexts(BothLanguages) {}
 };
 
 struct Sample {
