@@ -1,6 +1,7 @@
 #pragma once
 
 #include "docking/dock_state.h"
+#include "shell/main/twips.h"
 
 #include <QString>
 
@@ -29,6 +30,8 @@ public:
     virtual void SetCanDockBottom(const QString& key, bool can) = 0;
     virtual void SetLeftEdgeWidth(int twips) = 0;
     virtual void SetRightEdgeWidth(int twips) = 0;
+    // The width, in twips, of a left or right edge whose docked form gets that many pixels.
+    virtual int EdgeWidthFor(int formPixels) const { return PixelsToTwips(formPixels); }
     // Told when a form's state changes other than by the main window's own Show and
     // SetState (the user closes, floats or docks it by hand; the form hides itself).
     virtual void SetStateObserver(std::function<void(const QString& key, int state)> observer) {}

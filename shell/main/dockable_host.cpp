@@ -1,5 +1,6 @@
 #include "shell/main/dockable_host.h"
 
+#include "docking/core/layout_math.h"
 #include "docking/dockable.h"
 
 #include <QMainWindow>
@@ -17,7 +18,7 @@ private:
 } // namespace
 
 DockableHost::DockableHost(QMainWindow* host)
-    : control_(std::make_unique<dockable::Dockable>(host)) {
+    : host_(host), control_(std::make_unique<dockable::Dockable>(host)) {
     control_->setObjectName(QStringLiteral("DockControl"));
     control_->ReadProperties({{QStringLiteral("Persistant"), false}});
     connect(control_.get(), &dockable::Dockable::StateChanged, this,
@@ -67,4 +68,9 @@ void DockableHost::SetLeftEdgeWidth(int twips) {
 
 void DockableHost::SetRightEdgeWidth(int twips) {
     control_->SetRightEdgeWidth(twips);
+}
+
+int DockableHost::EdgeWidthFor(int formPixels) const {
+    // A side edge keeps a gap for its sizer beside the docked form.
+    return PixelsToTwips(formPixels + dockable::SplitterGap, host_->logicalDpiX());
 }

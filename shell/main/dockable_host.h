@@ -30,6 +30,7 @@ public:
     void SetCanDockBottom(const QString& key, bool can) override;
     void SetLeftEdgeWidth(int twips) override;
     void SetRightEdgeWidth(int twips) override;
+    int EdgeWidthFor(int formPixels) const override;
     void SetStateObserver(std::function<void(const QString& key, int state)> observer) override {
         observer_ = std::move(observer);
     }
@@ -37,6 +38,7 @@ public:
     dockable::Dockable& Control() const { return *control_; }
 
 private:
+    QMainWindow* host_;
     std::unique_ptr<dockable::Dockable> control_;
     std::function<void(const QString&, int)> observer_;
     int applying_ = 0; // inside the main window's own calls, not the user's doing

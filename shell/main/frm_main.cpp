@@ -21,6 +21,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 // A caption from the language texts; the design caption while the table has none.
 QString captionFor(int id, const char* design) {
@@ -111,8 +113,11 @@ void frmMain::MDIForm_Load() {
         if (state != dockable::FormHidden)
             MenuItem(TopMenu::Windows, 1)->setChecked(state == dockable::FormDocked);
     });
-    dockControl_->SetRightEdgeWidth(2355);
-    dockControl_->SetLeftEdgeWidth(2355);
+    // The edges open at their design width, or wider where the pane's captions and values
+    // need it: that width was chosen for a smaller system font than today's.
+    const int edgeWidth = std::max(2355, dockControl_->EdgeWidthFor(frmInfo_->sizeHint().width()));
+    dockControl_->SetRightEdgeWidth(edgeWidth);
+    dockControl_->SetLeftEdgeWidth(edgeWidth);
     if (hooks.UpdateInfo)
         hooks.UpdateInfo();
 

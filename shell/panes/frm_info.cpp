@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QPointer<frmInfo>& current() {
     static QPointer<frmInfo> pane;
@@ -24,6 +26,15 @@ QLabel* caption(QWidget* parent, const char* name, int textId) {
     label->setObjectName(QLatin1String(name));
     SetTextId(label, textId);
     return label;
+}
+
+// The room a label needs to show the widest of these texts on one line.
+int widestText(const QLabel* label, const QStringList& texts) {
+    const QFontMetrics fm(label->font());
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, fm.horizontalAdvance(text));
+    return widest + 2 * label->margin() + 2 * label->frameWidth();
 }
 
 QLabel* value(QWidget* parent, const char* name) {
@@ -109,6 +120,11 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent) {
     layout->addWidget(fmeMonitor, 1);
 
     SetUpForm(this);
+    // The value columns keep room for the widest texts they can show, so the pane asks
+    // for a width at which none of them is cut, whatever the font and the language.
+    const InfoWidestTexts widest = WidestInfoTexts();
+    data->setColumnMinimumWidth(1, widestText(shortId_, widest.Data));
+    monitor->setColumnMinimumWidth(1, widestText(monitorStatus_, widest.Status));
     dataPresent_->setPixmap(DataPresentPicture(false));
     saved_->setPixmap(SavedPicture(false));
 }

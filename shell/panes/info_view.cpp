@@ -118,3 +118,25 @@ InfoView LiveInfoView(const LiveInfo& live, int monitorState, bool connected,
     view.Status = StatusView(monitorState, connected);
     return view;
 }
+
+InfoWidestTexts WidestInfoTexts(const QLocale& locale) {
+    InfoWidestTexts texts;
+    // An identification text of full length in capitals; the long one wraps at its blanks,
+    // so no word of it is wider than that.
+    texts.Data << QString(IdShortLength, u'N') << ResString(3021) << NoValue;
+    texts.Data << QString::number(99999);
+    // Every data source the loaders name.
+    for (const char* source : {"Upload", "File", "File Centralina", "Tressil", "Real Time"})
+        texts.Data << QString::fromLatin1(source);
+    // Two-digit days, months and hours, in every month's name where the locale writes one.
+    for (int month = 1; month <= 12; ++month)
+        texts.Data << dateText(NaiveDateTime(2028, month, 28, 23, 58, 58), locale);
+    for (const char* unit : {"s", "n", "h", "d"})
+        texts.Data << stepText(9999, QString::fromLatin1(unit));
+    texts.Data << fieldText(8888.88, locale);
+    for (int id : {3010, 3011, 5})
+        texts.Status << ResString(id);
+    for (int id : {3022, 3023})
+        texts.Status << ResString(id);
+    return texts;
+}

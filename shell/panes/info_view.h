@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -63,3 +64,12 @@ InfoView LiveInfoView(const LiveInfo& live, int monitorState, bool connected,
                       const QLocale& locale = QLocale());
 // The name of a step unit by its interval letter; empty for any other letter.
 QString StepUnitName(const QString& letter);
+
+// The widest texts the pane's value column can be asked to show in the current language:
+// Data for the data block (identification, count, source, dates, step, figures), Status
+// for the instrument block. The pane opens wide enough for every one of them.
+struct InfoWidestTexts {
+    QStringList Data;
+    QStringList Status;
+};
+InfoWidestTexts WidestInfoTexts(const QLocale& locale = QLocale());
