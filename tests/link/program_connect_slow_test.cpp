@@ -7,9 +7,7 @@
 #include "shell/main/frm_main.h"
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/start_up.h"
-#include "tests/support/fake_ui.h"
-#include "tests/support/kl720_pty.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/program_on_emulator.h"
 
 #include <QAction>
 #include <QFile>
@@ -19,23 +17,16 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(ProgramConnect, ConnectsAtStartKeepsAliveAndDropsASilentInstrument) {
-    ScratchProgramFolder folder;
-    folder.InstallSupportFiles();
-    OptionsRecord options;
-    SetDefaultOptions(options);
-    options.CommPort = 1;
-    options.ConnectOnStart = true;
-    options.Language = 1;
-    {
-        QFile file(folder.File(QString::fromLatin1(OptionsFileName)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(OptionsToBytes(options));
+class ProgramConnect : public ProgramOnEmulator {
+protected:
+    void SetUp() override {
+        OptionsRecord options = UserOptionsOnPort1();
+        options.ConnectOnStart = true;
+        Prepare(options);
     }
-    Kl720PtyServer server;
-    ASSERT_TRUE(server.IsRunning());
-    server.ExportAsComPort(1);
-    FakeUi ui;
+};
+
+TEST_F(ProgramConnect, ConnectsAtStartKeepsAliveAndDropsASilentInstrument) {
     RegisterShellHooks();
 
     ASSERT_EQ(Main(), StartResult::Running);
@@ -62,9 +53,5 @@ TEST(ProgramConnect, ConnectsAtStartKeepsAliveAndDropsASilentInstrument) {
     EXPECT_EQ(window.lblCommStatus()->text(), ResString(3029));
     EXPECT_TRUE(window.ToolbarButton(6)->isEnabled());
     EXPECT_EQ(ui.messageCalls.size(), 1) << "the connect question only; no box from the timers";
-
-    StopLinkTimers();
-    UnloadMainWindow();
-    ShellHook() = ShellHooks();
 }
 } // namespace

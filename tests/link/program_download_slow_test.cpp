@@ -14,9 +14,7 @@
 #include "shell/panes/frm_warnings.h"
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/start_up.h"
-#include "tests/support/fake_ui.h"
-#include "tests/support/kl720_pty.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/program_on_emulator.h"
 
 #include <QAction>
 #include <QFile>
@@ -28,27 +26,12 @@
 namespace {
 // The program as a user starts it: port 1 named by the emulator, not connected at start,
 // the warnings shown after a load.
-class ProgramDownload : public ::testing::Test {
+class ProgramDownload : public ProgramOnEmulator {
 protected:
     void SetUp() override {
-        folder.InstallSupportFiles();
-        OptionsRecord options;
-        SetDefaultOptions(options);
-        options.CommPort = 1;
-        options.ConnectOnStart = false;
+        OptionsRecord options = UserOptionsOnPort1();
         options.ShowWarningsOnLoad = true;
-        options.Language = 1;
-        QFile file(folder.File(QString::fromLatin1(OptionsFileName)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(OptionsToBytes(options));
-        file.close();
-        ASSERT_TRUE(server.IsRunning());
-        server.ExportAsComPort(1);
-    }
-    void TearDown() override {
-        StopLinkTimers();
-        UnloadMainWindow();
-        ShellHook() = ShellHooks();
+        Prepare(options);
     }
     frmMain& Start() {
         RegisterShellHooks();
@@ -56,10 +39,6 @@ protected:
         EXPECT_TRUE(MainWindowLoaded());
         return MainWindow();
     }
-
-    ScratchProgramFolder folder;
-    Kl720PtyServer server;
-    FakeUi ui;
 };
 
 TEST_F(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane) {

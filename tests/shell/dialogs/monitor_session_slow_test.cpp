@@ -13,9 +13,7 @@
 #include "shell/panes/frm_info.h"
 #include "shell/startup/shell_hooks.h"
 #include "shell/startup/start_up.h"
-#include "tests/support/fake_ui.h"
-#include "tests/support/kl720_pty.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/program_on_emulator.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,33 +26,16 @@
 #include <gtest/gtest.h>
 
 namespace {
-class ProgramMonitor : public ::testing::Test {
+class ProgramMonitor : public ProgramOnEmulator {
 protected:
     void SetUp() override {
-        folder.InstallSupportFiles();
-        OptionsRecord options;
-        SetDefaultOptions(options);
-        options.CommPort = 1;
-        options.ConnectOnStart = false;
-        options.Language = 1;
-        QFile file(folder.File(QString::fromLatin1(OptionsFileName)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(OptionsToBytes(options));
-        file.close();
-        ASSERT_TRUE(server.IsRunning());
-        server.ExportAsComPort(1);
+        Prepare(UserOptionsOnPort1());
         server.With([](Kl720Instrument& k) {
             k.settings = {};
             k.settings[5] = 3;    // the last session ran in minutes
             k.settings[6] = 0x10; // every 10
         });
     }
-    void TearDown() override {
-        StopLinkTimers();
-        UnloadMainWindow();
-        ShellHook() = ShellHooks();
-    }
-
     // The user presses the progress's close button once the start waits for it.
     static void closeProgressWhenAsked(frmMonitor& d) {
         auto* poll = new QTimer(&d);
@@ -69,10 +50,6 @@ protected:
     quint8 instrumentStatus() {
         return server.With([](Kl720Instrument& k) { return k.settings[16]; });
     }
-
-    ScratchProgramFolder folder;
-    Kl720PtyServer server;
-    FakeUi ui;
 };
 
 TEST_F(ProgramMonitor, ProgramsStartsReadsBackAndStopsASession) {
