@@ -11,6 +11,7 @@
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
+#include "tests/support/link_reset.h"
 #include "tests/support/virtual_time.h"
 
 #include <gtest/gtest.h>
@@ -47,14 +48,8 @@ protected:
     };
 
     void SetUp() override {
-        ResetCommState();
         LinkReplyHook() = LinkReplyHooks();
-        auto owned = std::make_unique<FakeSerialPort>(&time);
-        port = owned.get();
-        InstallSeriale(std::move(owned));
-        SetPortResolver([](int n) { return QStringLiteral("fake%1").arg(n); });
-        ASSERT_TRUE(OpenCommPort(1));
-        AttachInstrument(*port, instrument, time);
+        ASSERT_TRUE(OpenFakeInstrumentLink(time, instrument, port));
         events.On(&ProgramEvents::CommStatus, [this](int p, const QString& t) {
             statuses.push_back({static_cast<CommPicture>(p), t});
         });
@@ -65,12 +60,8 @@ protected:
     }
 
     void TearDown() override {
-        StopLinkTimers();
-        InstallSeriale(nullptr);
-        SetPortResolver(nullptr);
         events.Clear();
-        LinkReplyHook() = LinkReplyHooks();
-        ResetCommState();
+        ResetLinkForTests();
     }
 
     // As if connected already (no question, no exchanges).

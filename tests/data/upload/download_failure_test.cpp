@@ -11,6 +11,7 @@
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
 #include "tests/support/language_scope.h"
+#include "tests/support/link_reset.h"
 #include "tests/support/virtual_time.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +26,7 @@ using Fault = Kl720Instrument::Fault;
 class DownloadFailure : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetCommState();
-        auto owned = std::make_unique<FakeSerialPort>(&time);
-        port = owned.get();
-        InstallSeriale(std::move(owned));
-        SetPortResolver([](int n) { return QStringLiteral("fake%1").arg(n); });
-        ASSERT_TRUE(OpenCommPort(1));
-        AttachInstrument(*port, instrument, time);
+        ASSERT_TRUE(OpenFakeInstrumentLink(time, instrument, port));
         RegisterDataReplyHandlers();
         events.On(&ProgramEvents::CommStatus,
                   [this](int, const QString& text) { statuses << text; });
@@ -47,12 +42,8 @@ protected:
         CommState().MonitorState = 0;
     }
     void TearDown() override {
-        StopLinkTimers();
-        InstallSeriale(nullptr);
-        SetPortResolver(nullptr);
         events.Clear();
-        LinkReplyHook() = LinkReplyHooks();
-        ResetCommState();
+        ResetLinkForTests();
         ReplaceCurrentData(DataSet());
     }
     QStringList messages() const {

@@ -10,6 +10,7 @@
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
 #include "tests/support/language_scope.h"
+#include "tests/support/link_reset.h"
 #include "tests/support/virtual_time.h"
 #include "text/date_math.h"
 
@@ -26,21 +27,13 @@ namespace {
 class BlockDownloadUnsaved : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetCommState();
-        auto owned = std::make_unique<FakeSerialPort>(&time);
-        port = owned.get();
-        InstallSeriale(std::move(owned));
-        SetPortResolver([](int n) { return QStringLiteral("fake%1").arg(n); });
-        ASSERT_TRUE(OpenCommPort(1));
-        AttachInstrument(*port, instrument, time);
+        ASSERT_TRUE(OpenFakeInstrumentLink(time, instrument, port));
         instrument.tressil.enabled = true;
         instrument.tressil.SendTwice({TressilMemory::Block(1, NaiveDateTime(2026, 12, 9, 10, 0, 0),
                                                            {{10, 0, 0, 0}, {11, 0, 0, 0}})});
     }
     void TearDown() override {
-        InstallSeriale(nullptr);
-        SetPortResolver(nullptr);
-        ResetCommState();
+        ResetLinkForTests();
         ReplaceCurrentData(DataSet());
     }
     // A downloaded data set, never saved.

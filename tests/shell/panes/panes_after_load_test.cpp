@@ -52,12 +52,7 @@ protected:
         RegisterPanes(); // as at start-up
         RegisterMainWindow();
         RegisterDataReplyHandlers();
-        auto owned = std::make_unique<FakeSerialPort>(&time);
-        port = owned.get();
-        InstallSeriale(std::move(owned));
-        SetPortResolver([](int n) { return QStringLiteral("fake%1").arg(n); });
-        ASSERT_TRUE(OpenCommPort(1));
-        AttachInstrument(*port, instrument, time);
+        ASSERT_TRUE(OpenFakeInstrumentLink(time, instrument, port));
         MainWindow();
     }
     void TearDown() override {
