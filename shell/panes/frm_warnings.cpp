@@ -3,16 +3,19 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "data/warnings/generate_warnings.h"
+#include "shell/main/frm_main.h"
 #include "shell/panes/pane_pictures.h"
+#include "shell/panes/warnings_place.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMdiArea>
 #include <QPointer>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 QPointer<frmWarnings>& current() {
@@ -68,13 +71,19 @@ void frmWarnings::closeEvent(QCloseEvent* event) {
 }
 
 void frmWarnings::showEvent(QShowEvent* event) {
-    // The first time it shows, the pane sits in the lower left of the main window's client
-    // area, so it covers neither the menus nor the information pane at the right.
+    // The first time it shows, the pane opens where it hides none of the data that a load
+    // has just put in the main window's work area; later it stays where the user left it.
     if (!placed_ && parentWidget()) {
         placed_ = true;
         QWidget* main = parentWidget();
-        const QPoint corner(16, std::max(16, main->height() - height() - 48));
-        move(main->mapToGlobal(corner));
+        QRect workArea = main->geometry();
+        if (auto* frame = qobject_cast<frmMain*>(main))
+            workArea = QRect(frame->MdiArea()->mapToGlobal(QPoint(0, 0)), frame->MdiArea()->size());
+        const QRect screen = (main->screen() ? main->screen() : QGuiApplication::primaryScreen())
+                                 ->availableGeometry();
+        const QFontMetrics fm(font());
+        const QSize minimum(fm.averageCharWidth() * 32, (fm.height() + 4) * 5);
+        setGeometry(PlaceWarningsPane(screen, main->frameGeometry(), workArea, size(), minimum));
     }
     QWidget::showEvent(event);
 }

@@ -6,6 +6,7 @@
 #include "tests/support/language_scope.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTreeWidget>
 
@@ -92,13 +93,16 @@ TEST_F(WarningsPaneTest, TheCloseBoxHidesThePaneAndKeepsItsRows) {
     EXPECT_EQ(WarningsWindow(), nullptr);
 }
 
-TEST_F(WarningsPaneTest, ItFirstShowsInsideTheMainWindow) {
+TEST_F(WarningsPaneTest, ItFirstShowsOnTheScreenBesideTheMainWindowWhereThereIsRoom) {
     QWidget* main = pane->parentWidget();
     ASSERT_TRUE(main);
-    main->move(300, 200);
+    const QRect screen = main->screen()->availableGeometry();
+    main->setGeometry(screen.left(), screen.top(), screen.width() - pane->width() - 10,
+                      screen.height() / 2);
     pane->show();
-    const QRect inside(main->mapToGlobal(QPoint(0, 0)), main->size());
-    EXPECT_TRUE(inside.contains(pane->geometry())) << pane->x() << "," << pane->y();
+    EXPECT_TRUE(screen.contains(pane->geometry()));
+    EXPECT_FALSE(pane->geometry().intersects(main->frameGeometry()))
+        << pane->x() << "," << pane->y();
 }
 
 TEST_F(WarningsPaneTest, TheTreeFillsThePaneWhenItIsResized) {
