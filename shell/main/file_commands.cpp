@@ -8,6 +8,8 @@
 #include "shell/main/file_dialogs.h"
 #include "shell/main/main_hooks.h"
 
+#include <optional>
+
 namespace {
 void failed(int textId) {
     MessBox(ResString(textId), QString(), -1, -1);
@@ -24,6 +26,26 @@ bool loadAndRemember(const QString& name, bool tellFailure) {
     if (hooks.SaveMRUFile)
         hooks.SaveMRUFile(name);
     return true;
+}
+
+struct SaveChoice {
+    QString name; // with the chosen filter's extension when it had none
+    QString folder;
+    int filterIndex = 0;
+};
+
+// The save dialog of request; nothing when the user cancelled. The chosen folder is
+// remembered at once, before the file is written.
+std::optional<SaveChoice> chooseSaveName(const FileDialogRequest& request) {
+    const FileDialogResult chosen = Ui().SaveFile(request);
+    if (!chosen.accepted || chosen.fileName.isEmpty())
+        return std::nullopt;
+    SaveChoice choice;
+    choice.name = WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex);
+    choice.folder = FolderPart(choice.name);
+    choice.filterIndex = chosen.filterIndex;
+    StoreLastFolder(choice.folder);
+    return choice;
 }
 } // namespace
 
@@ -52,45 +74,37 @@ bool OpenSessionCommand() {
 bool SaveSessionCommand() {
     if (!MainWindowHook().SaveFile)
         return CommandNotAvailable();
-    const FileDialogRequest request = SaveSessionDialog();
-    const FileDialogResult chosen = Ui().SaveFile(request);
-    if (!chosen.accepted || chosen.fileName.isEmpty())
-        return false;
     // Saved under the name the open dialog's filter will show.
-    const QString name = WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex);
-    const QString folder = FolderPart(name);
-    StoreLastFolder(folder);
-    const SaveOutcome outcome = MainWindowHook().SaveFile(name);
+    const std::optional<SaveChoice> chosen = chooseSaveName(SaveSessionDialog());
+    if (!chosen)
+        return false;
+    const SaveOutcome outcome = MainWindowHook().SaveFile(chosen->name);
     if (outcome != SaveOutcome::Saved) {
         // A user who declined to replace the file was not let down by a failure.
         if (outcome == SaveOutcome::Failed)
             failed(8);
         return false;
     }
-    StoreLastFolder(folder);
+    StoreLastFolder(chosen->folder);
     // The list holds the files opened or saved.
     if (MainWindowHook().SaveMRUFile)
-        MainWindowHook().SaveMRUFile(name);
+        MainWindowHook().SaveMRUFile(chosen->name);
     return false;
 }
 
 bool ExportCommand() {
     if (!MainWindowHook().SaveTableFile)
         return CommandNotAvailable();
-    const FileDialogRequest request = ExportDialog();
-    const FileDialogResult chosen = Ui().SaveFile(request);
-    if (!chosen.accepted || chosen.fileName.isEmpty())
+    const std::optional<SaveChoice> chosen = chooseSaveName(ExportDialog());
+    if (!chosen)
         return false;
-    const QString name = WithFilterSuffix(chosen.fileName, request.filter, chosen.filterIndex);
-    const QString folder = FolderPart(name);
-    StoreLastFolder(folder);
     // The chosen filter names the kind: the first CSV, the second tab-separated.
-    const int kind = chosen.filterIndex == 1 ? 2 : 1;
-    if (!MainWindowHook().SaveTableFile(name, kind)) {
+    const int kind = chosen->filterIndex == 1 ? 2 : 1;
+    if (!MainWindowHook().SaveTableFile(chosen->name, kind)) {
         failed(8);
         return false;
     }
-    StoreLastFolder(folder);
+    StoreLastFolder(chosen->folder);
     return false;
 }
 
