@@ -67,11 +67,11 @@ char* WritePadded(char* out, double value, int significantDigits, int decimals, 
     // Below 10^15: the truncation is the floor, and the product is off by less than a
     // sixteenth of a unit.
     const double scaled = magnitude * Powers[decimals];
-    const auto whole = static_cast<std::uint64_t>(scaled);
+    const auto whole = static_cast<std::int64_t>(scaled);
     const double fraction = scaled - static_cast<double>(whole);
     if (!(std::fabs(fraction - 0.5) > 0.1))
         return false;
-    units = whole + (fraction > 0.5 ? 1 : 0);
+    units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
     return true;
 }
 
@@ -106,13 +106,12 @@ template <int Decimals>
     if (units >= 10000 * divisor || std::endian::native != std::endian::little)
         return nullptr;
     const auto u = static_cast<std::uint32_t>(units);
-    const std::uint64_t digits = FourAndFourDigits(u / divisor, u % divisor);
-    // The integer digits without their leading zeros: a zero digit is a zero byte, and the
-    // first digit is the lowest byte. At least one stays when integerDigit.
-    const auto whole = static_cast<std::uint32_t>(digits);
-    const int zeros = std::countr_zero(std::uint64_t(whole) | 1ULL << 32) / 8;
-    const int skipped = std::min(zeros, integerDigit ? 3 : 4);
-    const int count = 4 - skipped;
+    const std::uint32_t whole = u / divisor;
+    const std::uint64_t digits = FourAndFourDigits(whole, u % divisor);
+    // The integer digits without their leading zeros, at least one when integerDigit.
+    const int count = std::max(int(integerDigit), int(whole >= 1) + int(whole >= 10) +
+                                                      int(whole >= 100) + int(whole >= 1000));
+    const int skipped = 4 - count;
     const int sign = negative && units != 0 ? 1 : 0;
     if (width > 0) {
         std::memcpy(out, "        ", 8);

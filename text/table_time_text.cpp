@@ -121,21 +121,8 @@ void RowTimeText::AppendTime(TextBuffer& out, int secondOfDay) {
 }
 
 char* RowTimeText::writeTime(char* p, int secondOfDay) const {
-    if (!fixedTime_)
-        return writePieces(p, secondOfDay);
-    using pattern_number_detail::Pairs;
-    const auto s = static_cast<unsigned>(secondOfDay);
-    unsigned hour = s / 3600;
-    if (twelveHour_)
-        hour = hour % 12 == 0 ? 12 : hour % 12;
-    std::memcpy(p, fixedText_, FixedTimeBytes);
-    if (hourAt_ >= 0)
-        std::memcpy(p + hourAt_, Pairs + 2 * hour, 2);
-    if (minuteAt_ >= 0)
-        std::memcpy(p + minuteAt_, Pairs + 2 * (s / 60 % 60), 2);
-    if (secondAt_ >= 0)
-        std::memcpy(p + secondAt_, Pairs + 2 * (s % 60), 2);
-    return p + fixedLength_;
+    return fixedTime_ ? writeFixedTime(p, static_cast<unsigned>(secondOfDay))
+                      : writePieces(p, secondOfDay);
 }
 
 char* RowTimeText::writePieces(char* p, int secondOfDay) const {
@@ -195,9 +182,10 @@ void RowTimeText::takeDay(qint64 day) {
     lastDayStart_ = day * 86400;
     haveLastDay_ = true;
     lastDayText_ = known.value();
-    if (lastDayText_.size() <= QuickDayBytes)
-        std::memcpy(lastDayBytes_, lastDayText_.constData(),
-                    static_cast<size_t>(lastDayText_.size()));
+    lastDayLength_ = lastDayText_.size();
+    quickDay_ = fixedTime_ && lastDayLength_ <= QuickDayBytes;
+    if (lastDayLength_ <= QuickDayBytes)
+        std::memcpy(lastDayBytes_, lastDayText_.constData(), static_cast<size_t>(lastDayLength_));
 }
 
 void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
@@ -206,22 +194,20 @@ void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {
     out.Append(lastDayText_);
 }
 
-void RowTimeText::AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch) {
-    // Rows follow each other in time: most lie in the day of the row before.
+void RowTimeText::appendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch) {
+    qint64 day = 0;
     int second = 0;
-    const qint64 intoDay = secondsSinceEpoch - lastDayStart_;
-    if (haveLastDay_ && intoDay >= 0 && intoDay < 86400) {
-        second = static_cast<int>(intoDay);
-    } else {
-        qint64 day = 0;
-        SplitSeconds(secondsSinceEpoch, day, second);
+    SplitSeconds(secondsSinceEpoch, day, second);
+    if (!haveLastDay_ || day != lastDay_)
         takeDay(day);
+    if (quickDay_) {
+        AppendDateAndTime(out, secondsSinceEpoch);
+        return;
     }
-    if (quickTime_ && lastDayText_.size() <= QuickDayBytes) {
-        // The whole room of the day's text is copied, then the end is put after the text.
+    if (quickTime_ && lastDayLength_ <= QuickDayBytes) {
         char* p = out.Room(QuickDayBytes + 1 + quickRoom_);
         std::memcpy(p, lastDayBytes_, QuickDayBytes);
-        p += lastDayText_.size();
+        p += lastDayLength_;
         *p++ = ' ';
         out.Used(writeTime(p, second));
         return;

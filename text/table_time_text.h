@@ -6,8 +6,10 @@
 #include <QString>
 
 #include "text/date_pattern.h"
+#include "text/pattern_number.h"
 #include "text/text_buffer.h"
 
+#include <cstring>
 #include <vector>
 
 // The time texts of the data-table rows. The table holds one per sample, so the patterns
@@ -19,6 +21,7 @@ public:
     RowTimeText(const QString& datePattern, const QString& timePattern, const QLocale& locale);
 
     // Date text, a blank and time text: the row of the time order (midnight shows its time).
+    // Written in line for a row in the day of the row before, as rows mostly are.
     void AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch);
     // The general date-time text: as above, but the time is left out at exactly midnight.
     void AppendGeneral(TextBuffer& out, qint64 secondsSinceEpoch);
@@ -51,6 +54,10 @@ private:
     char* writeTime(char* p, int secondOfDay) const;
     // The same piece by piece, for a time whose length varies.
     char* writePieces(char* p, int secondOfDay) const;
+    // The time of a fixed layout; room for FixedTimeBytes at p.
+    char* writeFixedTime(char* p, unsigned secondOfDay) const;
+    // AppendDateAndTime for a row in another day, or with texts of other lengths.
+    void appendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch);
 
     DatePattern date_;
     DatePattern time_;
@@ -75,6 +82,9 @@ private:
     // without a call, when it fits.
     static constexpr qsizetype QuickDayBytes = 32;
     char lastDayBytes_[QuickDayBytes] = {};
+    qsizetype lastDayLength_ = 0;
+    // True while the last day's text fits its fixed room and the time has a fixed layout.
+    bool quickDay_ = false;
     QHash<qint64, QByteArray> days_;
 };
 
@@ -88,4 +98,33 @@ inline void SplitSeconds(qint64 seconds, qint64& day, int& secondOfDay) {
         --day;
     }
     secondOfDay = static_cast<int>(rest);
+}
+
+inline char* RowTimeText::writeFixedTime(char* p, unsigned secondOfDay) const {
+    using pattern_number_detail::Pairs;
+    unsigned hour = secondOfDay / 3600;
+    if (twelveHour_)
+        hour = hour % 12 == 0 ? 12 : hour % 12;
+    std::memcpy(p, fixedText_, FixedTimeBytes);
+    if (hourAt_ >= 0)
+        std::memcpy(p + hourAt_, Pairs + 2 * hour, 2);
+    if (minuteAt_ >= 0)
+        std::memcpy(p + minuteAt_, Pairs + 2 * (secondOfDay / 60 % 60), 2);
+    if (secondAt_ >= 0)
+        std::memcpy(p + secondAt_, Pairs + 2 * (secondOfDay % 60), 2);
+    return p + fixedLength_;
+}
+
+inline void RowTimeText::AppendDateAndTime(TextBuffer& out, qint64 secondsSinceEpoch) {
+    const qint64 intoDay = secondsSinceEpoch - lastDayStart_;
+    if (quickDay_ && intoDay >= 0 && intoDay < 86400) {
+        // The whole room of the day's text is copied, then the time is put after the text.
+        char* p = out.Room(QuickDayBytes + 1 + FixedTimeBytes);
+        std::memcpy(p, lastDayBytes_, QuickDayBytes);
+        p += lastDayLength_;
+        *p++ = ' ';
+        out.Used(writeFixedTime(p, static_cast<unsigned>(intoDay)));
+        return;
+    }
+    appendDateAndTime(out, secondsSinceEpoch);
 }

@@ -88,24 +88,17 @@ void appendCsvHeader(TextBuffer& out, QString text) {
     out.Append(text.toUtf8());
 }
 
-// Where the rows go: into one array whole, or to a file a piece at a time.
-class RowSink {
-public:
-    virtual ~RowSink() = default;
-    // Called after every row; may take what is written so far and clear the buffer.
-    virtual void RowDone(TextBuffer& out) = 0;
-};
-
-// Keeps everything in the buffer.
-class WholeText : public RowSink {
-public:
-    void RowDone(TextBuffer&) override {}
+// Where the rows go: into one array whole (WholeText), or to a file a piece at a time
+// (FilePieces). RowDone is called after every row; it may take what is written so far and
+// clear the buffer.
+struct WholeText {
+    void RowDone(TextBuffer&) {}
 };
 
 // Writes the buffer to the file whenever it holds a piece's worth, so that a large export
 // never holds all of its text at once. The file is replaced only once all of it is written:
 // a failure on the way leaves the previous file as it was.
-class FilePieces : public RowSink {
+class FilePieces {
 public:
     static constexpr qsizetype PieceBytes = 1 << 20;
     explicit FilePieces(const QString& fileName) : file_(fileName), fileName_(fileName) {
@@ -113,7 +106,7 @@ public:
             RaiseError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"),
                        fileName_);
     }
-    void RowDone(TextBuffer& out) override {
+    void RowDone(TextBuffer& out) {
         if (out.Size() >= PieceBytes)
             write(out);
     }
@@ -133,7 +126,8 @@ private:
     QString fileName_;
 };
 
-void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, RowSink& sink) {
+template <class Sink>
+void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
     const FileTextLocale text(locale);
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
@@ -159,7 +153,8 @@ void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, 
     });
 }
 
-void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, RowSink& sink) {
+template <class Sink>
+void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
     const FileTextLocale text(locale);
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
