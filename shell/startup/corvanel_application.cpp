@@ -1,6 +1,7 @@
 #include "shell/startup/corvanel_application.h"
 
 #include "core/error_report.h"
+#include "platform/dialog_frame.h"
 
 #include <QMetaObject>
 
@@ -24,7 +25,10 @@ bool DeliverTrapped(QObject* receiver, const std::function<bool()>& deliver) {
     }
 }
 
-CorvanelApplication::CorvanelApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+CorvanelApplication::CorvanelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // Dialogs stand out whole from the windows under them, with or without a window manager.
+    installEventFilter(new DialogFrames(this));
+}
 
 bool CorvanelApplication::notify(QObject* receiver, QEvent* event) {
     return DeliverTrapped(receiver, [&] { return QApplication::notify(receiver, event); });
