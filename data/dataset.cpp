@@ -1,5 +1,6 @@
 #include "data/dataset.h"
 
+#include "core/error_report.h"
 #include "stats/data_stats.h"
 #include "stats/median.h"
 #include "text/date_math.h"
@@ -31,6 +32,21 @@ QDateTime DataEndTime(const DataSet& data) {
     return SampleTime(data, data.NumSamples + 1);
 }
 
+qint64 SampleStepSeconds(const DataSet& data) {
+    const qint64 unitSeconds = IntervalSeconds(data.SampleStepUnit);
+    if (unitSeconds == 0)
+        RaiseError(ErrorNumber::InvalidProcedureCall,
+                   QStringLiteral("Invalid procedure call or argument"));
+    return qint64(data.SampleStep) * data.IntervalMultiplier * unitSeconds;
+}
+
+void CheckSampleArrays(const DataSet& data) {
+    const qsizetype needed = qsizetype(data.NumSamples) + 1;
+    if (data.NumSamples < 0 || data.DataX.size() < needed || data.DataY.size() < needed ||
+        data.DataZ.size() < needed || data.DataRes.size() < needed)
+        RaiseError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+
 struct SampleTimeTextMaker::Impl {
     const DataSet& data;
     GeneralDateTexts texts;
@@ -42,14 +58,9 @@ struct SampleTimeTextMaker::Impl {
 
 SampleTimeTextMaker::SampleTimeTextMaker(const DataSet& data)
     : impl_(std::make_unique<Impl>(Impl{data, GeneralDateTexts()})) {
-    const QString& unit = data.SampleStepUnit;
     // The times counted in whole days and seconds of the day instead of through a date-time
     // each: the same times as SampleTime for a start without milliseconds.
-    const qint64 unitSeconds = unit == u"s"   ? 1
-                               : unit == u"n" ? 60
-                               : unit == u"h" ? 3600
-                               : unit == u"d" ? 86400
-                                              : 0;
+    const qint64 unitSeconds = IntervalSeconds(data.SampleStepUnit);
     if (unitSeconds == 0 || !data.StartDate.isValid() || data.StartDate.time().msec() != 0)
         return;
     impl_->unitSeconds = unitSeconds;

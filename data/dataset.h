@@ -67,6 +67,11 @@ QDateTime SampleTime(const DataSet& data, qint32 i);
 // StartDate + SampleStep x NumSamples x IntervalMultiplier units: one step past the last
 // sample.
 QDateTime DataEndTime(const DataSet& data);
+// Seconds from one sample to the next (SampleStep x IntervalMultiplier units); an unknown
+// unit raises error 5.
+qint64 SampleStepSeconds(const DataSet& data);
+// Raises error 9 unless the x, y, z and resultant arrays reach sample NumSamples.
+void CheckSampleArrays(const DataSet& data);
 // The general date-time text of sample i's time (1 <= i <= NumSamples), made from the
 // start, the step and i when it is asked for: the data set keeps no text per sample.
 QString SampleTimeText(const DataSet& data, qint32 i);

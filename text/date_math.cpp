@@ -28,6 +28,18 @@ QDateTime DateAdd(const QString& letter, qint64 count, const QDateTime& from) {
     return QDateTime();
 }
 
+qint64 IntervalSeconds(const QString& letter) {
+    if (letter == u"s")
+        return 1;
+    if (letter == u"n")
+        return 60;
+    if (letter == u"h")
+        return 3600;
+    if (letter == u"d")
+        return 86400;
+    return 0;
+}
+
 qint64 DateDiff(const QString& letter, const QDateTime& a, const QDateTime& b) {
     const QDateTime na(a.date(), a.time(), Qt::UTC);
     const QDateTime nb(b.date(), b.time(), Qt::UTC);

@@ -12,5 +12,7 @@ QDateTime DateAdd(const QString& letter, qint64 count, const QDateTime& from);
 // Whole units of the letter's interval from a to b (b later gives a positive count),
 // counted as the boundaries crossed, the way calendar date differences are.
 qint64 DateDiff(const QString& letter, const QDateTime& a, const QDateTime& b);
+// Seconds in one unit of the letter's interval; 0 for an unknown letter.
+qint64 IntervalSeconds(const QString& letter);
 // A naive date-time from its parts.
 QDateTime NaiveDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);

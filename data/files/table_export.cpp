@@ -2,6 +2,7 @@
 
 #include "core/error_report.h"
 #include "core/language.h"
+#include "text/blank_trim.h"
 #include "text/date_pattern.h"
 #include "text/file_text_locale.h"
 #include "text/pattern_number.h"
@@ -15,48 +16,16 @@
 namespace {
 constexpr int ColumnWidth = 8;
 
-qint64 unitSeconds(const QString& unit) {
-    if (unit == u"s")
-        return 1;
-    if (unit == u"n")
-        return 60;
-    if (unit == u"h")
-        return 3600;
-    if (unit == u"d")
-        return 86400;
-    RaiseError(ErrorNumber::InvalidProcedureCall,
-               QStringLiteral("Invalid procedure call or argument"));
-}
-
-void checkArrays(const DataSet& data) {
-    const qsizetype needed = qsizetype(data.NumSamples) + 1;
-    if (data.NumSamples < 0 || data.DataX.size() < needed || data.DataY.size() < needed ||
-        data.DataZ.size() < needed || data.DataRes.size() < needed)
-        RaiseError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-}
-
-// Blanks at both ends go; other white space stays.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 // Walks the samples with their times: row(i, secondsSinceEpoch).
 template <class Row> void forEachSample(const DataSet& data, Row&& row) {
-    checkArrays(data);
+    CheckSampleArrays(data);
     const qint32 n = data.NumSamples;
     if (n == 0)
         return;
     if (!data.StartDate.isValid())
         RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
     const qint64 start = data.StartDate.toSecsSinceEpoch();
-    const qint64 step =
-        qint64(data.SampleStep) * data.IntervalMultiplier * unitSeconds(data.SampleStepUnit);
+    const qint64 step = SampleStepSeconds(data);
     for (qint32 i = 1; i <= n; ++i)
         row(i, start + qint64(i - 1) * step);
 }
@@ -158,10 +127,10 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     const FileTextLocale text(locale);
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
-    checkArrays(data);
+    CheckSampleArrays(data);
     appendCsvHeader(out, ResString(3016));
-    appendCsvHeader(out, ResString(3017) + QStringLiteral(": ") + trimBlanks(data.IDShort));
-    appendCsvHeader(out, ResString(3018) + QStringLiteral(": ") + trimBlanks(data.IDLong));
+    appendCsvHeader(out, ResString(3017) + QStringLiteral(": ") + TrimBlanks(data.IDShort));
+    appendCsvHeader(out, ResString(3018) + QStringLiteral(": ") + TrimBlanks(data.IDLong));
     appendCsvHeader(out, ResString(3019) + QStringLiteral(": ") + data.DataSourceName);
     QString titles;
     for (int id : {4050, 4015, 4016, 4017, 4018})

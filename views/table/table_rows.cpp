@@ -3,6 +3,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "data/dataset.h"
+#include "text/blank_trim.h"
 #include "text/display_texts.h"
 #include "text/format_pattern.h"
 #include "text/table_time_text.h"
@@ -19,30 +20,6 @@ namespace {
 constexpr int ColumnWidth = 8;
 const qsizetype NotAvailableLength = qsizetype(std::strlen(NotAvailableMarker));
 const QByteArray LineEnd("\r\n");
-
-// Blanks at both ends go; other white space stays, as the identification texts keep it.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
-qint64 unitSeconds(const QString& unit) {
-    if (unit == u"s")
-        return 1;
-    if (unit == u"n")
-        return 60;
-    if (unit == u"h")
-        return 3600;
-    if (unit == u"d")
-        return 86400;
-    RaiseError(ErrorNumber::InvalidProcedureCall,
-               QStringLiteral("Invalid procedure call or argument"));
-}
 
 // A column: prefix and number, blank-padded on the left to eight characters.
 template <class T>
@@ -87,9 +64,9 @@ QByteArray header(const DataSet& data) {
     QString text;
     text += ResString(3016) + QStringLiteral("\r\n");
     text +=
-        ResString(3017) + QStringLiteral(": ") + trimBlanks(data.IDShort) + QStringLiteral("\r\n");
+        ResString(3017) + QStringLiteral(": ") + TrimBlanks(data.IDShort) + QStringLiteral("\r\n");
     text +=
-        ResString(3018) + QStringLiteral(": ") + trimBlanks(data.IDLong) + QStringLiteral("\r\n");
+        ResString(3018) + QStringLiteral(": ") + TrimBlanks(data.IDLong) + QStringLiteral("\r\n");
     text += ResString(3019) + QStringLiteral(": ") + data.DataSourceName + QStringLiteral("\r\n");
     text += QLatin1String(MedianCaption) + FormatPattern(data.MedianValue, u"#0.00") +
             QLatin1String(MedianUnit) + QStringLiteral("\r\n");
@@ -105,16 +82,10 @@ QByteArray header(const DataSet& data) {
     return text.toUtf8();
 }
 
-void checkArrays(const DataSet& data) {
-    const qsizetype needed = qsizetype(data.NumSamples) + 1;
-    if (data.NumSamples < 0 || data.DataX.size() < needed || data.DataY.size() < needed ||
-        data.DataZ.size() < needed || data.DataRes.size() < needed)
-        RaiseError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-}
 } // namespace
 
 TableRows::TableRows(const DataSet& data, TableOrder order) : order_(order) {
-    checkArrays(data);
+    CheckSampleArrays(data);
     headerOffset_ = TableHeaderOffset(data);
     count_ = data.NumSamples;
     const QLocale locale;
@@ -124,9 +95,7 @@ TableRows::TableRows(const DataSet& data, TableOrder order) : order_(order) {
     if (count_ > 0 && !data.StartDate.isValid())
         RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
     start_ = count_ > 0 ? data.StartDate.toSecsSinceEpoch() : 0;
-    step_ = count_ > 0 ? qint64(data.SampleStep) * data.IntervalMultiplier *
-                             unitSeconds(data.SampleStepUnit)
-                       : 0;
+    step_ = count_ > 0 ? SampleStepSeconds(data) : 0;
     if (order == TableOrder::Value)
         samples_ = ValueOrder(data);
 

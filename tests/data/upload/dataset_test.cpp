@@ -48,6 +48,35 @@ TEST(SampleTime, TextOfEverySampleWithMidnightLeftOut) {
     EXPECT_EQ(SampleTimeText(d, 2), QStringLiteral("29 Feb 2012"));
 }
 
+TEST(SampleStep, SecondsFromOneSampleToTheNextAndTheArraysTheRowsRead) {
+    const struct {
+        const char* unit;
+        qint32 step;
+        qint64 seconds;
+    } cases[] = {{"s", 5, 5}, {"n", 45, 2700}, {"h", 2, 7200}, {"d", 3, 259200}};
+    for (const auto& c : cases)
+        EXPECT_EQ(SampleStepSeconds(WithSamples(QString::fromLatin1(c.unit), c.step, {1.0})),
+                  c.seconds)
+            << c.unit;
+    DataSet twice = WithSamples(QStringLiteral("n"), 10, {1.0});
+    twice.IntervalMultiplier = 2;
+    EXPECT_EQ(SampleStepSeconds(twice), 1200);
+    EXPECT_ANY_THROW(SampleStepSeconds(WithSamples(QStringLiteral("m"), 1, {1.0})));
+    EXPECT_ANY_THROW(SampleStepSeconds(WithSamples(QString(), 1, {1.0})));
+
+    DataSet whole = WithSamples(QStringLiteral("s"), 1, {1.0, 2.0});
+    whole.DataX = whole.DataY = whole.DataZ = {0, 1, 2};
+    EXPECT_NO_THROW(CheckSampleArrays(whole));
+    for (QVector<float> DataSet::*array : {&DataSet::DataX, &DataSet::DataY, &DataSet::DataZ}) {
+        DataSet shortOne = whole;
+        (shortOne.*array).resize(2);
+        EXPECT_ANY_THROW(CheckSampleArrays(shortOne));
+    }
+    DataSet shortRes = whole;
+    shortRes.DataRes.resize(2);
+    EXPECT_ANY_THROW(CheckSampleArrays(shortRes));
+}
+
 TEST(RecomputeStatistics, FiguresAndMedianOverTheAvailableSamples) {
     DataSet d = WithSamples(QStringLiteral("s"), 1, {2.0, -1.0, 4.0, 1.0, -1.0});
     d.MedianValue = 99.0; // left from an earlier data set
