@@ -1,6 +1,7 @@
 #include "text/display_texts.h"
 
-#include <charconv>
+#include "text/decimal_digits.h"
+
 #include <cstdlib>
 #include <string>
 
@@ -14,20 +15,11 @@ QLocale plain(const QLocale& locale) {
 // Rounds on the value's shortest decimal text, so a single-precision 0.35 (held as
 // 0.3499999...) rounds as the 0.35 the user sees, halves to even.
 template <class T> double roundedTo(T value, int decimals) {
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
-    std::string text(buffer, end);
-    const bool negative = text.front() == '-';
-    if (negative)
-        text.erase(0, 1);
-    const auto e = text.find('e');
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    std::string digits = text.substr(0, e);
-    if (digits.size() > 1)
-        digits.erase(1, 1); // the decimal point
+    ScientificDigits shortest = ScientificDigitsOf(value);
+    const bool negative = shortest.negative;
+    std::string& digits = shortest.digits;
     // value = 0.digits x 10^(exponent + 1); pad so that at least one integer digit stands.
-    int integerDigits = exponent + 1;
+    int integerDigits = shortest.exponent + 1;
     if (integerDigits < 1) {
         digits.insert(0, static_cast<size_t>(1 - integerDigits), '0');
         integerDigits = 1;
@@ -43,18 +35,8 @@ template <class T> double roundedTo(T value, int decimals) {
         up = next > '5' || (next == '5' && (restNonZero || lastOdd));
         digits.resize(keep);
     }
-    for (size_t i = keep; up && i-- > 0;) {
-        if (digits[i] == '9') {
-            digits[i] = '0';
-        } else {
-            ++digits[i];
-            up = false;
-        }
-    }
-    if (up) {
-        digits.insert(0, 1, '1');
+    if (up && AddOneInLastPlace(digits))
         ++integerDigits;
-    }
     std::string rounded = digits.substr(0, static_cast<size_t>(integerDigits));
     if (decimals > 0)
         rounded += '.' + digits.substr(static_cast<size_t>(integerDigits));

@@ -1,6 +1,7 @@
 #include "text/format_pattern.h"
 
-#include <charconv>
+#include "text/decimal_digits.h"
+
 #include <cmath>
 #include <string>
 
@@ -49,21 +50,11 @@ struct Laid {
 // The value's decimal text with significant digits, rounded half away from zero to the
 // layout's decimals.
 template <class T> Laid lay(T value, int significant, const Layout& layout) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::scientific, significant - 1)
-                         .ptr;
-    std::string text(buffer, end);
+    ScientificDigits scientific = ScientificDigitsOf(value, significant - 1);
     Laid laid;
-    laid.negative = text.front() == '-';
-    if (laid.negative)
-        text.erase(0, 1);
-    const auto e = text.find('e');
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    std::string digits;
-    for (size_t i = 0; i < e; ++i)
-        if (text[i] >= '0' && text[i] <= '9')
-            digits += text[i];
+    laid.negative = scientific.negative;
+    std::string& digits = scientific.digits;
+    const int exponent = scientific.exponent;
     // digits read d.ddd x 10^exponent: pointAt digits stand before the decimal point.
     int pointAt = exponent + 1;
     if (pointAt < 0) {
@@ -78,18 +69,8 @@ template <class T> Laid lay(T value, int significant, const Layout& layout) {
     } else {
         digits.append(keep - digits.size(), '0');
     }
-    for (size_t i = keep; up && i-- > 0;) {
-        if (digits[i] == '9') {
-            digits[i] = '0';
-        } else {
-            ++digits[i];
-            up = false;
-        }
-    }
-    if (up) {
-        digits.insert(0, 1, '1');
+    if (up && AddOneInLastPlace(digits))
         ++pointAt;
-    }
     laid.integer = digits.substr(0, static_cast<size_t>(pointAt));
     laid.fraction = digits.substr(static_cast<size_t>(pointAt));
     const auto firstSignificant = laid.integer.find_first_not_of('0');
