@@ -2,6 +2,7 @@
 // to a new file (no flush on either side), the report file written straight from the rows,
 // and the window's open time and resident memory at 10,000, 100,000 and 1,000,000 samples
 // against the time of building the text. Wall and CPU time (of the whole process).
+#include "bench/bench_data.h"
 #include "bench/bench_memory.h"
 #include "data/dataset.h"
 #include "data/files/session_file.h"
@@ -30,42 +31,13 @@
 #include <map>
 
 namespace {
-// Values as the instrument gives them (hundredths of a µT), one sample in a thousand not
-// available, one second apart.
+// Samples one second apart with the figures the loaders compute, made once for each size.
 const DataSet& largeDataSet(qint32 samples) {
     static std::map<qint32, DataSet> made;
     auto known = made.find(samples);
     if (known != made.end())
         return known->second;
-    DataSet d;
-    d.DataPresent = true;
-    d.NumSamples = samples;
-    d.StartDate = NaiveDateTime(2026, 12, 9, 7, 44, 47);
-    d.SampleStep = 1;
-    d.SampleStepUnit = QStringLiteral("s");
-    d.IDShort = QStringLiteral("KL720 A");
-    d.IDLong = QStringLiteral("Via Roma 1");
-    d.DataSourceName = QStringLiteral("Upload");
-    d.DataX.resize(samples + 1);
-    d.DataY.resize(samples + 1);
-    d.DataZ.resize(samples + 1);
-    d.DataRes.resize(samples + 1);
-    QRandomGenerator random(720);
-    for (qint32 i = 1; i <= samples; ++i) {
-        if (i % 1000 == 0) {
-            d.DataX[i] = d.DataY[i] = d.DataZ[i] = -1;
-            d.DataRes[i] = -1;
-            continue;
-        }
-        const float x = random.bounded(20000) / 100.0f;
-        const float y = random.bounded(2000) / 100.0f;
-        const float z = random.bounded(200) / 100.0f;
-        d.DataX[i] = x;
-        d.DataY[i] = y;
-        d.DataZ[i] = z;
-        d.DataRes[i] =
-            std::nearbyint(std::sqrt(double(x) * x + double(y) * y + double(z) * z) * 100) / 100;
-    }
+    DataSet d = InstrumentSamples(samples, 1);
     RecomputeStatistics(d);
     return made.emplace(samples, std::move(d)).first->second;
 }

@@ -2,6 +2,7 @@
 // and the station CSV import of 20,000 records against a reader that reads the same file
 // and converts its number fields with std::from_chars (the least any reader of the format
 // must do). Each export writes a new file, through the same save-and-rename as the baseline.
+#include "bench/bench_data.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
 #include "data/files/station_csv.h"
@@ -28,39 +29,9 @@ namespace {
 constexpr qint32 ExportSamples = 1000000;
 constexpr qint32 ImportRecords = 20000;
 
-// Values as the instrument gives them (hundredths of a µT), one sample in a thousand not
-// available, five seconds apart.
+// The exports' data set: samples five seconds apart.
 DataSet exportData() {
-    DataSet d;
-    d.DataPresent = true;
-    d.NumSamples = ExportSamples;
-    d.StartDate = NaiveDateTime(2026, 12, 9, 7, 44, 47);
-    d.SampleStep = 5;
-    d.SampleStepUnit = QStringLiteral("s");
-    d.IDShort = QStringLiteral("KL720 A");
-    d.IDLong = QStringLiteral("Via Roma 1");
-    d.DataSourceName = QStringLiteral("Upload");
-    d.DataX.resize(ExportSamples + 1);
-    d.DataY.resize(ExportSamples + 1);
-    d.DataZ.resize(ExportSamples + 1);
-    d.DataRes.resize(ExportSamples + 1);
-    QRandomGenerator random(720);
-    for (qint32 i = 1; i <= ExportSamples; ++i) {
-        if (i % 1000 == 0) {
-            d.DataX[i] = d.DataY[i] = d.DataZ[i] = -1;
-            d.DataRes[i] = -1;
-            continue;
-        }
-        const float x = random.bounded(20000) / 100.0f;
-        const float y = random.bounded(2000) / 100.0f;
-        const float z = random.bounded(200) / 100.0f;
-        d.DataX[i] = x;
-        d.DataY[i] = y;
-        d.DataZ[i] = z;
-        d.DataRes[i] =
-            std::nearbyint(std::sqrt(double(x) * x + double(y) * y + double(z) * z) * 100) / 100;
-    }
-    return d;
+    return InstrumentSamples(ExportSamples, 5);
 }
 
 // A station file as the station writes it: the time in the user's locale, x, y, z, the
