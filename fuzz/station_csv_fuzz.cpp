@@ -6,6 +6,7 @@
 
 #include "data/dataset.h"
 #include "data/files/station_csv.h"
+#include "fuzz/sentinel_data.h"
 #include "platform/ui_services.h"
 #include "text/date_math.h"
 #include "text/file_text_locale.h"
@@ -27,30 +28,15 @@ namespace {
     std::abort();
 }
 
+// The sentinel with an RF mean of its own, which a refused import must leave too.
 DataSet sentinel() {
-    DataSet data;
-    data.DataPresent = true;
-    data.NumSamples = 2;
-    data.SampleStep = 7;
-    data.SampleStepUnit = QStringLiteral("h");
-    data.StartDate = NaiveDateTime(2020, 2, 29, 1, 2, 3);
-    data.CurrentFileName = QStringLiteral("sentinel.log");
-    data.DataX = {0, 1, 2};
-    data.DataY = {0, 3, 4};
-    data.DataZ = {0, 5, 6};
-    data.DataRes = {0, 5.92, 7.48};
+    DataSet data = SentinelData();
     data.CsvRfMean = 42;
     return data;
 }
 
 bool isSentinel(const DataSet& d) {
-    const DataSet s = sentinel();
-    return d.DataPresent == s.DataPresent && d.NumSamples == s.NumSamples &&
-           d.SampleStep == s.SampleStep && d.SampleStepUnit == s.SampleStepUnit &&
-           d.StartDate == s.StartDate && d.CurrentFileName == s.CurrentFileName &&
-           d.DataX == s.DataX && d.DataY == s.DataY && d.DataZ == s.DataZ &&
-           d.DataRes == s.DataRes && d.DataRf.isEmpty() && !d.RfDataPresent &&
-           d.CsvRfMean == s.CsvRfMean;
+    return HoldsSentinelData(d) && d.DataRf.isEmpty() && !d.RfDataPresent && d.CsvRfMean == 42;
 }
 
 // The records of the file, counted apart from the import: lines ended by LF, CR LF or CR,
