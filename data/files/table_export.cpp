@@ -175,24 +175,27 @@ QByteArray CsvFileBytes(const DataSet& data, const QLocale& locale) {
     return out.Take();
 }
 
-bool SaveFileTxt(const QString& FileName) {
-    return Trapped("SaveFileTxt", false, [&] {
+namespace {
+// The current data set written to the file a piece at a time by write, in the user's
+// locale; a failure is reported under the procedure's name and leaves the file as it was.
+template <class Write>
+bool saveTable(const char* procedure, const QString& fileName, Write&& write) {
+    return Trapped(procedure, false, [&] {
         TextBuffer out(FilePieces::PieceBytes + 64 * 1024);
-        FilePieces file(FileName);
-        writeTabTable(CurrentData(), QLocale::system(), out, file);
+        FilePieces file(fileName);
+        write(CurrentData(), QLocale::system(), out, file);
         file.Commit(out);
         return true;
     });
 }
+} // namespace
+
+bool SaveFileTxt(const QString& FileName) {
+    return saveTable("SaveFileTxt", FileName, writeTabTable<FilePieces>);
+}
 
 bool SaveCsvFile(const QString& FileName) {
-    return Trapped("SaveCsvFile", false, [&] {
-        TextBuffer out(FilePieces::PieceBytes + 64 * 1024);
-        FilePieces file(FileName);
-        writeCsvFile(CurrentData(), QLocale::system(), out, file);
-        file.Commit(out);
-        return true;
-    });
+    return saveTable("SaveCsvFile", FileName, writeCsvFile<FilePieces>);
 }
 
 bool SaveTableFile(const QString& FileName, int Kind) {
