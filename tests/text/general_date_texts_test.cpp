@@ -1,4 +1,5 @@
 #include "data/dataset.h"
+#include "tests/support/default_locale.h"
 #include "text/date_math.h"
 #include "text/date_text.h"
 #include "text/general_date_texts.h"
@@ -16,17 +17,6 @@ const char* const LocaleNames[] = {
     "ru_RU", "pl_PL", "fi_FI", "ja_JP", "zh_CN", "zh_TW", "ko_KR", "ar_EG", "ar_SA",
     "fa_IR", "he_IL", "hi_IN", "bn_BD", "mr_IN", "th_TH", "my_MM", "en_AU", "bg_BG",
     "sq_AL", "ta_IN", "ne_NP", "vi_VN", "el_GR", "hu_HU", "da_DK", "sv_SE", "ps_AF",
-};
-
-class DefaultLocale {
-public:
-    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~DefaultLocale() { QLocale::setDefault(saved_); }
-    DefaultLocale(const DefaultLocale&) = delete;
-    DefaultLocale& operator=(const DefaultLocale&) = delete;
-
-private:
-    QLocale saved_;
 };
 
 QString reference(QDate date, int second, const QLocale& locale) {

@@ -2,6 +2,7 @@
 #include "platform/chart/chart_model.h"
 #include "platform/chart/chart_paint.h"
 #include "stats/histogram.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/event_scope.h"
 #include "tests/views/graphs/graphs_fixture.h"
 #include "views/graphs/graph_builders.h"
@@ -126,12 +127,8 @@ TEST_F(GraphBuilders, TimeLabelsPutDateAndTimeOnTwoLines) {
     EXPECT_FALSE(midnight.isEmpty());
     // The break sits between date and time, also where the date holds blanks.
     const QString italian = [] {
-        const QLocale saved;
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        const QString text =
-            ChartTimeLabel(QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC));
-        QLocale::setDefault(saved);
-        return text;
+        const DefaultLocale italy(QLocale(QLocale::Italian, QLocale::Italy));
+        return ChartTimeLabel(QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC));
     }();
     EXPECT_EQ(italian, QStringLiteral("09/12/2026\r07:44:47"));
     const QString c = ChartTimeLabel(QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC));

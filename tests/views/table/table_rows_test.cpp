@@ -1,4 +1,5 @@
 // The table's rows made one at a time, in any order, give the lines of the whole text.
+#include "tests/support/default_locale.h"
 #include "tests/views/table/table_fixture.h"
 #include "views/table/table_rows.h"
 #include "views/table/table_text.h"
@@ -11,17 +12,6 @@
 #include <random>
 
 namespace {
-class DefaultLocale {
-public:
-    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~DefaultLocale() { QLocale::setDefault(saved_); }
-    DefaultLocale(const DefaultLocale&) = delete;
-    DefaultLocale& operator=(const DefaultLocale&) = delete;
-
-private:
-    QLocale saved_;
-};
-
 // A day's worth of samples and more, with gaps and values of every width.
 DataSet longDataSet(bool station) {
     std::vector<Sample> samples;
