@@ -4,6 +4,7 @@
 #include "docking/core/window_menu.h"
 #include "docking/widgets/dockable_private.h"
 #include "docking/widgets/form_frame.h"
+#include "docking/widgets/global_rect.h"
 
 #include "docking/dockable.h"
 
@@ -17,14 +18,6 @@
 namespace dockable {
 
 namespace {
-Rect globalRect(const QWidget* w) {
-    if (!w) {
-        return {};
-    }
-    const QPoint p = w->mapToGlobal(QPoint(0, 0));
-    return Rect::fromSize(p.x(), p.y(), w->width(), w->height());
-}
-
 Point toPoint(QPoint p) {
     return {p.x(), p.y()};
 }

@@ -5,6 +5,7 @@
 #include "docking/core/numeric.h"
 #include "docking/widgets/dockable_private.h"
 #include "docking/widgets/form_frame.h"
+#include "docking/widgets/global_rect.h"
 #include "docking/widgets/settings_layout_store.h"
 
 #include <QCoreApplication>
@@ -18,14 +19,6 @@
 namespace dockable {
 
 namespace {
-Rect globalRect(const QWidget* w) {
-    if (!w) {
-        return {};
-    }
-    const QPoint p = w->mapToGlobal(QPoint(0, 0));
-    return Rect::fromSize(p.x(), p.y(), w->width(), w->height());
-}
-
 Metrics metricsOf(const QWidget* host) {
     Metrics m;
     if (host) {
