@@ -1,6 +1,7 @@
 // Painting the chart: four series of 1,000,000 samples into a 1600 x 900 picture against
 // four of 1,600 (one point a pixel column), and the redraw of a 10,000-sample download's
 // time-evolution graph after a zoom.
+#include "bench/bench_main.h"
 #include "core/options.h"
 #include "data/dataset.h"
 #include "platform/chart/chart_model.h"
@@ -127,11 +128,5 @@ BENCHMARK(ThinOneSeries)->Unit(benchmark::kMillisecond);
 BENCHMARK(RedrawAfterZoom)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

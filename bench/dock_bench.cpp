@@ -2,6 +2,7 @@
 // relayout of four edges holding twelve panes after the host is resized; each against the
 // least work the same screen change needs (the outline window alone, twelve plain widgets
 // placed in a grid). One frame is 16 ms.
+#include "bench/bench_main.h"
 #include "docking/dockable.h"
 #include "docking/widgets/dockable_private.h"
 #include "docking/widgets/form_frame.h"
@@ -168,12 +169,5 @@ BENCHMARK(TwelvePlainWidgetsPlaced)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecon
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // emulated instrument pacing its bytes at 19200 baud, over a pseudo-terminal through the
 // real serial layer, against the line's own minimum: bytes x 10 bits / 19200 baud plus
 // the 0.7 s of silence that ends the read.
+#include "bench/bench_main.h"
 #include "data/dataset.h"
 #include "data/upload/upload_data.h"
 #include "link/comm_port.h"
@@ -66,10 +67,5 @@ void FullMemoryDownload(benchmark::State& state) {
 BENCHMARK(FullMemoryDownload)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // converts every field with std::from_chars; the save against a buffered write of the same
 // bytes to a new file, with the same flush to the disk on both sides (QSaveFile's), or none
 // on either. Samples carry real resultants, so the statistics work on real values.
+#include "bench/bench_main.h"
 #include "bench/bench_memory.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
@@ -257,9 +258,5 @@ BENCHMARK(BM_Statistics)->Arg(100000)->Unit(benchmark::kMillisecond)->MeasurePro
 BENCHMARK(BM_SampleTimeTexts)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // and the window's open time and resident memory at 10,000, 100,000 and 1,000,000 samples
 // against the time of building the text. Wall and CPU time (of the whole process).
 #include "bench/bench_data.h"
+#include "bench/bench_main.h"
 #include "bench/bench_memory.h"
 #include "data/dataset.h"
 #include "data/files/session_file.h"
@@ -239,13 +240,5 @@ BENCHMARK(BM_OpenValueOrderFirst)
     ->Iterations(3);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // and converts its number fields with std::from_chars (the least any reader of the format
 // must do). Each export writes a new file, through the same save-and-rename as the baseline.
 #include "bench/bench_data.h"
+#include "bench/bench_main.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
 #include "data/files/station_csv.h"
@@ -240,11 +241,5 @@ BENCHMARK(BM_CsvFileBytes)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }
