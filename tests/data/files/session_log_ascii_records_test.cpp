@@ -23,14 +23,19 @@ struct Outcome {
     DataSet data;
 };
 
-Outcome read(const QByteArray& bytes, const FileTextLocale& text) {
+// What a reader made of the file: its refusal, the error it raised, the data set.
+template <class Reader> Outcome outcomeOf(Reader&& reader) {
     Outcome out;
     try {
-        out.refusal = ReadSessionLog(bytes, text, out.data);
+        out.refusal = reader(out.data);
     } catch (const TrappedError& e) {
         out.error = e.Number();
     }
     return out;
+}
+
+Outcome read(const QByteArray& bytes, const FileTextLocale& text) {
+    return outcomeOf([&](DataSet& data) { return ReadSessionLog(bytes, text, data); });
 }
 
 void expectSame(const Outcome& a, const Outcome& b, const std::string& what) {
@@ -177,13 +182,7 @@ TEST(SessionLogAsciiRecords, ShortDecimalsReadAsTheFullConversionReadsThem) {
 
 namespace {
 Outcome readValueByValue(const QByteArray& bytes, const FileTextLocale& text) {
-    Outcome out;
-    try {
-        out.refusal = ReadSessionLogValueByValue(bytes, text, out.data);
-    } catch (const TrappedError& e) {
-        out.error = e.Number();
-    }
-    return out;
+    return outcomeOf([&](DataSet& data) { return ReadSessionLogValueByValue(bytes, text, data); });
 }
 
 void expectSameFigures(const Outcome& a, const Outcome& b, const std::string& what) {
