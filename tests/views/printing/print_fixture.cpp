@@ -1,6 +1,6 @@
 #include "tests/views/printing/print_fixture.h"
 
-#include "text/date_math.h"
+#include "tests/support/downloaded_data.h"
 #include "views/printing/current_printer.h"
 
 #include <QFile>
@@ -31,21 +31,8 @@ ScriptedPrintDialog::~ScriptedPrintDialog() {
 }
 
 DataSet PrintedSamples(qint32 count) {
-    DataSet data;
-    data.DataPresent = true;
-    data.NumSamples = count;
-    data.StartDate = NaiveDateTime(2026, 12, 9, 7, 44, 47);
-    data.SampleStep = 1;
-    data.SampleStepUnit = QStringLiteral("n");
-    data.IDShort = QStringLiteral("  KL720 A       ");
-    data.IDLong = QStringLiteral("Via Roma 1                                      ");
-    data.DataSourceName = QStringLiteral("Upload");
-    const qsizetype size = count + 1;
-    data.DataX = QVector<float>(size, 0);
-    data.DataY = QVector<float>(size, 0);
-    data.DataZ = QVector<float>(size, 0);
-    data.DataRes = QVector<double>(size, 0);
-    data.DataRf = QVector<float>(size, 0);
+    DataSet data = DownloadedZeros(count);
+    data.DataRf = QVector<float>(count + 1, 0);
     for (qint32 i = 1; i <= count; ++i) {
         data.DataX[i] = 0.01f * float(i % 50);
         data.DataY[i] = 0.2f;
