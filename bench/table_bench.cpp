@@ -118,6 +118,18 @@ void BM_ReportFileFromRows(benchmark::State& state) {
         PassThroughReportFile(rows);
 }
 
+// The table window opened in the order (-1 time, 0 value) and painted; false, with the
+// benchmark skipped, when it did not open.
+bool openTable(benchmark::State& state, int order) {
+    if (!ViewDataSource(order, -1)) {
+        state.SkipWithError("the table did not open");
+        return false;
+    }
+    SourceWindow()->repaint();
+    QCoreApplication::processEvents();
+    return true;
+}
+
 void closeTable() {
     delete SourceWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -131,12 +143,8 @@ void BM_OpenTable(benchmark::State& state) {
     const double before = ResidentMiB();
     double open = 0;
     for (auto _ : state) {
-        if (!ViewDataSource(-1, -1)) {
-            state.SkipWithError("the table did not open");
+        if (!openTable(state, -1))
             break;
-        }
-        SourceWindow()->repaint();
-        QCoreApplication::processEvents();
         state.PauseTiming();
         open = ResidentMiB();
         closeTable();
@@ -158,12 +166,8 @@ void BM_OpenValueOrderFirst(benchmark::State& state) {
         state.PauseTiming();
         CurrentData() = largeDataSet(qint32(state.range(0)));
         state.ResumeTiming();
-        if (!ViewDataSource(0, -1)) {
-            state.SkipWithError("the table did not open");
+        if (!openTable(state, 0))
             break;
-        }
-        SourceWindow()->repaint();
-        QCoreApplication::processEvents();
         state.PauseTiming();
         closeTable();
         state.ResumeTiming();
@@ -187,12 +191,8 @@ void BM_OpenSessionWithGraphAndTable(benchmark::State& state) {
             break;
         }
         ShowGraphTe().repaint();
-        if (!ViewDataSource(-1, -1)) {
-            state.SkipWithError("the table did not open");
+        if (!openTable(state, -1))
             break;
-        }
-        SourceWindow()->repaint();
-        QCoreApplication::processEvents();
         state.PauseTiming();
         closeTable();
         delete GraphTeWindow();
