@@ -100,14 +100,16 @@ char* bySignificantDigits(char* out, double value, int significantDigits, int de
 } // namespace
 
 char* pattern_number_detail::WritePadded(char* out, double value, int significantDigits,
-                                         int decimals, bool integerDigit, char decimal, int width) {
+                                         int decimals, bool integerDigit, char decimal, int width,
+                                         int leastBlanks) {
     char text[PatternNumberRoom];
     const char* end =
         WritePatternNumber(text, value, significantDigits, decimals, integerDigit, decimal);
     const auto length = static_cast<int>(end - text);
-    if (width > length) {
-        std::memset(out, ' ', static_cast<size_t>(width - length));
-        out += width - length;
+    const int blanks = std::max(leastBlanks, width - length);
+    if (blanks > 0) {
+        std::memset(out, ' ', static_cast<size_t>(blanks));
+        out += blanks;
     }
     std::memcpy(out, text, static_cast<size_t>(length));
     return out + length;
@@ -122,10 +124,10 @@ char* WritePatternNumber(char* out, double value, int significantDigits, int dec
     std::uint64_t units = 0;
     if (spare >= 0 && spare <= MostSpareDigits && significantDigits <= MostSignificantDigits &&
         QuickUnits(value, Powers[spare + 1], decimals, units)) {
-        char* end = decimals == 2 ? LayOutFixed<2>(out, value < 0, units, integerDigit, decimal, 0)
-                    : decimals == 4
-                        ? LayOutFixed<4>(out, value < 0, units, integerDigit, decimal, 0)
-                        : nullptr;
+        char* end =
+            decimals == 2   ? LayOutFixed<2>(out, value < 0, units, integerDigit, decimal, 0, 0)
+            : decimals == 4 ? LayOutFixed<4>(out, value < 0, units, integerDigit, decimal, 0, 0)
+                            : nullptr;
         return end ? end : layOut(out, value < 0, units, decimals, integerDigit, decimal);
     }
     return bySignificantDigits(out, value, significantDigits, decimals, integerDigit, decimal);

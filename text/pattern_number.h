@@ -28,12 +28,13 @@ char* WritePatternNumberBySignificantDigits(char* out, double value, int signifi
 
 // The same with the digits and decimals fixed, for the exports' "#0.00" and "#.0000"
 // (decimals 2 or 4, either precision): the same texts, left-padded with blanks to width
-// characters (0 to PatternPadMost). Writes into out (PatternNumberRoom bytes), possibly past
-// the end it returns. The exports write millions of these, so the usual case is written in
-// line, without a call.
+// characters and with at least leastBlanks blanks (both 0 to PatternPadMost). Writes into
+// out (PatternNumberRoom bytes), possibly past the end it returns. The exports write
+// millions of these, so the usual case is written in line, without a call.
 inline constexpr int PatternPadMost = 8;
 template <int SignificantDigits, int Decimals>
-char* WritePatternNumberAs(char* out, double value, bool integerDigit, char decimal, int width = 0);
+char* WritePatternNumberAs(char* out, double value, bool integerDigit, char decimal, int width = 0,
+                           int leastBlanks = 0);
 
 namespace pattern_number_detail {
 inline constexpr double Powers[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5,  1e6,
@@ -49,9 +50,10 @@ inline constexpr char Pairs[] =
     "34353637383940414243444546474849505152535455565758596061626364656667"
     "6869707172737475767778798081828384858687888990919293949596979899";
 
-// WritePatternNumber's text behind the blanks that fill a field of width characters.
+// WritePatternNumber's text behind the blanks that fill a field of width characters, at
+// least leastBlanks of them.
 char* WritePadded(char* out, double value, int significantDigits, int decimals, bool integerDigit,
-                  char decimal, int width);
+                  char decimal, int width, int leastBlanks);
 
 // The value in units of the last decimal, rounded the quick way: where the significant
 // digits reach at least one place past the decimals (a value below 10^spare), they move
@@ -75,39 +77,36 @@ char* WritePadded(char* out, double value, int significantDigits, int decimals, 
     return true;
 }
 
-// The rounded value laid out with two or four decimals, blank-padded on the left to width
-// characters (at most 8); null when the value has 10^4 or more before the separator. The
-// text is put together without a branch that depends on the digits: each piece goes in one
-// store of fixed size, and the pointer moves on by what the piece holds. Writes up to 8
-// bytes past the text.
-// The digits of two numbers below 10^4 in one word, four each, the most significant first:
-// high's in bytes 0 to 3, low's in bytes 4 to 7, each byte 0 to 9. Split by multiplications
-// that work on all the parts at once.
-inline std::uint64_t FourAndFourDigits(std::uint32_t high, std::uint32_t low) {
-    std::uint64_t v = high | std::uint64_t(low) << 32;
-    // Each half into its hundreds and the rest (x * 10486 >> 20 is x / 100 below 10^4).
-    const std::uint64_t hundreds = ((v * 10486) >> 20) & 0x0000007F0000007FULL;
-    v = hundreds | (v - hundreds * 100) << 16;
-    // Each quarter into its tens and units (x * 103 >> 10 is x / 10 below 100).
-    const std::uint64_t tens = ((v * 103) >> 10) & 0x000F000F000F000FULL;
-    return tens | (v - tens * 10) << 8;
-}
+// The four digits of every number below 10^4, the most significant first, as they lie in
+// memory on a little-endian machine ("0000" to "9999"): a number's digits are one load.
+struct FourDigitTable {
+    std::uint32_t digits[10000];
+};
+inline constexpr FourDigitTable FourDigits = [] {
+    FourDigitTable table{};
+    for (std::uint32_t n = 0; n < 10000; ++n) {
+        const std::uint32_t d[4] = {n / 1000, n / 100 % 10, n / 10 % 10, n % 10};
+        for (std::uint32_t i = 0; i < 4; ++i)
+            table.digits[n] |= (0x30 + d[i]) << (8 * i);
+    }
+    return table;
+}();
 
 // The rounded value laid out with two or four decimals, blank-padded on the left to width
-// characters (at most 8); null when the value has 10^4 or more before the separator. The
-// text is put together without a branch that depends on the digits: each piece goes in one
-// store of fixed size, and the pointer moves on by what the piece holds. Writes up to 8
-// bytes past the text.
+// characters and by at least leastBlanks (both at most 8); null when the value has 10^4 or more
+// before the separator. The text is put together without a branch that depends on the digits: each
+// piece goes in one store of fixed size, and the pointer moves on by what the piece holds. Writes
+// up to 8 bytes past the text.
 template <int Decimals>
 [[gnu::always_inline]] inline char* LayOutFixed(char* out, bool negative, std::uint64_t units,
-                                                bool integerDigit, char decimal, int width) {
+                                                bool integerDigit, char decimal, int width,
+                                                int leastBlanks) {
     static_assert(Decimals == 2 || Decimals == 4);
     constexpr std::uint64_t divisor = Decimals == 2 ? 100 : 10000;
     if (units >= 10000 * divisor || std::endian::native != std::endian::little)
         return nullptr;
     const auto u = static_cast<std::uint32_t>(units);
     const std::uint32_t whole = u / divisor;
-    const std::uint64_t digits = FourAndFourDigits(whole, u % divisor);
     // The integer digits without their leading zeros, at least one when integerDigit.
     const int count = std::max(int(integerDigit), int(whole >= 1) + int(whole >= 10) +
                                                       int(whole >= 100) + int(whole >= 1000));
@@ -115,17 +114,19 @@ template <int Decimals>
     const int sign = negative && units != 0 ? 1 : 0;
     if (width > 0) {
         std::memcpy(out, "        ", 8);
-        out += std::max(0, width - (sign + count + 1 + Decimals));
+        out += std::max(leastBlanks, width - (sign + count + 1 + Decimals));
     }
     if (sign)
         *out++ = '-';
-    const std::uint64_t text = digits | 0x3030303030303030ULL;
-    const auto kept = static_cast<std::uint32_t>((text & 0xFFFFFFFFULL) >> (8 * skipped));
+    // The first digit lies in the lowest byte: the leading zeros shift out.
+    const auto kept =
+        static_cast<std::uint32_t>(std::uint64_t(FourDigits.digits[whole]) >> (8 * skipped));
     std::memcpy(out, &kept, 4);
     out += count;
-    // The separator and the decimals (the last ones of the second half) in one store.
-    const std::uint64_t tail = static_cast<unsigned char>(decimal) | (text >> (8 * (8 - Decimals)))
-                                                                         << 8;
+    // The separator and the decimals (the last of the fraction's four digits) in one store.
+    const std::uint64_t tail = static_cast<unsigned char>(decimal) |
+                               std::uint64_t(FourDigits.digits[u % divisor] >> (8 * (4 - Decimals)))
+                                   << 8;
     std::memcpy(out, &tail, 8);
     return out + 1 + Decimals;
 }
@@ -133,15 +134,18 @@ template <int Decimals>
 
 template <int SignificantDigits, int Decimals>
 inline char* WritePatternNumberAs(char* out, double value, bool integerDigit, char decimal,
-                                  int width) {
+                                  int width, int leastBlanks) {
     using namespace pattern_number_detail;
     constexpr int spare = SignificantDigits - Decimals - 1;
     static_assert((Decimals == 2 || Decimals == 4) && spare >= 0 && spare <= MostSpareDigits &&
                   SignificantDigits <= MostSignificantDigits);
-    width = std::clamp(width, 0, PatternPadMost);
+    leastBlanks = std::clamp(leastBlanks, 0, PatternPadMost);
+    width = std::clamp(width, leastBlanks, PatternPadMost);
     std::uint64_t units = 0;
     if (QuickUnits(value, Powers[spare + 1], Decimals, units))
-        if (char* end = LayOutFixed<Decimals>(out, value < 0, units, integerDigit, decimal, width))
+        if (char* end = LayOutFixed<Decimals>(out, value < 0, units, integerDigit, decimal, width,
+                                              leastBlanks))
             return end;
-    return WritePadded(out, value, SignificantDigits, Decimals, integerDigit, decimal, width);
+    return WritePadded(out, value, SignificantDigits, Decimals, integerDigit, decimal, width,
+                       leastBlanks);
 }

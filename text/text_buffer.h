@@ -5,45 +5,60 @@
 #include <cstring>
 
 // A growing byte buffer that hands out room to write into directly: the table text is
-// written piece by piece for every sample, so each piece costs a copy and nothing more.
+// written piece by piece for every sample, so each piece costs a copy and nothing more. The
+// room is kept as plain pointers into the array, so that asking for it costs a comparison.
 class TextBuffer {
 public:
-    explicit TextBuffer(qsizetype capacity = 0) { bytes_.resize(qMax<qsizetype>(capacity, 256)); }
+    explicit TextBuffer(qsizetype capacity = 0) { reserve(qMax<qsizetype>(capacity, 256)); }
+    TextBuffer(const TextBuffer&) = delete;
+    TextBuffer& operator=(const TextBuffer&) = delete;
 
     // Room for at least n bytes after what is written so far.
     char* Room(qsizetype n) {
-        if (bytes_.size() - used_ < n)
+        if (end_ - at_ < n)
             grow(n);
-        return bytes_.data() + used_;
+        return at_;
     }
     // What was written into the room ends here.
-    void Used(const char* end) { used_ = end - bytes_.constData(); }
+    void Used(char* end) { at_ = end; }
 
     void Append(const char* text, qsizetype n) {
         char* to = Room(n);
         std::memcpy(to, text, static_cast<size_t>(n));
-        used_ += n;
+        at_ = to + n;
     }
     void Append(const QByteArray& text) { Append(text.constData(), text.size()); }
     void Append(char c) {
-        *Room(1) = c;
-        ++used_;
+        char* to = Room(1);
+        *to = c;
+        at_ = to + 1;
     }
 
-    qsizetype Size() const { return used_; }
-    const char* Data() const { return bytes_.constData(); }
+    qsizetype Size() const { return at_ - begin_; }
+    const char* Data() const { return begin_; }
     // Starts again at the beginning, keeping the room.
-    void Clear() { used_ = 0; }
-    QByteArray Text() const { return bytes_.left(used_); }
+    void Clear() { at_ = begin_; }
+    QByteArray Text() const { return QByteArray(begin_, Size()); }
     QByteArray Take() {
-        bytes_.resize(used_);
-        used_ = 0;
-        return std::move(bytes_);
+        bytes_.resize(Size());
+        QByteArray taken = std::move(bytes_);
+        bytes_ = QByteArray();
+        begin_ = at_ = end_ = nullptr;
+        return taken;
     }
 
 private:
-    void grow(qsizetype n) { bytes_.resize(qMax(bytes_.size() * 2, used_ + n)); }
+    void reserve(qsizetype capacity) {
+        const qsizetype used = Size();
+        bytes_.resize(capacity);
+        begin_ = bytes_.data();
+        at_ = begin_ + used;
+        end_ = begin_ + bytes_.size();
+    }
+    void grow(qsizetype n) { reserve(qMax((end_ - begin_) * 2, Size() + n)); }
 
     QByteArray bytes_;
-    qsizetype used_ = 0;
+    char* begin_ = nullptr;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
 };

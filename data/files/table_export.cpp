@@ -34,15 +34,10 @@ template <class Row> void forEachSample(const DataSet& data, Row&& row) {
 constexpr qsizetype NumberRoom = PatternNumberRoom + 2;
 
 // "#0.00" (x) or "  #0.00" (y, z, resultant), blank-padded on the left to 8 characters;
-// room for NumberRoom bytes at p. Two blanks and the number padded to 6 are the same as the
-// number after two blanks padded to 8.
+// room for NumberRoom bytes at p. Two blanks before a number, padded to 8, are the number
+// padded to 8 with at least two blanks.
 template <int Digits, bool TwoBlanks> char* writeTabColumn(char* p, double value, char decimal) {
-    if (TwoBlanks) {
-        *p++ = ' ';
-        *p++ = ' ';
-    }
-    return WritePatternNumberAs<Digits, 2>(p, value, true, decimal,
-                                           TwoBlanks ? ColumnWidth - 2 : ColumnWidth);
+    return WritePatternNumberAs<Digits, 2>(p, value, true, decimal, ColumnWidth, TwoBlanks ? 2 : 0);
 }
 
 // "#.0000" and its ";"; room for NumberRoom bytes at p.

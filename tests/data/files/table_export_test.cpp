@@ -92,15 +92,14 @@ TEST(PatternNumber, LaysOutTheFormatPatterns) {
     EXPECT_EQ(pattern(0.5, SingleDigits, 4, false, ','), ",5000");
 }
 
-TEST(PatternNumber, DigitsOfBothHalvesForEveryValueBelowTenThousand) {
-    for (std::uint32_t high = 0; high < 10000; ++high) {
-        const std::uint32_t low = 9999 - high;
-        const std::uint64_t digits = pattern_number_detail::FourAndFourDigits(high, low);
-        char text[9] = {};
-        for (int i = 0; i < 8; ++i)
-            text[i] = static_cast<char>('0' + ((digits >> (8 * i)) & 0xFF));
+TEST(PatternNumber, FourDigitsOfEveryValueBelowTenThousand) {
+    for (std::uint32_t n = 0; n < 10000; ++n) {
+        const std::uint32_t bits = pattern_number_detail::FourDigits.digits[n];
+        char text[5] = {};
+        for (int i = 0; i < 4; ++i)
+            text[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
         char expected[16];
-        std::snprintf(expected, sizeof expected, "%04u%04u", high, low);
+        std::snprintf(expected, sizeof expected, "%04u", n);
         ASSERT_STREQ(text, expected);
     }
 }
@@ -108,22 +107,30 @@ TEST(PatternNumber, DigitsOfBothHalvesForEveryValueBelowTenThousand) {
 TEST(PatternNumber, FixedLayoutsPadToTheirWidth) {
     const struct {
         double value;
-        int width;
+        int width, leastBlanks;
         const char* text;
     } cases[] = {
-        {1.5, 8, "    1.50"},     {-1.0, 6, " -1.00"},
-        {1234.5, 8, " 1234.50"},  {1234.5, 6, "1234.50"},
-        {12345.5, 8, "12345.50"}, {-12345.5, 8, "-12345.50"},
-        {0.004, 8, "    0.00"},   {1e20, 8, "100000000000000000000.00"},
-        {2.675, 0, "2.68"}, // past the quick way's half: the long way, padded the same
-        {2.675, 6, "  2.68"},
+        {1.5, 8, 0, "    1.50"},
+        {-1.0, 6, 0, " -1.00"},
+        {1234.5, 8, 0, " 1234.50"},
+        {1234.5, 6, 0, "1234.50"},
+        {1234.5, 8, 2, "  1234.50"},
+        {1.5, 8, 2, "    1.50"},
+        {12345.5, 8, 0, "12345.50"},
+        {12345.5, 8, 2, "  12345.50"}, // past 10^4: the long way, padded the same
+        {-12345.5, 8, 0, "-12345.50"},
+        {0.004, 8, 0, "    0.00"},
+        {1e20, 8, 0, "100000000000000000000.00"},
+        {2.675, 0, 0, "2.68"}, // past the quick way's half: the long way
+        {2.675, 6, 0, "  2.68"},
+        {2.675, 0, 2, "  2.68"},
     };
     for (const auto& c : cases) {
         char text[PatternNumberRoom];
-        const char* end =
-            WritePatternNumberAs<SingleDigits, 2>(text, double(float(c.value)), true, '.', c.width);
+        const char* end = WritePatternNumberAs<SingleDigits, 2>(text, double(float(c.value)), true,
+                                                                '.', c.width, c.leastBlanks);
         EXPECT_EQ(std::string(static_cast<const char*>(text), end), c.text)
-            << c.value << ' ' << c.width;
+            << c.value << ' ' << c.width << ' ' << c.leastBlanks;
     }
 }
 
