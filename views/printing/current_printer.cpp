@@ -28,3 +28,9 @@ QPrinter& CurrentPrinter() {
 void ResetCurrentPrinter() {
     printer().reset();
 }
+
+QString PrintTargetName(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QDir::toNativeSeparators(printer.outputFileName());
+    return printer.printerName();
+}

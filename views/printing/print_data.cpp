@@ -10,7 +10,6 @@
 #include "views/table/table_text_box.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDir>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -45,19 +44,13 @@ std::vector<double> PageStarts(const QTextDocument& document, double pageHeight)
     }
     return starts;
 }
-
-QString TargetName(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QDir::toNativeSeparators(printer.outputFileName());
-    return printer.printerName();
-}
 } // namespace
 
 bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
-            *error = TargetName(printer);
+            *error = PrintTargetName(printer);
         return false;
     }
     bool printed = true;
@@ -102,7 +95,7 @@ bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString
         printed = false;
     }
     if (!printed && error)
-        *error = TargetName(printer);
+        *error = PrintTargetName(printer);
     return printed;
 }
 

@@ -18,7 +18,6 @@
 #include "views/printing/print_line.h"
 #include "views/windows/single_window.h"
 
-#include <QDir>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -34,13 +33,6 @@
 namespace {
 // The graph page offers a page range but prints its one page.
 constexpr qint32 GraphPrintFlags = PrintFlags::DisablePrintToFile | PrintFlags::PageNums;
-
-// What the print went to, for a message about it.
-QString TargetName(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QDir::toNativeSeparators(printer.outputFileName());
-    return printer.printerName();
-}
 } // namespace
 
 GraphPageTexts CurrentGraphPageTexts() {
@@ -77,7 +69,7 @@ bool PrintGraphPage(QPrinter& printer, const QString& title, const ChartModel& c
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
-            *error = TargetName(printer);
+            *error = PrintTargetName(printer);
         return false;
     }
     try {
@@ -102,7 +94,7 @@ bool PrintGraphPage(QPrinter& printer, const QString& title, const ChartModel& c
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         if (error)
-            *error = TargetName(printer);
+            *error = PrintTargetName(printer);
         return false;
     }
     return true;
