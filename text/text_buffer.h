@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/large_pages.h"
+
 #include <QByteArray>
 
 #include <cstring>
@@ -51,6 +53,7 @@ private:
     void reserve(qsizetype capacity) {
         const qsizetype used = Size();
         bytes_.resize(capacity);
+        PreferLargePages(bytes_.data(), static_cast<std::size_t>(bytes_.size()));
         begin_ = bytes_.data();
         at_ = begin_ + used;
         end_ = begin_ + bytes_.size();

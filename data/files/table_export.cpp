@@ -6,6 +6,7 @@
 #include "text/date_pattern.h"
 #include "text/file_text_locale.h"
 #include "text/pattern_number.h"
+#include "text/sample_columns.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
 
@@ -14,8 +15,6 @@
 #include <cstring>
 
 namespace {
-constexpr int ColumnWidth = 8;
-
 // Walks the samples with their times: row(i, secondsSinceEpoch).
 template <class Row> void forEachSample(const DataSet& data, Row&& row) {
     CheckSampleArrays(data);
@@ -30,15 +29,8 @@ template <class Row> void forEachSample(const DataSet& data, Row&& row) {
         row(i, start + qint64(i - 1) * step);
 }
 
-// Room for one number and the two blanks before it or the ";" after it.
+// Room for one number and the ";" after it.
 constexpr qsizetype NumberRoom = PatternNumberRoom + 2;
-
-// "#0.00" (x) or "  #0.00" (y, z, resultant), blank-padded on the left to 8 characters;
-// room for NumberRoom bytes at p. Two blanks before a number, padded to 8, are the number
-// padded to 8 with at least two blanks.
-template <int Digits, bool TwoBlanks> char* writeTabColumn(char* p, double value, char decimal) {
-    return WritePatternNumberAs<Digits, 2>(p, value, true, decimal, ColumnWidth, TwoBlanks ? 2 : 0);
-}
 
 // "#.0000" and its ";"; room for NumberRoom bytes at p.
 template <int Digits> char* writeCsvNumber(char* p, double value, char decimal) {
@@ -101,15 +93,8 @@ void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, 
     const double* res = data.DataRes.constData();
     forEachSample(data, [&](qint32 i, qint64 when) {
         times.AppendDateAndTime(out, when);
-        char* p = out.Room(4 * (NumberRoom + 1) + 2);
-        *p++ = '\t';
-        p = writeTabColumn<SingleDigits, false>(p, x[i], decimal);
-        *p++ = '\t';
-        p = writeTabColumn<SingleDigits, true>(p, y[i], decimal);
-        *p++ = '\t';
-        p = writeTabColumn<SingleDigits, true>(p, z[i], decimal);
-        *p++ = '\t';
-        p = writeTabColumn<DoubleDigits, true>(p, res[i], decimal);
+        char* p = out.Room(SampleColumnsRoom + 2);
+        p = WriteSampleColumns<true>(p, x[i], y[i], z[i], res[i], decimal);
         *p++ = '\r';
         *p++ = '\n';
         out.Used(p);

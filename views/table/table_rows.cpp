@@ -6,6 +6,7 @@
 #include "text/blank_trim.h"
 #include "text/display_texts.h"
 #include "text/format_pattern.h"
+#include "text/sample_columns.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
 #include "views/table/table_number_text.h"
@@ -21,43 +22,21 @@ constexpr int ColumnWidth = 8;
 const qsizetype NotAvailableLength = qsizetype(std::strlen(NotAvailableMarker));
 const QByteArray LineEnd("\r\n");
 
-// A column: prefix and number, blank-padded on the left to eight characters.
+// A column in a locale whose numbers the shared writer cannot lay out (digits other than
+// 0-9, a separator of more than one byte): prefix and number, blank-padded on the left to
+// eight characters.
 template <class T>
-void appendColumn(TextBuffer& out, T value, bool twoBlanks, const QByteArray& point) {
-    // The usual column: a number that fits, written from the right into eight blanks.
-    unsigned long long cents = 0;
-    if (point.size() == 1 && QuickCents(value, cents) &&
-        cents < (twoBlanks ? 100000ull : 10000000ull)) {
-        char* p = out.Room(ColumnWidth);
-        std::memcpy(p, "        ", ColumnWidth);
-        char* q = p + ColumnWidth - 2;
-        std::memcpy(q, TwoDigits + 2 * (cents % 100), 2);
-        *--q = point.at(0);
-        unsigned long long whole = cents / 100;
-        do {
-            *--q = static_cast<char>('0' + whole % 10);
-            whole /= 10;
-        } while (whole > 0);
-        out.Used(p + ColumnWidth);
-        return;
-    }
-    // Short texts move in fixed blocks of 16 bytes, which cost less than exact copies.
-    constexpr int Block = 16;
-    static constexpr char Blanks[Block + 1] = "                ";
-    char number[Fixed2Room + Block];
+void appendLocaleColumn(TextBuffer& out, T value, bool twoBlanks, const QByteArray& point) {
+    char number[Fixed2Room];
     const int length = WriteFixed2(number, value, point);
     const int prefix = twoBlanks ? 2 : 0;
     // Padding counts characters: all are single bytes but a decimal separator outside ASCII.
     const qsizetype characters = prefix + length - point.size() + 1;
     const qsizetype blanks = prefix + qMax<qsizetype>(ColumnWidth - characters, 0);
-    char* p = out.Room(Block + Fixed2Room + Block);
-    std::memcpy(p, Blanks, Block);
-    p += blanks;
-    if (length <= Block)
-        std::memcpy(p, number, Block);
-    else
-        std::memcpy(p, number, static_cast<size_t>(length));
-    out.Used(p + length);
+    char* p = out.Room(blanks + length);
+    std::memset(p, ' ', static_cast<size_t>(blanks));
+    std::memcpy(p + blanks, number, static_cast<size_t>(length));
+    out.Used(p + blanks + length);
 }
 
 QByteArray header(const DataSet& data) {
@@ -90,6 +69,7 @@ TableRows::TableRows(const DataSet& data, TableOrder order) : order_(order) {
     count_ = data.NumSamples;
     const QLocale locale;
     point_ = locale.decimalPoint().toUtf8();
+    asciiNumbers_ = point_.size() == 1 && locale.zeroDigit() == QLatin1String("0");
     times_ =
         std::make_unique<RowTimeText>(ShortDatePattern(locale), LongTimePattern(locale), locale);
     if (count_ > 0 && !data.StartDate.isValid())
@@ -135,10 +115,15 @@ void TableRows::appendRow(TextBuffer& out, qint32 row) const {
     const double res = res_[k];
     // A NaN counts as not available too: it would print as no number at all.
     if (x >= 0 && y >= 0 && z >= 0 && res >= 0) {
-        appendColumn(out, x, false, point_);
-        appendColumn(out, y, true, point_);
-        appendColumn(out, z, true, point_);
-        appendColumn(out, res, true, point_);
+        if (asciiNumbers_) {
+            out.Used(
+                WriteSampleColumns<false>(out.Room(SampleColumnsRoom), x, y, z, res, point_.at(0)));
+        } else {
+            appendLocaleColumn(out, x, false, point_);
+            appendLocaleColumn(out, y, true, point_);
+            appendLocaleColumn(out, z, true, point_);
+            appendLocaleColumn(out, res, true, point_);
+        }
     } else {
         out.Append(NotAvailableMarker, NotAvailableLength);
     }

@@ -64,5 +64,6 @@ private:
     qint64 start_ = 0;            // seconds of sample 1 since the epoch
     qint64 step_ = 0;             // seconds between samples
     QByteArray point_;
+    bool asciiNumbers_ = true;           // one-byte separator, digits 0-9: the shared column writer
     std::unique_ptr<RowTimeText> times_; // compiled patterns and each date's text
 };

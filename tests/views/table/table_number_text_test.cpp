@@ -4,7 +4,6 @@
 #include "views/table/table_number_text.h"
 
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QTime>
 
 #include "text/format_pattern.h"
@@ -38,17 +37,6 @@ TEST(TableNumbers, TwoDecimalsRoundTheDecimalTextHalvesAwayFromZero) {
     EXPECT_EQ(quick(0.3f), QStringLiteral("0.30"));
     EXPECT_EQ(quick(123.45f), QStringLiteral("123.45"));
     EXPECT_EQ(quick(1234.5, ","), QStringLiteral("1234,50"));
-}
-
-TEST(TableNumbers, QuickPathAgreesWithTheWindowsNumberText) {
-    QRandomGenerator random(720);
-    for (int i = 0; i < 100000; ++i) {
-        const double value =
-            i % 2 ? random.bounded(2000000) / 1000.0 : random.generateDouble() * 20000.0;
-        ASSERT_EQ(quick(value), FormatPattern(value, u"#0.00")) << value;
-        const float single = static_cast<float>(value);
-        ASSERT_EQ(quick(single), FormatPattern(single, u"#0.00")) << single;
-    }
 }
 
 TEST(TableTimes, FieldPatternsGiveQtsOwnTexts) {
