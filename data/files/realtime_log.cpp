@@ -2,6 +2,7 @@
 
 #include "core/error_report.h"
 #include "data/files/session_log.h"
+#include "data/files/session_record.h"
 #include "data/live/realtime_set.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -124,15 +125,8 @@ bool AppendRealTimeRecord(float x, float y, float z, QString* error) {
     OpenLog& state = log();
     if (!state.file)
         return false;
-    char record[3 * TwoDecimalsMaxLength + 8];
-    char* end = record;
-    *end++ = '"';
-    end = WriteTwoDecimals(end, x, state.decimal);
-    *end++ = ' ';
-    end = WriteTwoDecimals(end, y, state.decimal);
-    *end++ = ' ';
-    end = WriteTwoDecimals(end, z, state.decimal);
-    end = std::copy_n("  0\"\r\n", 6, end);
+    char record[SessionRecordRoom];
+    const char* end = WriteSessionRecord(record, x, y, z, state.decimal);
     const qint32 next = state.count + 1;
     if (writeRecord(*state.file, state.countPos, QByteArray(record, end - record), next)) {
         state.count = next;

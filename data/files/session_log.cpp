@@ -1,8 +1,10 @@
 #include "data/files/session_log.h"
 
 #include "core/error_report.h"
+#include "data/files/session_record.h"
 #include "platform/trapped_error.h"
 #include "text/date_math.h"
+#include "text/text_buffer.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -14,6 +16,7 @@
 
 namespace {
 constexpr char NotAvailableBytes[] = "-1 -1 -1 0";
+constexpr char NotAvailableRecord[] = "\"-1 -1 -1 0\"\r\n";
 constexpr int MaxRecordPosition = 255; // record positions are held in one byte
 // The longest texts the header's fields can hold: two date-times, two "@" and a stop reason;
 // a step with its unit letter; a sample count. A longer line is refused before it is parsed.
@@ -363,41 +366,37 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
     const qint32 count = data.NumSamples;
     if (data.DataX.size() <= count || data.DataY.size() <= count || data.DataZ.size() <= count)
         RaiseError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    QByteArray out;
-    out.reserve(128 + qsizetype(count) * 24);
-    appendValueLine(out, QString::fromLatin1(SessionLogHeader));
+    QByteArray header;
+    appendValueLine(header, QString::fromLatin1(SessionLogHeader));
     const QDateTime stop = data.StopDate.isValid() ? data.StopDate : NoStopDate();
-    appendValueLine(out, text.DateTimeText(data.StartDate).trimmed() + u'@' +
-                             text.DateTimeText(stop).trimmed() + u'@' +
-                             QString::number(data.StopReason));
-    appendValueLine(out, QString::number(data.SampleStep) + data.SampleStepUnit.trimmed());
-    appendValueLine(out, QString::number(count));
-    appendValueLine(out, SessionLogIdText(data.IDShort));
-    appendValueLine(out, SessionLogIdText(data.IDLong));
+    appendValueLine(header, text.DateTimeText(data.StartDate).trimmed() + u'@' +
+                                text.DateTimeText(stop).trimmed() + u'@' +
+                                QString::number(data.StopReason));
+    appendValueLine(header, QString::number(data.SampleStep) + data.SampleStepUnit.trimmed());
+    appendValueLine(header, QString::number(count));
+    appendValueLine(header, SessionLogIdText(data.IDShort));
+    appendValueLine(header, SessionLogIdText(data.IDLong));
+    // About 22 bytes a record: the whole file in one allocation in the usual case.
+    TextBuffer out(header.size() + qsizetype(qMax(count, 0)) * 24 + SessionRecordRoom);
+    out.Append(header);
     const char decimal = text.DecimalSeparator();
+    const float* xs = data.DataX.constData();
+    const float* ys = data.DataY.constData();
+    const float* zs = data.DataZ.constData();
     for (qint32 i = 1; i <= count; ++i) {
         if (i % 10 == 0 && progress)
             progress(i, count);
-        const float x = data.DataX[i];
-        const float y = data.DataY[i];
-        const float z = data.DataZ[i];
-        char record[3 * TwoDecimalsMaxLength + 8];
-        char* end = record;
-        *end++ = '"';
+        const float x = xs[i], y = ys[i], z = zs[i];
+        char* p = out.Room(SessionRecordRoom);
         if (x == NotAvailable && y == NotAvailable && z == NotAvailable) {
-            end = std::copy_n(NotAvailableBytes, sizeof NotAvailableBytes - 1, end);
+            std::memcpy(p, NotAvailableRecord, sizeof NotAvailableRecord - 1);
+            p += sizeof NotAvailableRecord - 1;
         } else {
-            end = WriteTwoDecimals(end, x, decimal);
-            *end++ = ' ';
-            end = WriteTwoDecimals(end, y, decimal);
-            *end++ = ' ';
-            end = WriteTwoDecimals(end, z, decimal);
-            end = std::copy_n("  0", 3, end);
+            p = WriteSessionRecord(p, x, y, z, decimal);
         }
-        end = std::copy_n("\"\r\n", 3, end);
-        out.append(record, end - record);
+        out.Used(p);
     }
-    return out;
+    return out.Take();
 }
 
 namespace {

@@ -8,7 +8,11 @@
 
 #include <chrono>
 #include <clocale>
+#include <cmath>
 #include <future>
+#include <limits>
+#include <random>
+#include <vector>
 
 namespace {
 FileTextLocale locale(const char* name) {
@@ -367,4 +371,55 @@ TEST(SessionLogWriter, ProgressEveryTenthSample) {
     EXPECT_EQ(seen, (QList<qint32>{10, 20}));
     data.NumSamples = 30;
     EXPECT_THROW(SessionLogBytes(data, locale("C")), TrappedError);
+}
+
+TEST(SessionLogWriter, RecordsAgreeWithTheLongWayAtAndNearEveryHalf) {
+    // Values on, next to and between the halves of a hundredth, at every magnitude, lone -1
+    // marks beside real values, and values that are no number.
+    std::vector<float> values = {0.125f,        2.675f,
+                                 0.005f,        99.995f,
+                                 99999.99f,     1e5f,
+                                 1e15f,         -1.0f,
+                                 -0.125f,       -2.675f,
+                                 -0.004f,       0.3f,
+                                 std::nanf(""), std::numeric_limits<float>::infinity()};
+    std::mt19937_64 random(720);
+    for (int i = 0; i < 30000; ++i) {
+        const double offsets[] = {0.5, 0.4999, 0.5001, 0.45, 0.55, 0.0};
+        const double cents = double(random() % 20000000) + offsets[random() % 6];
+        values.push_back(float((i % 9 == 0 ? -cents : cents) / 100.0));
+        values.push_back(
+            std::ldexp(float(random() % 1000000) / 1e6f + 1.0f, int(random() % 60) - 10));
+    }
+    DataSet data = MakeDataSet({});
+    const qint32 count = qint32(values.size()) - 2;
+    data.NumSamples = count;
+    data.DataX.fill(0, count + 1);
+    data.DataY.fill(0, count + 1);
+    data.DataZ.fill(0, count + 1);
+    QByteArray records;
+    for (const char decimal : {'.', ','}) {
+        for (qint32 i = 1; i <= count; ++i) {
+            data.DataX[i] = values[size_t(i - 1)];
+            data.DataY[i] = values[size_t(i)];
+            data.DataZ[i] = values[size_t(i + 1)];
+        }
+        records.clear();
+        auto number = [&](float value) {
+            char text[TwoDecimalsMaxLength];
+            records.append(text, WriteTwoDecimalsBySignificantDigits(text, value, decimal) - text);
+        };
+        for (qint32 i = 1; i <= count; ++i) {
+            records += '"';
+            number(data.DataX[i]);
+            records += ' ';
+            number(data.DataY[i]);
+            records += ' ';
+            number(data.DataZ[i]);
+            records += "  0\"\r\n";
+        }
+        const QByteArray written =
+            SessionLogBytes(data, locale(decimal == ',' ? "it_IT" : "en_GB"));
+        ASSERT_EQ(written.right(records.size()), records);
+    }
 }
