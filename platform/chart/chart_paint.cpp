@@ -3,6 +3,7 @@
 #include "platform/chart/chart_format.h"
 #include "platform/chart/chart_layout.h"
 #include "platform/chart/chart_model.h"
+#include "platform/chart/chart_spans.h"
 #include "platform/chart/chart_thin.h"
 
 #include <QPainter>
@@ -68,7 +69,7 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
     const double bottom = g.plot.bottom();
     std::vector<QLineF> lines;
     lines.reserve(indexes.size());
-    std::vector<QRectF> spans;
+    std::vector<ColumnSpan> spans;
     spans.reserve(indexes.size() / 2);
     const QColor color = series.Color;
     auto pixel = [&](qint32 i) {
@@ -104,16 +105,22 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
             lines.emplace_back(first, first);
         // The span as one pixel wide bar: a solid fill is far cheaper than a stroke.
         if (low.y() != high.y()) {
-            const double x = std::floor(low.x());
-            const double y0 = std::floor(low.y());
-            const double y1 = std::floor(high.y());
-            spans.emplace_back(x, y0, 1.0, y1 - y0 + 1);
+            spans.push_back({static_cast<int>(std::floor(low.x())),
+                             static_cast<int>(std::floor(low.y())),
+                             static_cast<int>(std::floor(high.y()))});
         }
         previousLast = last;
     }
-    // Whole pixels (the spans lie on them): the painter's quickest solid fill.
-    for (const QRectF& span : spans)
-        painter.fillRect(span.toRect(), color);
+    // Whole pixels (the spans lie on them): the painter's quickest solid fill. Where the
+    // pixels are the device's own (no scaling, no rotation), the spans' pixels are filled as
+    // rectangles across the columns: the same pixels in far fewer fills.
+    if (painter.deviceTransform().type() <= QTransform::TxTranslate) {
+        for (const QRect& rect : SpanRects(std::move(spans)))
+            painter.fillRect(rect, color);
+    } else {
+        for (const ColumnSpan& span : spans)
+            painter.fillRect(QRect(span.x, span.top, 1, span.bottom - span.top + 1), color);
+    }
     for (const QLineF& line : lines) {
         if (line.p1() == line.p2())
             painter.drawPoint(line.p1());
