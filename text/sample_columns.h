@@ -24,7 +24,8 @@ template <int Digits, bool TwoBlanks>
 } // namespace sample_columns_detail
 
 template <bool Tabs>
-inline char* WriteSampleColumns(char* p, float x, float y, float z, double res, char decimal) {
+[[gnu::always_inline]] inline char* WriteSampleColumns(char* p, float x, float y, float z,
+                                                       double res, char decimal) {
     using namespace sample_columns_detail;
 #if defined(CORVANEL_TWO_DECIMAL_FIELDS)
     // The usual row: every number fits its column (x up to 99999.99, the others up to

@@ -104,10 +104,11 @@ TableRows::TableRows(const DataSet& data, TableOrder order) : order_(order) {
 
 TableRows::~TableRows() = default;
 
-void TableRows::appendRow(TextBuffer& out, qint32 row) const {
-    const qint32 k = order_ == TableOrder::Value ? samples_[static_cast<size_t>(row)] : row + 1;
+template <TableOrder Order>
+void TableRows::appendRow(TextBuffer& out, qint32 row, bool lineEnd) const {
+    const qint32 k = Order == TableOrder::Value ? samples_[static_cast<size_t>(row)] : row + 1;
     const qint64 when = start_ + qint64(k - 1) * step_;
-    if (order_ == TableOrder::Value)
+    if (Order == TableOrder::Value)
         times_->AppendGeneral(out, when);
     else
         times_->AppendDateAndTime(out, when);
@@ -116,17 +117,44 @@ void TableRows::appendRow(TextBuffer& out, qint32 row) const {
     // A NaN counts as not available too: it would print as no number at all.
     if (x >= 0 && y >= 0 && z >= 0 && res >= 0) {
         if (asciiNumbers_) {
-            out.Used(
-                WriteSampleColumns<false>(out.Room(SampleColumnsRoom), x, y, z, res, point_.at(0)));
-        } else {
-            appendLocaleColumn(out, x, false, point_);
-            appendLocaleColumn(out, y, true, point_);
-            appendLocaleColumn(out, z, true, point_);
-            appendLocaleColumn(out, res, true, point_);
+            char* p = WriteSampleColumns<false>(out.Room(SampleColumnsRoom + 2), x, y, z, res,
+                                                point_.at(0));
+            if (lineEnd) {
+                std::memcpy(p, "\r\n", 2);
+                p += 2;
+            }
+            out.Used(p);
+            return;
         }
+        appendLocaleColumn(out, x, false, point_);
+        appendLocaleColumn(out, y, true, point_);
+        appendLocaleColumn(out, z, true, point_);
+        appendLocaleColumn(out, res, true, point_);
     } else {
         out.Append(NotAvailableMarker, NotAvailableLength);
     }
+    if (lineEnd)
+        out.Append("\r\n", 2);
+}
+
+void TableRows::appendRow(TextBuffer& out, qint32 row, bool lineEnd) const {
+    if (order_ == TableOrder::Value)
+        appendRow<TableOrder::Value>(out, row, lineEnd);
+    else
+        appendRow<TableOrder::Time>(out, row, lineEnd);
+}
+
+template <TableOrder Order>
+void TableRows::appendRows(TextBuffer& out, qint32 from, qint32 to) const {
+    for (qint32 row = from; row < to; ++row)
+        appendRow<Order>(out, row, true);
+}
+
+void TableRows::appendRows(TextBuffer& out, qint32 from, qint32 to) const {
+    if (order_ == TableOrder::Value)
+        appendRows<TableOrder::Value>(out, from, to);
+    else
+        appendRows<TableOrder::Time>(out, from, to);
 }
 
 QByteArray TableRows::LineBytes(qint32 line) const {
@@ -138,7 +166,7 @@ QByteArray TableRows::LineBytes(qint32 line) const {
     if (row >= count_)
         return QByteArray(); // the empty line after the last line end
     TextBuffer out(128);
-    appendRow(out, row);
+    appendRow(out, row, false);
     return out.Take();
 }
 
@@ -158,10 +186,7 @@ QByteArray TableRows::Text() const {
     // About 60 bytes a row; one allocation for the whole text in the usual case.
     TextBuffer out(headerBytes_.size() + qsizetype(count_) * 64);
     out.Append(headerBytes_);
-    for (qint32 row = 0; row < count_; ++row) {
-        appendRow(out, row);
-        out.Append("\r\n", 2);
-    }
+    appendRows(out, 0, count_);
     return out.Take();
 }
 
@@ -169,14 +194,11 @@ bool TableRows::Write(QIODevice& device) const {
     constexpr qint32 BlockRows = 4096;
     TextBuffer out(qsizetype(BlockRows) * 64);
     out.Append(headerBytes_);
-    for (qint32 row = 0; row < count_; ++row) {
-        appendRow(out, row);
-        out.Append("\r\n", 2);
-        if ((row + 1) % BlockRows == 0) {
-            if (device.write(out.Data(), out.Size()) != out.Size())
-                return false;
-            out.Clear();
-        }
+    for (qint32 row = 0; row < count_; row += BlockRows) {
+        appendRows(out, row, qMin(count_, row + BlockRows));
+        if (device.write(out.Data(), out.Size()) != out.Size())
+            return false;
+        out.Clear();
     }
     return device.write(out.Data(), out.Size()) == out.Size();
 }

@@ -50,7 +50,12 @@ public:
     bool Write(QIODevice& out) const;
 
 private:
-    void appendRow(TextBuffer& out, qint32 row) const;
+    // The row's text, and its line end when lineEnd.
+    template <TableOrder Order> void appendRow(TextBuffer& out, qint32 row, bool lineEnd) const;
+    void appendRow(TextBuffer& out, qint32 row, bool lineEnd) const;
+    // Rows from..to-1, each with its line end.
+    template <TableOrder Order> void appendRows(TextBuffer& out, qint32 from, qint32 to) const;
+    void appendRows(TextBuffer& out, qint32 from, qint32 to) const;
 
     TableOrder order_;
     int headerOffset_ = 7;
