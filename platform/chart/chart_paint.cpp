@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <future>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -72,8 +73,18 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
     std::vector<ColumnSpan> spans;
     spans.reserve(indexes.size() / 2);
     const QColor color = series.Color;
-    auto pixel = [&](qint32 i) {
-        return QPointF(g.x.ToPixel(i), ClampPixel(g.y.ToPixel(series.Value(i)), top, bottom));
+    // The points' values first, in a loop of their own: the thinned points lie far apart in
+    // a large series, and loads that wait for nothing else are fetched side by side.
+    const ChartValues& values = series.Values();
+    const auto count = static_cast<qint32>(values.size());
+    std::vector<double> value(indexes.size());
+    for (size_t j = 0; j < indexes.size(); ++j) {
+        const qint32 i = indexes[j];
+        value[j] = i >= 0 && i < count ? double(values[static_cast<size_t>(i)])
+                                       : std::numeric_limits<double>::quiet_NaN();
+    }
+    auto pixel = [&](size_t j, double x) {
+        return QPointF(x, ClampPixel(g.y.ToPixel(value[j]), top, bottom));
     };
     std::optional<QPointF> previousLast;
     size_t k = 0;
@@ -84,15 +95,16 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
             continue;
         }
         // The points of one column (at most four, in index order).
-        const double column = std::floor(g.x.ToPixel(indexes[k]));
-        const QPointF first = pixel(indexes[k]);
+        double x = g.x.ToPixel(indexes[k]);
+        const double column = std::floor(x);
+        const QPointF first = pixel(k, x);
         QPointF low = first;
         QPointF high = first;
         QPointF last = first;
         ++k;
         while (k < indexes.size() && indexes[k] != ThinBreak &&
-               std::floor(g.x.ToPixel(indexes[k])) == column) {
-            last = pixel(indexes[k]);
+               std::floor(x = g.x.ToPixel(indexes[k])) == column) {
+            last = pixel(k, x);
             if (last.y() < low.y())
                 low = last;
             if (last.y() > high.y())
