@@ -60,12 +60,16 @@ struct TwoDecimalBounds {
     if ((_mm_movemask_pd(okAB) & _mm_movemask_pd(okCD)) != 3)
         return false;
 
-    // Each value as thousands of hundredths (below 1000) and the rest (below 10^4); the
-    // division of whole numbers below 2^24 in doubles truncates to the exact quotient.
-    const __m128d tenThousand = _mm_set1_pd(10000.0);
+    // Each value as thousands of hundredths (below 1000) and the rest (below 10^4). For a
+    // whole number below 10^7 the product with 10^-4 is within 10^-12 of the quotient, and
+    // a quotient short of a whole number is short by 10^-4 at least: with 10^-6 added, the
+    // truncation is the exact quotient's, without a division.
+    const __m128d tenThousandth = _mm_set1_pd(1e-4);
+    const __m128d nudge = _mm_set1_pd(1e-6);
     const __m128i units = _mm_unpacklo_epi64(_mm_cvttpd_epi32(unitsAB), _mm_cvttpd_epi32(unitsCD));
-    const __m128i high = _mm_unpacklo_epi64(_mm_cvttpd_epi32(_mm_div_pd(unitsAB, tenThousand)),
-                                            _mm_cvttpd_epi32(_mm_div_pd(unitsCD, tenThousand)));
+    const __m128i high =
+        _mm_unpacklo_epi64(_mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(unitsAB, tenThousandth), nudge)),
+                           _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(unitsCD, tenThousandth), nudge)));
     const __m128i low = _mm_sub_epi32(units, _mm_madd_epi16(high, _mm_set1_epi32(10000)));
     // Sixteen-bit lanes: high and low of a, of b, of c, of d.
     const __m128i packed = _mm_packs_epi32(high, low);
