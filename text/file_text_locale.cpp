@@ -1,6 +1,7 @@
 #include "text/file_text_locale.h"
 
 #include "platform/trapped_error.h"
+#include "text/pattern_number.h"
 
 #include <QStringDecoder>
 
@@ -105,34 +106,8 @@ char* WriteTwoDecimalsBySignificantDigits(char* out, float value, char decimal) 
 }
 
 char* WriteTwoDecimals(char* out, float value, char decimal) {
-    // Below 1000 the seven significant digits move a value by less than 0.005 hundredths,
-    // so only a value that close to a half needs them; the others round straight away.
-    const double magnitude = std::fabs(double(value));
-    if (magnitude < 1000.0) {
-        const double hundredths = magnitude * 100.0;
-        // The whole part by truncation (the same as floor for a value >= 0), no call.
-        const auto truncated = static_cast<std::uint64_t>(hundredths);
-        const double fraction = hundredths - static_cast<double>(truncated);
-        if (std::fabs(fraction - 0.5) > 0.01) {
-            const std::uint64_t rounded = truncated + (fraction > 0.5 ? 1 : 0);
-            if (value < 0 && rounded != 0)
-                *out++ = '-';
-            // At most 100000 hundredths: the whole part has one to four digits.
-            const auto whole = static_cast<unsigned>(rounded / 100);
-            if (whole >= 1000)
-                *out++ = static_cast<char>('0' + whole / 1000);
-            if (whole >= 100)
-                *out++ = static_cast<char>('0' + whole / 100 % 10);
-            if (whole >= 10)
-                *out++ = static_cast<char>('0' + whole / 10 % 10);
-            *out++ = static_cast<char>('0' + whole % 10);
-            *out++ = decimal;
-            *out++ = static_cast<char>('0' + rounded % 100 / 10);
-            *out++ = static_cast<char>('0' + rounded % 10);
-            return out;
-        }
-    }
-    return WriteTwoDecimalsBySignificantDigits(out, value, decimal);
+    // The "#0.00" of the exports and the windows, seven significant digits first.
+    return WritePatternNumberAs<SingleDigits, 2>(out, value, true, decimal);
 }
 
 void AppendTwoDecimals(QByteArray& out, float value, char decimal) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/date_pattern.h"
+#include "text/pattern_number.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -50,7 +51,7 @@ void AppendTwoDecimals(QByteArray& out, float value, char decimal);
 char* WriteTwoDecimals(char* out, float value, char decimal);
 // The same taken the long way, through the seven significant digits for every value.
 char* WriteTwoDecimalsBySignificantDigits(char* out, float value, char decimal);
-inline constexpr int TwoDecimalsMaxLength = 64;
+inline constexpr int TwoDecimalsMaxLength = PatternNumberRoom;
 
 // The number at the start of a text, the way the basic language's Val reads it: leading
 // blanks skipped, optional sign, digits, "." and digits, an exponent (E or D); it stops at
