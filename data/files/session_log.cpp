@@ -383,18 +383,40 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
     const float* xs = data.DataX.constData();
     const float* ys = data.DataY.constData();
     const float* zs = data.DataZ.constData();
-    for (qint32 i = 1; i <= count; ++i) {
-        if (i % 10 == 0 && progress)
-            progress(i, count);
+    auto write = [&](char* p, qint32 i) {
         const float x = xs[i], y = ys[i], z = zs[i];
-        char* p = out.Room(SessionRecordRoom);
         if (x == NotAvailable && y == NotAvailable && z == NotAvailable) {
             std::memcpy(p, NotAvailableRecord, sizeof NotAvailableRecord - 1);
-            p += sizeof NotAvailableRecord - 1;
-        } else {
-            p = WriteSessionRecord(p, x, y, z, decimal);
+            return p + sizeof NotAvailableRecord - 1;
         }
-        out.Used(p);
+        return WriteSessionRecord(p, x, y, z, decimal);
+    };
+    qint32 i = 1;
+#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
+    // Four records at a time while none is a sample that is not available.
+    for (; i + 3 <= count; i += 4) {
+        if (progress)
+            for (qint32 k = i; k < i + 4; ++k)
+                if (k % 10 == 0)
+                    progress(k, count);
+        char* p = out.Room(4 * SessionRecordRoom);
+        bool plain = true;
+        for (qint32 k = i; k < i + 4; ++k)
+            plain =
+                plain && !(xs[k] == NotAvailable && ys[k] == NotAvailable && zs[k] == NotAvailable);
+        char* end = plain ? WriteFourSessionRecords(p, xs + i, ys + i, zs + i, decimal) : nullptr;
+        if (!end) {
+            end = p;
+            for (qint32 k = i; k < i + 4; ++k)
+                end = write(end, k);
+        }
+        out.Used(end);
+    }
+#endif
+    for (; i <= count; ++i) {
+        if (i % 10 == 0 && progress)
+            progress(i, count);
+        out.Used(write(out.Room(SessionRecordRoom), i));
     }
     return out.Take();
 }

@@ -36,3 +36,31 @@ inline char* WriteSessionRecord(char* p, float x, float y, float z, char decimal
     std::memcpy(p, "  0\"\r\n", 6);
     return p + 6;
 }
+
+#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
+// Four records (values x[0..3], y[0..3], z[0..3]) at once, their twelve values laid out
+// four at a time; null, with the records left to WriteSessionRecord, when a value needs
+// the long way. Room for 4 * SessionRecordRoom at p.
+inline char* WriteFourSessionRecords(char* p, const float* x, const float* y, const float* z,
+                                     char decimal) {
+    constexpr TwoDecimalBounds bounds{1e7, 1e7, 1e7, 1e7};
+    __m128i f[6];
+    if (!FourTwoDecimalFields(x[0], y[0], z[0], x[1], bounds, decimal, f[0], f[1]) ||
+        !FourTwoDecimalFields(y[1], z[1], x[2], y[2], bounds, decimal, f[2], f[3]) ||
+        !FourTwoDecimalFields(z[2], x[3], y[3], z[3], bounds, decimal, f[4], f[5]))
+        return nullptr;
+    std::uint64_t fields[12];
+    std::memcpy(fields, f, sizeof fields);
+    for (int r = 0; r < 4; ++r) {
+        *p++ = '"';
+        p = WriteFieldText(p, fields[3 * r]);
+        *p++ = ' ';
+        p = WriteFieldText(p, fields[3 * r + 1]);
+        *p++ = ' ';
+        p = WriteFieldText(p, fields[3 * r + 2]);
+        std::memcpy(p, "  0\"\r\n", 6);
+        p += 6;
+    }
+    return p;
+}
+#endif
