@@ -12,6 +12,12 @@
 // Room WriteSampleColumns needs at its pointer (it may write past the end it returns).
 inline constexpr int SampleColumnsRoom = 4 * (PatternNumberRoom + 3);
 
+#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
+// The hundredths below which each column is its field of eight bytes: x up to 99999.99, the
+// others up to 999.99 (two blanks before them).
+inline constexpr TwoDecimalBounds SampleColumnBounds{1e7, 1e5, 1e5, 1e5};
+#endif
+
 namespace sample_columns_detail {
 inline constexpr int ColumnWidth = 8;
 
@@ -31,7 +37,7 @@ template <bool Tabs>
     // The usual row: every number fits its column (x up to 99999.99, the others up to
     // 999.99), so each column is its field of eight bytes.
     __m128i xy, zr;
-    if (FourTwoDecimalFields(x, y, z, res, {1e7, 1e5, 1e5, 1e5}, decimal, xy, zr)) {
+    if (FourTwoDecimalFields(x, y, z, res, SampleColumnBounds, decimal, xy, zr)) {
         if (!Tabs) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p), xy);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), zr);

@@ -111,3 +111,62 @@ TEST(SampleColumns, LayOutTheTableRow) {
               "123456,70  1234,50    0,13    2,68");
     EXPECT_EQ(written(-1, -1, -1, -1, '.', true), "\t   -1.00\t   -1.00\t   -1.00\t   -1.00");
 }
+
+#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
+namespace {
+// Two rows through the eight lanes, each row's 32 bytes; empty when they are refused.
+CORVANEL_EIGHT_LANES std::string eightLanes(const double* first, const double* second) {
+    __m256i low, high;
+    const __m256d bounds = _mm256_setr_pd(SampleColumnBounds.a, SampleColumnBounds.b,
+                                          SampleColumnBounds.c, SampleColumnBounds.d);
+    if (!EightTwoDecimalFields(_mm256_loadu_pd(first), _mm256_loadu_pd(second), bounds, bounds, '.',
+                               low, high))
+        return std::string();
+    char text[64];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text), _mm256_castsi256_si128(low));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text + 16), _mm256_castsi256_si128(high));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text + 32), _mm256_extracti128_si256(low, 1));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(text + 48), _mm256_extracti128_si256(high, 1));
+    return std::string(text, 64);
+}
+
+// The same through four lanes, one row at a time.
+std::string fourLanes(const double* first, const double* second) {
+    std::string text;
+    for (const double* row : {first, second}) {
+        __m128i xy, zr;
+        if (!FourTwoDecimalFields(row[0], row[1], row[2], row[3], SampleColumnBounds, '.', xy, zr))
+            return std::string();
+        char bytes[32];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes), xy);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + 16), zr);
+        text.append(bytes, 32);
+    }
+    return text;
+}
+} // namespace
+
+TEST(SampleColumns, EightLanesLayOutTwoRowsAsFourLanesLayOutEach) {
+    if (!HasEightLanes())
+        GTEST_SKIP() << "no eight-lane instructions here";
+    const std::vector<double> all = values();
+    size_t taken = 0;
+    for (size_t i = 0; i + 8 <= all.size(); ++i) {
+        double rows[8];
+        for (int k = 0; k < 8; ++k) {
+            // The values as they are, values that fit their columns (the remainder keeps a
+            // half a half) and the same on a hundredth; singles where the table has singles.
+            double v = all[i + size_t(k)];
+            if (i % 3 != 0 && std::isfinite(v))
+                v = std::fmod(std::fabs(v), k % 4 == 0 ? 99999.0 : 999.0);
+            if (i % 3 == 2) // on a hundredth, as the instrument's values are
+                v = std::round(v * 100) / 100;
+            rows[k] = k % 4 == 3 ? v : double(float(v));
+        }
+        const std::string eight = eightLanes(rows, rows + 4);
+        ASSERT_EQ(eight, fourLanes(rows, rows + 4)) << all[i];
+        taken += eight.empty() ? 0 : 1;
+    }
+    EXPECT_GT(taken, all.size() / 4); // the quick way is taken for the plain rows
+}
+#endif
