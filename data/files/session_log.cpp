@@ -393,24 +393,34 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
     };
     qint32 i = 1;
 #if defined(CORVANEL_TWO_DECIMAL_FIELDS)
-    // Four records at a time while none is a sample that is not available.
-    for (; i + 3 <= count; i += 4) {
+    // Eight records at a time where the processor has eight lanes, else four; a group with
+    // a sample that is not available, or a value that needs the long way, record by record.
+#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
+    const bool eight = HasEightLanes();
+#else
+    const bool eight = false;
+#endif
+    while (i + 3 <= count) {
+        const qint32 group = eight && i + 7 <= count ? 8 : 4;
         if (progress)
-            for (qint32 k = i; k < i + 4; ++k)
+            for (qint32 k = i; k < i + group; ++k)
                 if (k % 10 == 0)
                     progress(k, count);
-        char* p = out.Room(4 * SessionRecordRoom);
-        bool plain = true;
-        for (qint32 k = i; k < i + 4; ++k)
-            plain =
-                plain && !(xs[k] == NotAvailable && ys[k] == NotAvailable && zs[k] == NotAvailable);
-        char* end = plain ? WriteFourSessionRecords(p, xs + i, ys + i, zs + i, decimal) : nullptr;
+        char* p = out.Room(group * SessionRecordRoom);
+        char* end = nullptr;
+#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
+        if (group == 8)
+            end = WriteEightSessionRecords(p, xs + i, ys + i, zs + i, decimal);
+#endif
+        if (group == 4)
+            end = WriteFourSessionRecords(p, xs + i, ys + i, zs + i, decimal);
         if (!end) {
             end = p;
-            for (qint32 k = i; k < i + 4; ++k)
+            for (qint32 k = i; k < i + group; ++k)
                 end = write(end, k);
         }
         out.Used(end);
+        i += group;
     }
 #endif
     for (; i <= count; ++i) {

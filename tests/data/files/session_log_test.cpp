@@ -391,6 +391,15 @@ TEST(SessionLogWriter, RecordsAgreeWithTheLongWayAtAndNearEveryHalf) {
         values.push_back(
             std::ldexp(float(random() % 1000000) / 1e6f + 1.0f, int(random() % 60) - 10));
     }
+    // Runs of the instrument's values, on a hundredth from 0 to 99999.99, with a sample that
+    // is not available now and then.
+    for (int i = 0; i < 30000; ++i) {
+        if (i % 997 == 5) {
+            values.insert(values.end(), {-1.0f, -1.0f, -1.0f});
+            continue;
+        }
+        values.push_back(float(double(random() % (i % 2 ? 30000 : 10000000)) / 100.0));
+    }
     DataSet data = MakeDataSet({});
     const qint32 count = qint32(values.size()) - 2;
     data.NumSamples = count;
@@ -410,6 +419,10 @@ TEST(SessionLogWriter, RecordsAgreeWithTheLongWayAtAndNearEveryHalf) {
             records.append(text, WriteTwoDecimalsBySignificantDigits(text, value, decimal) - text);
         };
         for (qint32 i = 1; i <= count; ++i) {
+            if (data.DataX[i] == -1 && data.DataY[i] == -1 && data.DataZ[i] == -1) {
+                records += "\"-1 -1 -1 0\"\r\n";
+                continue;
+            }
             records += '"';
             number(data.DataX[i]);
             records += ' ';
