@@ -30,8 +30,11 @@ void appendLocaleColumn(TextBuffer& out, T value, bool twoBlanks, const QByteArr
     char number[Fixed2Room];
     const int length = WriteFixed2(number, value, point);
     const int prefix = twoBlanks ? 2 : 0;
-    // Padding counts characters: all are single bytes but a decimal separator outside ASCII.
-    const qsizetype characters = prefix + length - point.size() + 1;
+    // Padding counts characters, not bytes: the locale's digits and separator may take
+    // several bytes each (every byte but a continuation byte starts a character).
+    qsizetype characters = prefix;
+    for (int i = 0; i < length; ++i)
+        characters += (static_cast<unsigned char>(number[i]) & 0xC0) != 0x80 ? 1 : 0;
     const qsizetype blanks = prefix + qMax<qsizetype>(ColumnWidth - characters, 0);
     char* p = out.Room(blanks + length);
     std::memset(p, ' ', static_cast<size_t>(blanks));

@@ -1,6 +1,7 @@
 // The table's rows made one at a time, in any order, give the lines of the whole text.
 #include "tests/support/default_locale.h"
 #include "tests/views/table/table_fixture.h"
+#include "text/format_pattern.h"
 #include "views/table/table_rows.h"
 #include "views/table/table_text.h"
 
@@ -102,4 +103,24 @@ TEST_F(TableRowsTest, KeepsItsRowsWhenTheDataSetIsReplaced) {
     const QString row = rows.Line(rows.HeaderOffset() + 1);
     data = MakeData({{9, 9, 9, 15.59}});
     EXPECT_EQ(rows.Line(rows.HeaderOffset() + 1), row);
+}
+
+TEST_F(TableRowsTest, NumbersShowTheLocalesDigitsInEveryRow) {
+    // Digits other than 0-9 (and a separator of two bytes): every number is the windows'
+    // number text, a rounding half (0.125, 2.675) as much as any other value.
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const DefaultLocale scope{arabic};
+    const DataSet data = MakeData({{1.5f, 0.125f, 2.675f, 3.25}, {123.45f, 0.3f, 7.0f, 9.995}});
+    const TableRows rows(data, TableOrder::Time);
+    for (qint32 row = 0; row < 2; ++row) {
+        const QString line = rows.Line(rows.HeaderOffset() + row);
+        const float x = data.DataX[row + 1], y = data.DataY[row + 1], z = data.DataZ[row + 1];
+        const QString columns =
+            FormatPattern(x, u"#0.00", arabic).rightJustified(8) +
+            FormatPattern(y, u"#0.00", arabic).rightJustified(8) +
+            FormatPattern(z, u"#0.00", arabic).rightJustified(8) +
+            FormatPattern(data.DataRes[row + 1], u"#0.00", arabic).rightJustified(8);
+        EXPECT_TRUE(line.endsWith(columns)) << line.toStdString();
+        EXPECT_FALSE(line.right(32).contains(u'1')) << line.toStdString(); // no 0-9 digit
+    }
 }
