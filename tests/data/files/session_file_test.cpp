@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <stdexcept>
+
+#include <sys/resource.h>
 
 namespace {
 // A scratch folder, the language table, the fake boxes, recorded hooks, and a current
@@ -224,6 +227,40 @@ TEST_F(SessionFileTest, AFailedSaveKeepsTheOldFileWhole) {
     events.Clear();
     EXPECT_FALSE(SaveFile(path(QStringLiteral("no/such/folder.log"))));
     EXPECT_EQ(ui.standardCalls.size(), 1);
+}
+
+// The disk refusing the new file part way through, after part of it was written:
+// the process's file size limit, with its signal ignored, makes a write fail on the way.
+TEST_F(SessionFileTest, AWriteFailingPartWayKeepsTheOldFileWhole) {
+    write(QStringLiteral("old.log"), "old bytes");
+    DataSet big = MakeDataSet({});
+    const qint32 count = 100000;
+    big.NumSamples = count;
+    big.DataX.fill(12.5f, count + 1);
+    big.DataY.fill(3.25f, count + 1);
+    big.DataZ.fill(0.75f, count + 1);
+    ReplaceCurrentData(std::move(big));
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 300 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ui.messageAnswers = {true};
+    const SaveOutcome outcome = SaveSessionFile(path(QStringLiteral("old.log")));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(outcome, SaveOutcome::Failed);
+    EXPECT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.log")});
+    EXPECT_FALSE(CurrentData().DataSaved);
+    // With room again the same save goes through whole.
+    ui.standardCalls.clear();
+    ui.messageAnswers = {true};
+    ASSERT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Saved);
+    EXPECT_EQ(contents(QStringLiteral("old.log")),
+              SessionLogBytes(CurrentData(), FileTextLocale(QLocale::system())));
 }
 
 TEST_F(SessionFileTest, DataTheReaderWouldRefuseIsNotWritten) {
