@@ -1,8 +1,8 @@
 #include "shell/wiring/wire_monitor.h"
 
 #include "link/instrument_commands.h"
-#include "shell/main/main_hooks.h"
 #include "shell/dialogs/frm_monitor.h"
+#include "shell/main/main_hooks.h"
 #include "views/windows/single_window.h"
 
 namespace {

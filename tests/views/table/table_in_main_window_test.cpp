@@ -16,8 +16,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
