@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "core/options.h"
+#include "link/exchange.h"
 #include "link/monitor_units.h"
 #include "link/time_stamp.h"
 #include "text/date_math.h"
@@ -106,7 +107,7 @@ SessionPlan PlanSession(const SessionChoice& choice, const QDateTime& now) {
             return refuse(13, GeneralDateText(full).trimmed());
         }
         plan.noSamples = points == 0;
-        const qint64 address = MemoryHeaderBytes + MemoryRecordBytes * points;
+        const qint64 address = Link::ImageHeaderBytes + Link::ImageRecordBytes * points;
         // The instrument takes the address in two bytes: one past them would be cut to an
         // address near the start of the memory.
         if (address > HighestAddress)

@@ -4,6 +4,7 @@
 #include "core/options.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
+#include "link/exchange.h"
 #include "link/monitor_units.h"
 #include "link/time_stamp.h"
 #include "platform/clock.h"
@@ -88,7 +89,8 @@ MonitorStatusView DecodeMonitorSettings(const std::array<quint8, 19>& s, bool va
         view.stop = orNow(CalculateMemoryFullDate(view.start, view.step, letter), now);
     } else {
         // An address inside the header holds no sample: the stop is the start.
-        const double records = static_cast<double>(address - MemoryHeaderBytes) / MemoryRecordBytes;
+        const double records =
+            static_cast<double>(address - Link::ImageHeaderBytes) / Link::ImageRecordBytes;
         const qint64 samples = std::max<qint64>(0, std::llround(std::nearbyint(records)));
         view.stop = orNow(DateAdd(letter, samples * view.step, view.start), now);
     }

@@ -26,8 +26,3 @@ QString StepUnitLetter(int unitCode);
 // running.
 inline constexpr unsigned MonitorIdleBack = 0xC0FFC0;
 inline constexpr unsigned MonitorBusyBack = 0xC0C0FF;
-
-// The instrument memory: a header, then one record a sample; a stop address is the byte
-// after the last record.
-inline constexpr int MemoryHeaderBytes = 96;
-inline constexpr int MemoryRecordBytes = 7;
