@@ -1,5 +1,6 @@
 #include "data/upload/memory_image.h"
 
+#include "link/live_reading.h"
 #include "link/monitor_units.h"
 #include "link/time_stamp.h"
 #include "platform/code_page.h"
@@ -17,9 +18,6 @@ quint16 wordAt(QByteArrayView image, qsizetype offset) {
     return static_cast<quint16>(byteAt(image, offset) << 8 | byteAt(image, offset + 1));
 }
 
-double roundTo2(double value) {
-    return std::nearbyint(value * 100.0) / 100.0;
-}
 } // namespace
 
 qint32 RecordsForAddress(qint64 address) {
@@ -37,12 +35,12 @@ float SampleValue(quint8 high, quint8 low, bool highRange) {
         value = 0.0;
     else
         value = raw * static_cast<double>(StoredLowRangeFullScale) / 1024.0;
-    return static_cast<float>(roundTo2(value));
+    return static_cast<float>(RoundTwoDecimalsHalfEven(value));
 }
 
 double Resultant(float x, float y, float z) {
     const double dx = x, dy = y, dz = z;
-    return roundTo2(std::sqrt(dy * dy + dx * dx + dz * dz));
+    return RoundTwoDecimalsHalfEven(std::sqrt(dy * dy + dx * dx + dz * dz));
 }
 
 QDateTime StampDateTime(const quint8* stamp, const QDateTime& now) {

@@ -1,5 +1,6 @@
 #include "data/upload/tressil_blocks.h"
 
+#include "link/live_reading.h"
 #include "text/date_math.h"
 #include "text/file_text_locale.h"
 
@@ -11,9 +12,6 @@ quint8 byteAt(QByteArrayView bytes, qsizetype i) {
 }
 qint32 wordAt(QByteArrayView bytes, qsizetype i) {
     return byteAt(bytes, i) | (byteAt(bytes, i + 1) << 8);
-}
-double round2(double v) {
-    return std::nearbyint(v * 100.0) / 100.0;
 }
 } // namespace
 
@@ -44,10 +42,12 @@ QDateTime BlockTime(const BlockHeader& h) {
 
 float BlockSampleValue(quint8 raw, bool highRange) {
     if (highRange)
-        return static_cast<float>(round2(raw * double(HighRangeFullScale) / 1024.0));
+        return static_cast<float>(
+            RoundTwoDecimalsHalfEven(raw * double(HighRangeFullScale) / 1024.0));
     if (raw < 4)
         return 0.0f;
-    return static_cast<float>(round2(raw * double(StoredLowRangeFullScale) / 1024.0));
+    return static_cast<float>(
+        RoundTwoDecimalsHalfEven(raw * double(StoredLowRangeFullScale) / 1024.0));
 }
 
 BlockRefusal BlockUnpacker::SpacchettaBlocco(qint32 block, QByteArrayView bytes, bool* badDate) {
@@ -120,7 +120,8 @@ BlockRefusal BlockUnpacker::SpacchettaBlocco(qint32 block, QByteArrayView bytes,
         data_.DataX[k] = x;
         data_.DataY[k] = y;
         data_.DataZ[k] = z;
-        data_.DataRes[k] = round2(std::sqrt(double(x) * x + double(y) * y + double(z) * z));
+        data_.DataRes[k] =
+            RoundTwoDecimalsHalfEven(std::sqrt(double(x) * x + double(y) * y + double(z) * z));
     }
     return BlockRefusal::None;
 }
