@@ -10,7 +10,6 @@
 #include "tests/support/program_on_emulator.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 

@@ -17,7 +17,6 @@
 #include "tests/support/program_on_emulator.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QTreeWidget>
 
