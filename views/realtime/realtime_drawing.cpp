@@ -1,13 +1,11 @@
 #include "views/realtime/realtime_drawing.h"
 
+#include "text/format_pattern.h"
 #include "views/graphs/time_label.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 namespace {
 const double Cos60 = std::cos(M_PI / 3.0);
@@ -136,41 +134,10 @@ double MeterFraction(double value, double fullScale) {
 QString PatternFixed(double value, int decimals, const QLocale& locale) {
     if (!std::isfinite(value))
         return QString::number(value);
-    // 15 significant digits d.dddddddddddddd and the exponent.
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    std::string digits(1, buf[0]);
-    digits.append(buf + 2, 14);
-    const int exponent = std::atoi(buf + 17);
-    const int keep = exponent + 1 + decimals; // digits up to the last decimal shown
-    std::string n;
-    bool up = false;
-    if (keep >= 15) {
-        n = digits + std::string(static_cast<size_t>(keep - 15), '0');
-    } else if (keep >= 0) {
-        n = digits.substr(0, static_cast<size_t>(keep));
-        up = digits[static_cast<size_t>(keep)] >= '5';
-    }
-    if (up) {
-        int i = static_cast<int>(n.size()) - 1;
-        while (i >= 0 && n[static_cast<size_t>(i)] == '9')
-            n[static_cast<size_t>(i--)] = '0';
-        if (i < 0)
-            n.insert(n.begin(), '1');
-        else
-            ++n[static_cast<size_t>(i)];
-    }
-    const size_t width = static_cast<size_t>(decimals) + 1;
-    if (n.size() < width)
-        n.insert(0, width - n.size(), '0');
-    const bool zero = n.find_first_not_of('0') == std::string::npos;
-    QString text = QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size() - decimals));
+    QString pattern = QStringLiteral("0");
     if (decimals > 0)
-        text +=
-            locale.decimalPoint() + QString::fromLatin1(n.data() + n.size() - decimals, decimals);
-    if (value < 0 && !zero)
-        text.prepend(u'-');
-    return text;
+        pattern += u'.' + QString(decimals, u'0');
+    return withDecimalPoint(FormatPatternAscii(value, pattern, u'.'), locale);
 }
 
 QString ComponentCaption(char axis, double value, MeterRange range, const QLocale& locale) {
