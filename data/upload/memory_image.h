@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/dataset.h"
+#include "link/exchange.h"
 
 #include <QByteArrayView>
 #include <QDateTime>
@@ -12,8 +13,8 @@
 // address, start time stamps, unit and step, programmed stop, stop reason, the marker
 // "VYK", the identification texts) followed by 7-byte sample records.
 namespace MemoryImage {
-constexpr int HeaderBytes = 96;
-constexpr int RecordBytes = 7;
+constexpr int HeaderBytes = Link::ImageHeaderBytes;
+constexpr int RecordBytes = Link::ImageRecordBytes;
 constexpr int MarkerOffset = 29;
 } // namespace MemoryImage
 
