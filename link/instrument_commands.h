@@ -17,8 +17,8 @@ bool StopMonitor();
 // MonitorState and refreshes the information pane); no result.
 void ReadMonitorSettings();
 
-// What StartMonitoraggio reports to the monitoring dialog; the dialog registers these while
-// it is loaded.
+// What StartMonitoraggio reports to the monitoring dialog; the wiring sets these once, and
+// they reach the dialog while it is loaded.
 struct MonitorStageHooks {
     // Centre and show the progress frame with its four rows cleared.
     std::function<void()> ShowProgress;
