@@ -59,10 +59,6 @@ bool RealTimeLogOpen() {
     return log().file != nullptr;
 }
 
-qint32 RealTimeLogCount() {
-    return log().count;
-}
-
 bool OpenLastLog() {
     CloseLastLog();
     return Trapped("OpenLastLog", false, [] {

@@ -28,8 +28,6 @@ bool OpenLastLog();
 // Writes the count in place and closes the log. Nothing when it is not open.
 void CloseLastLog();
 bool RealTimeLogOpen();
-// Records written since the log was opened.
-qint32 RealTimeLogCount();
 
 // Appends one reading's record ("x y z  0") and writes the new count in place. False when
 // the record could not be written: the log is then closed, with the count of the records
