@@ -11,7 +11,7 @@ void RegisterIdentificationAndDateDialogs() {
     MainWindowHook().ShowIdCodeDialog = [] {
         frmIDCode& dialog = Window<frmIDCode>().Load();
         dialog.setParent(Ui().Owner(), dialog.windowFlags());
-        dialog.exec();
+        Ui().RunModal(dialog);
         Window<frmIDCode>().Unload();
     };
     UploadHook().AskStartDate = [] { return AskDateAndTime(Ui().Owner()); };
