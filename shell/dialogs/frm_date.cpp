@@ -3,6 +3,7 @@
 #include "core/language.h"
 #include "data/upload/upload_hooks.h"
 #include "platform/clock.h"
+#include "platform/ui_services.h"
 #include "text/date_pattern.h"
 #include "text/typed_date.h"
 #include "views/windows/single_window.h"
@@ -125,7 +126,7 @@ void frmDate::reject() {
 QDateTime AskDateAndTime(QWidget* owner) {
     frmDate& dialog = Window<frmDate>().Load();
     dialog.setParent(owner, dialog.windowFlags());
-    dialog.exec();
+    Ui().RunModal(dialog);
     const QDateTime answer = dialog.StartDate();
     Window<frmDate>().Unload();
     return answer;
