@@ -9,6 +9,7 @@
 #include "link/comm_state.h"
 #include "link/connection.h"
 #include "link/link_hooks.h"
+#include "link/memory_layout.h"
 #include "link/packet.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"

@@ -19,10 +19,6 @@ constexpr int KeepAliveMs = 5000;
 constexpr int FailuresToDrop = 3;
 // The longest download reply the 16-bit length field allows (65535 + 3), read whole.
 constexpr qint64 MaxReplyBytes = 65538;
-// The memory image (the instrument's memory) starts with a 96-byte header; 7-byte records
-// follow, one a sample; a session's stop address is the byte after its last record.
-constexpr int ImageHeaderBytes = 96;
-constexpr int ImageRecordBytes = 7;
 } // namespace Link
 
 // Expected reply length (all bytes) for the pending command text; 0 = no fixed length (the

@@ -2,7 +2,7 @@
 
 #include "core/language.h"
 #include "core/options.h"
-#include "link/exchange.h"
+#include "link/memory_layout.h"
 #include "link/monitor_units.h"
 #include "link/time_stamp.h"
 #include "text/date_math.h"

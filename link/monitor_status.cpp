@@ -4,13 +4,13 @@
 #include "core/options.h"
 #include "link/comm_state.h"
 #include "link/connection.h"
-#include "link/exchange.h"
+#include "link/memory_layout.h"
 #include "link/monitor_units.h"
 #include "link/time_stamp.h"
 #include "platform/clock.h"
 #include "text/date_math.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 // A date that could not be worked out (past the end of the calendar) shows as now.
@@ -89,9 +89,7 @@ MonitorStatusView DecodeMonitorSettings(const std::array<quint8, 19>& s, bool va
         view.stop = orNow(CalculateMemoryFullDate(view.start, view.step, letter), now);
     } else {
         // An address inside the header holds no sample: the stop is the start.
-        const double records =
-            static_cast<double>(address - Link::ImageHeaderBytes) / Link::ImageRecordBytes;
-        const qint64 samples = std::max<qint64>(0, std::llround(std::nearbyint(records)));
+        const qint64 samples = std::max<qint64>(0, RecordsForAddress(address));
         view.stop = orNow(DateAdd(letter, samples * view.step, view.start), now);
     }
     return view;

@@ -20,12 +20,6 @@ quint16 wordAt(QByteArrayView image, qsizetype offset) {
 
 } // namespace
 
-qint32 RecordsForAddress(qint64 address) {
-    const double records =
-        static_cast<double>(address - MemoryImage::HeaderBytes) / MemoryImage::RecordBytes;
-    return static_cast<qint32>(std::nearbyint(records));
-}
-
 float SampleValue(quint8 high, quint8 low, bool highRange) {
     const int raw = high << 8 | low;
     double value;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/dataset.h"
-#include "link/exchange.h"
+#include "link/memory_layout.h"
 
 #include <QByteArrayView>
 #include <QDateTime>
@@ -35,9 +35,6 @@ struct UnpackedImage {
     // start was decoded the lenient way and only the user can tell the real one.
     bool StartUnreadable = false;
 };
-
-// Records that the address stands for: (address - 96) / 7 to the nearest whole number.
-qint32 RecordsForAddress(qint64 address);
 
 // One axis of a record: raw is unsigned 16-bit, high byte first. High range: 200/1024 uT a
 // count; low range: 2/1024 uT a count, raw 0..3 read as 0. Rounded to 2 decimals, halves

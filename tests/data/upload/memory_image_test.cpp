@@ -7,14 +7,6 @@
 namespace {
 const QDateTime Now2026 = NaiveDateTime(2026, 12, 10, 9, 0, 0);
 
-TEST(MemoryImage, RecordsForAddressRoundToTheNearest) {
-    const std::pair<qint64, qint32> cases[] = {
-        {96, 0},  {95, 0},     {99, 0},      {100, 1},      {103, 1},      {110, 2},
-        {0, -14}, {4096, 571}, {8192, 1157}, {32768, 4667}, {65536, 9349}, {65535, 9348}};
-    for (const auto& [address, records] : cases)
-        EXPECT_EQ(RecordsForAddress(address), records) << address;
-}
-
 TEST(MemoryImage, SampleValuesOfBothRangesWithTheirTies) {
     struct Case {
         int raw;
