@@ -2,6 +2,7 @@
 
 #include "core/error_report.h"
 #include "data/files/session_record.h"
+#include "data/files/session_record_wide.h"
 #include "platform/trapped_error.h"
 #include "text/date_math.h"
 #include "text/text_buffer.h"
@@ -391,34 +392,60 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
         }
         return WriteSessionRecord(p, x, y, z, decimal);
     };
+    // Records by the group where the processor lays several out at once: sixteen with the
+    // 512-bit instructions, eight with the 256-bit ones, else four. A group that one way
+    // cannot take (a sample that is not available, a value that needs the long way) is
+    // taken by the next narrower way, down to record by record.
+    auto writeGroup = [&](char* p, qint32 first, int size) {
+        for (qint32 k = first; k < first + size; ++k)
+            p = write(p, k);
+        return p;
+    };
     qint32 i = 1;
 #if defined(CORVANEL_TWO_DECIMAL_FIELDS)
-    // Eight records at a time where the processor has eight lanes, else four; a group with
-    // a sample that is not available, or a value that needs the long way, record by record.
 #if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
     const bool eight = HasEightLanes();
 #else
     const bool eight = false;
 #endif
+    auto writeFours = [&](char* p, qint32 first, int size) {
+        for (qint32 k = first; k < first + size; k += 4) {
+            char* end = WriteFourSessionRecords(p, xs + k, ys + k, zs + k, decimal);
+            p = end ? end : writeGroup(p, k, 4);
+        }
+        return p;
+    };
+    auto writeEights = [&](char* p, qint32 first, int size) {
+        if (!eight)
+            return writeFours(p, first, size);
+        for (qint32 k = first; k < first + size; k += 8) {
+            char* end = nullptr;
+#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
+            end = WriteEightSessionRecords(p, xs + k, ys + k, zs + k, decimal);
+#endif
+            p = end ? end : writeFours(p, k, 8);
+        }
+        return p;
+    };
+#if defined(CORVANEL_WIDE_RECORDS)
+    const bool wide = HasWideLanes();
+#else
+    const bool wide = false;
+#endif
     while (i + 3 <= count) {
-        const qint32 group = eight && i + 7 <= count ? 8 : 4;
+        const qint32 group = wide && i + 15 <= count ? 16 : eight && i + 7 <= count ? 8 : 4;
         if (progress)
             for (qint32 k = i; k < i + group; ++k)
                 if (k % 10 == 0)
                     progress(k, count);
         char* p = out.Room(group * SessionRecordRoom);
         char* end = nullptr;
-#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
-        if (group == 8)
-            end = WriteEightSessionRecords(p, xs + i, ys + i, zs + i, decimal);
+#if defined(CORVANEL_WIDE_RECORDS)
+        if (group == 16)
+            end = WriteSixteenSessionRecords(p, xs + i, ys + i, zs + i, decimal);
 #endif
-        if (group == 4)
-            end = WriteFourSessionRecords(p, xs + i, ys + i, zs + i, decimal);
-        if (!end) {
-            end = p;
-            for (qint32 k = i; k < i + group; ++k)
-                end = write(end, k);
-        }
+        if (!end)
+            end = group >= 8 ? writeEights(p, i, group) : writeFours(p, i, group);
         out.Used(end);
         i += group;
     }

@@ -44,6 +44,29 @@ QStringList header(const char* times = nullptr, const char* step = nullptr,
             QStringLiteral("SN001"),
             QStringLiteral("Cantiere nord")};
 }
+// The records of a data set as the long way writes them, value by value through the
+// significant digits.
+QByteArray longWayRecords(const DataSet& data, char decimal) {
+    QByteArray records;
+    auto number = [&](float value) {
+        char text[TwoDecimalsMaxLength];
+        records.append(text, WriteTwoDecimalsBySignificantDigits(text, value, decimal) - text);
+    };
+    for (qint32 i = 1; i <= data.NumSamples; ++i) {
+        if (data.DataX[i] == -1 && data.DataY[i] == -1 && data.DataZ[i] == -1) {
+            records += "\"-1 -1 -1 0\"\r\n";
+            continue;
+        }
+        records += '"';
+        number(data.DataX[i]);
+        records += ' ';
+        number(data.DataY[i]);
+        records += ' ';
+        number(data.DataZ[i]);
+        records += "  0\"\r\n";
+    }
+    return records;
+}
 } // namespace
 
 TEST(SessionLogGolden, WrittenByteForByteAsTheFormatSays) {
@@ -406,31 +429,48 @@ TEST(SessionLogWriter, RecordsAgreeWithTheLongWayAtAndNearEveryHalf) {
     data.DataX.fill(0, count + 1);
     data.DataY.fill(0, count + 1);
     data.DataZ.fill(0, count + 1);
-    QByteArray records;
+    for (qint32 i = 1; i <= count; ++i) {
+        data.DataX[i] = values[size_t(i - 1)];
+        data.DataY[i] = values[size_t(i)];
+        data.DataZ[i] = values[size_t(i + 1)];
+    }
     for (const char decimal : {'.', ','}) {
-        for (qint32 i = 1; i <= count; ++i) {
-            data.DataX[i] = values[size_t(i - 1)];
-            data.DataY[i] = values[size_t(i)];
-            data.DataZ[i] = values[size_t(i + 1)];
+        const QByteArray records = longWayRecords(data, decimal);
+        const QByteArray written =
+            SessionLogBytes(data, locale(decimal == ',' ? "it_IT" : "en_GB"));
+        ASSERT_EQ(written.right(records.size()), records);
+    }
+}
+
+TEST(SessionLogWriter, EveryHundredthBelowTenThousandAsTheLongWayWritesIt) {
+    // Every value the instrument gives below 10000, each in every place of a record (the
+    // first follows the quote, the others a blank), in runs long enough for the widest way
+    // of laying records out; then values a little off a hundredth, near enough to a half
+    // for the long way and far enough for the quick one, now and then one at 10000 and up.
+    std::mt19937_64 random(7200);
+    const double offsets[] = {0.25, 0.3, 0.32, 0.35, 0.4, 0.45, 0.5, 0.55, 0.6, 0.65, 0.68, 0.7};
+    std::vector<float> values;
+    for (int shift = 0; shift < 3; ++shift) {
+        for (int cents = 0; cents < 1000000; ++cents)
+            values.push_back(float(double((cents + shift * 333334) % 1000000) / 100.0));
+        for (int i = 0; i < 20000; ++i) {
+            const double cents = double(random() % (i % 101 ? 1000000 : 1000100));
+            values.push_back(float((cents + offsets[random() % std::size(offsets)]) / 100.0));
         }
-        records.clear();
-        auto number = [&](float value) {
-            char text[TwoDecimalsMaxLength];
-            records.append(text, WriteTwoDecimalsBySignificantDigits(text, value, decimal) - text);
-        };
-        for (qint32 i = 1; i <= count; ++i) {
-            if (data.DataX[i] == -1 && data.DataY[i] == -1 && data.DataZ[i] == -1) {
-                records += "\"-1 -1 -1 0\"\r\n";
-                continue;
-            }
-            records += '"';
-            number(data.DataX[i]);
-            records += ' ';
-            number(data.DataY[i]);
-            records += ' ';
-            number(data.DataZ[i]);
-            records += "  0\"\r\n";
-        }
+    }
+    DataSet data = MakeDataSet({});
+    const qint32 count = qint32(values.size() / 3);
+    data.NumSamples = count;
+    data.DataX.fill(0, count + 1);
+    data.DataY.fill(0, count + 1);
+    data.DataZ.fill(0, count + 1);
+    for (qint32 i = 1; i <= count; ++i) {
+        data.DataX[i] = values[size_t(i - 1)];
+        data.DataY[i] = values[size_t(count + i - 1)];
+        data.DataZ[i] = values[size_t(2 * count + i - 1)];
+    }
+    for (const char decimal : {'.', ','}) {
+        const QByteArray records = longWayRecords(data, decimal);
         const QByteArray written =
             SessionLogBytes(data, locale(decimal == ',' ? "it_IT" : "en_GB"));
         ASSERT_EQ(written.right(records.size()), records);
