@@ -10,10 +10,10 @@
 #include "link/instrument_commands.h"
 #include "link/monitor_session.h"
 #include "link/monitor_units.h"
+#include "platform/bgr_color.h"
 #include "platform/clock.h"
 #include "platform/ui_services.h"
 #include "shell/dialogs/step_up_down.h"
-#include "shell/panes/bgr_color.h"
 #include "text/date_pattern.h"
 #include "views/windows/single_window.h"
 

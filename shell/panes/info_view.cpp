@@ -1,7 +1,7 @@
 #include "shell/panes/info_view.h"
 
 #include "core/language.h"
-#include "shell/panes/bgr_color.h"
+#include "platform/bgr_color.h"
 #include "text/date_math.h"
 #include "text/display_texts.h"
 #include "text/format_pattern.h"

@@ -1,6 +1,6 @@
 #include "shell/settings/color_box.h"
 
-#include "shell/panes/bgr_color.h"
+#include "platform/bgr_color.h"
 
 #include <QPainter>
 #include <QStyle>

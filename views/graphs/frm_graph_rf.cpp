@@ -3,9 +3,9 @@
 #include "core/language.h"
 #include "core/options.h"
 #include "data/dataset.h"
+#include "platform/bgr_color.h"
 #include "platform/chart/chart_widget.h"
 #include "views/graphs/graph_builders.h"
-#include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/graph_picture.h"
 #include "views/table/view_data_source.h"
@@ -64,7 +64,7 @@ void frmGraphRf::Form_Load() {
     FitControlFrame();
 
     QPalette palette = Linea[0]->palette();
-    palette.setColor(QPalette::Window, OptionColor(Options().SeriesColor[0]));
+    palette.setColor(QPalette::Window, BgrColor(Options().SeriesColor[0]));
     Linea[0]->setPalette(palette);
 
     GraphSetup(teeEvolution->Model(), GraphKind::Rf, GraphSwitches());

@@ -3,8 +3,8 @@
 #include "core/language.h"
 #include "core/options.h"
 #include "data/dataset.h"
+#include "platform/bgr_color.h"
 #include "platform/chart/chart_widget.h"
-#include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/graph_picture.h"
 #include "views/table/view_data_source.h"
@@ -97,7 +97,7 @@ void frmGraphTe::Form_Load() {
 
     for (int k = 0; k < 4; ++k) {
         QPalette palette = Linea[k]->palette();
-        palette.setColor(QPalette::Window, OptionColor(Options().SeriesColor[k]));
+        palette.setColor(QPalette::Window, BgrColor(Options().SeriesColor[k]));
         Linea[k]->setPalette(palette);
     }
     btnShowRf->setVisible(CurrentData().RfDataPresent);

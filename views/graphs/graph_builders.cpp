@@ -5,10 +5,10 @@
 #include "core/options.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
+#include "platform/bgr_color.h"
 #include "platform/chart/chart_layout.h"
 #include "platform/chart/chart_model.h"
 #include "stats/histogram.h"
-#include "views/graphs/graph_colors.h"
 #include "views/graphs/time_label.h"
 
 #include <QPainter>
@@ -53,7 +53,7 @@ void SetupChart(ChartModel& chart, qint16 kind, const OptionsRecord& options,
         chart.LeftAxis.Title = ResString(3043);
         chart.BottomAxis.Title = QStringLiteral("(µT)");
         chart.BottomAxis.LabelAngle = 90;
-        chart.PanelColor = OptionColor(options.GraphColor6);
+        chart.PanelColor = BgrColor(options.GraphColor6);
         chart.ZoomEnabled = false;
         chart.AddSeries(ChartSeriesKind::Bar);
         chart.AfterDraw = nullptr;
@@ -61,14 +61,14 @@ void SetupChart(ChartModel& chart, qint16 kind, const OptionsRecord& options,
     }
     chart.BottomAxis.DateTimeFormat = QStringLiteral("c");
     chart.LeftAxis.Title = ResString(3033);
-    chart.PanelColor = OptionColor(options.GraphColor5);
+    chart.PanelColor = BgrColor(options.GraphColor5);
     chart.ZoomEnabled = true;
     InstallThreshold(chart);
     if (kind == GraphKind::Rf) {
         chart.LeftAxis.ValueFormat = QStringLiteral("#0.0#");
         ChartSeries& rf = chart.AddSeries(ChartSeriesKind::Line);
         rf.Title = ResString(54);
-        rf.Color = OptionColor(options.SeriesColor[0]);
+        rf.Color = BgrColor(options.SeriesColor[0]);
         return;
     }
     chart.LeftAxis.ValueFormat = QStringLiteral("#0.00#");
@@ -78,7 +78,7 @@ void SetupChart(ChartModel& chart, qint16 kind, const OptionsRecord& options,
     for (int k = 0; k < 4; ++k) {
         ChartSeries& series = chart.AddSeries(ChartSeriesKind::Line);
         series.Title = ResString(titles[k]);
-        series.Color = OptionColor(options.SeriesColor[k]);
+        series.Color = BgrColor(options.SeriesColor[k]);
         series.Active = !switches.hidden[k];
     }
 }
@@ -91,7 +91,7 @@ void FillChart(ChartModel& chart, qint16 kind, const DataSet& data, const Option
         if (chart.SeriesCount() < 1)
             return;
         ChartSeries& bars = chart.Series(0);
-        const QColor color = OptionColor(options.GraphColor4);
+        const QColor color = BgrColor(options.GraphColor4);
         const int count = std::min<int>(classes.ClassNumber, MaxHistogramClasses);
         for (int k = 1; k <= count; ++k)
             bars.AddPoint(classes.ClassCount[k], classes.ClassLabel[k], color);
@@ -159,7 +159,7 @@ void DrawThresholdLine(QPainter& painter, const ChartModel& chart, const ChartGe
     const double y = geometry.ValueToPixelY(threshold);
     const double x0 = geometry.ValueToPixelX(0);
     const double x1 = geometry.ValueToPixelX(chart.Series(0).MaxX());
-    QPen pen(OptionColor(color), 1, Qt::SolidLine);
+    QPen pen(BgrColor(color), 1, Qt::SolidLine);
     pen.setCosmetic(true);
     painter.save();
     painter.setClipRect(geometry.plot, Qt::IntersectClip);

@@ -5,8 +5,8 @@
 #include "core/program_events.h"
 #include "data/live/realtime_set.h"
 #include "data/live/realtime_view.h"
+#include "platform/bgr_color.h"
 #include "platform/chart/chart_widget.h"
-#include "views/graphs/graph_colors.h"
 #include "views/realtime/bar_meter.h"
 #include "views/realtime/realtime_drawing.h"
 #include "views/realtime/realtime_layout.h"
@@ -207,7 +207,7 @@ void frmView::Form_Load() {
     chart.BackWallColor = Qt::white;
     for (int i = 0; i < 4; ++i) {
         ChartSeries& series = chart.AddSeries(ChartSeriesKind::Line);
-        series.Color = OptionColor(Options().SeriesColor[i]);
+        series.Color = BgrColor(Options().SeriesColor[i]);
         series.Title = ResString(4015 + i);
     }
     // Every point's label is the start plus three seconds a reading, whatever the reply's
@@ -222,7 +222,7 @@ void frmView::Form_Load() {
 
     for (int i = 0; i < 4; ++i) {
         QPalette palette = shpLine[i]->palette();
-        palette.setColor(QPalette::Window, OptionColor(Options().SeriesColor[i]));
+        palette.setColor(QPalette::Window, BgrColor(Options().SeriesColor[i]));
         shpLine[i]->setPalette(palette);
     }
     chkAxisType->setChecked(true);
@@ -356,7 +356,7 @@ void frmView::layOutMeasures() {
 void frmView::VMeterFill() {
     const RealTimeSetState& set = RealTimeSet();
     for (int m = 0; m < 4; ++m) {
-        VMeter[m]->Fill(OptionColor(set.RtBarColor[m]));
+        VMeter[m]->Fill(BgrColor(set.RtBarColor[m]));
         setTextIfChanged(VMStart[m], QStringLiteral("0 µT"));
         setTextIfChanged(VMStop[m], FullScaleLabel(set.RtFullScale[m]));
     }
@@ -364,7 +364,7 @@ void frmView::VMeterFill() {
 
 void frmView::PreparaDisegno() {
     const DrawGeometry g = GeometryOf(RealTimeSet());
-    Disegno->SetAxes(PreparaScene(g), OptionColor(Options().DrawingColor));
+    Disegno->SetAxes(PreparaScene(g), BgrColor(Options().DrawingColor));
     AggiornaDisegno(0, 0, 0, false);
 }
 

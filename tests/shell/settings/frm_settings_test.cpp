@@ -1,4 +1,4 @@
-#include "shell/panes/bgr_color.h"
+#include "platform/bgr_color.h"
 #include "shell/settings/color_box.h"
 #include "tests/shell/settings/settings_fixture.h"
 

@@ -1,3 +1,4 @@
+#include "platform/bgr_color.h"
 #include "platform/chart/chart_layout.h"
 #include "platform/chart/chart_model.h"
 #include "platform/chart/chart_paint.h"
@@ -6,7 +7,6 @@
 #include "tests/support/event_scope.h"
 #include "tests/views/graphs/graphs_fixture.h"
 #include "views/graphs/graph_builders.h"
-#include "views/graphs/graph_colors.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/time_label.h"
 
@@ -42,7 +42,7 @@ TEST_F(GraphBuilders, TimeEvolutionSeriesTitlesColoursAndAxes) {
     const char* titles[4] = {"T3038", "T3039", "T3040", "T3041"};
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(chart.Series(k).Title, QString::fromLatin1(titles[k]));
-        EXPECT_EQ(chart.Series(k).Color, OptionColor(options.SeriesColor[k]));
+        EXPECT_EQ(chart.Series(k).Color, BgrColor(options.SeriesColor[k]));
         EXPECT_EQ(chart.Series(k).Kind(), ChartSeriesKind::Line);
         EXPECT_EQ(chart.Series(k).Active, k != 1);
     }
@@ -50,7 +50,7 @@ TEST_F(GraphBuilders, TimeEvolutionSeriesTitlesColoursAndAxes) {
     EXPECT_EQ(chart.LeftAxis.Title, QStringLiteral("T3033"));
     EXPECT_EQ(chart.LeftAxis.ValueFormat, QStringLiteral("#0.00#"));
     EXPECT_FALSE(chart.LeftAxis.Logarithmic);
-    EXPECT_EQ(chart.PanelColor, OptionColor(options.GraphColor5));
+    EXPECT_EQ(chart.PanelColor, BgrColor(options.GraphColor5));
     EXPECT_EQ(chart.TitleLines, QStringList{QStringLiteral("T3034")});
     EXPECT_TRUE(chart.TitleVisible);
     EXPECT_FALSE(chart.LegendVisible);
@@ -183,7 +183,7 @@ TEST_F(GraphBuilders, Histogram) {
     ASSERT_EQ(bars.Count(), 3);
     EXPECT_DOUBLE_EQ(bars.Value(1), 50);
     EXPECT_EQ(bars.Label(2), QStringLiteral(">0.2"));
-    EXPECT_EQ(bars.PointColor(0), OptionColor(options.GraphColor4));
+    EXPECT_EQ(bars.PointColor(0), BgrColor(options.GraphColor4));
     EXPECT_EQ(chart.TitleLines, QStringList{QStringLiteral("T3037")});
     EXPECT_FALSE(chart.LeftAxis.Automatic);
     EXPECT_EQ(chart.LeftAxis.Minimum, 0);
@@ -191,7 +191,7 @@ TEST_F(GraphBuilders, Histogram) {
     EXPECT_EQ(chart.LeftAxis.Title, QStringLiteral("T3043"));
     EXPECT_EQ(chart.BottomAxis.Title, QStringLiteral("(µT)"));
     EXPECT_EQ(chart.BottomAxis.LabelAngle, 90);
-    EXPECT_EQ(chart.PanelColor, OptionColor(options.GraphColor6));
+    EXPECT_EQ(chart.PanelColor, BgrColor(options.GraphColor6));
     EXPECT_FALSE(chart.ZoomEnabled);
     // No classes computed: a title and no bars.
     const ChartModel empty = Build(GraphKind::Statistics, DataSet(), {}, HistogramClasses());

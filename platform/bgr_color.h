@@ -3,7 +3,8 @@
 #include <QColor>
 #include <QtGlobal>
 
-// Colours are kept as Windows BGR values: red in the low byte, blue in the third.
+// Colours are kept as Windows BGR values (the options record's colours, the panes' and the
+// monitoring state's): red in the low byte, then green, then blue.
 inline QColor BgrColor(quint32 bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
