@@ -2,7 +2,7 @@
 
 #include "core/error_report.h"
 #include "core/language.h"
-#include "text/blank_trim.h"
+#include "data/files/table_title.h"
 #include "text/date_pattern.h"
 #include "text/file_text_locale.h"
 #include "text/pattern_number.h"
@@ -108,10 +108,8 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
     CheckSampleArrays(data);
-    appendCsvHeader(out, ResString(3016));
-    appendCsvHeader(out, ResString(3017) + QStringLiteral(": ") + TrimBlanks(data.IDShort));
-    appendCsvHeader(out, ResString(3018) + QStringLiteral(": ") + TrimBlanks(data.IDLong));
-    appendCsvHeader(out, ResString(3019) + QStringLiteral(": ") + data.DataSourceName);
+    for (const QString& line : TableTitleLines(data))
+        appendCsvHeader(out, line);
     QString titles;
     for (int id : {4050, 4015, 4016, 4017, 4018})
         titles += ResString(id) + u';';

@@ -3,7 +3,7 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "data/dataset.h"
-#include "text/blank_trim.h"
+#include "data/files/table_title.h"
 #include "text/display_texts.h"
 #include "text/format_pattern.h"
 #include "text/sample_columns.h"
@@ -81,12 +81,8 @@ CORVANEL_EIGHT_LANES qint32 appendTimeRowPairs(TextBuffer& out, RowTimeText& tim
 
 QByteArray header(const DataSet& data) {
     QString text;
-    text += ResString(3016) + QStringLiteral("\r\n");
-    text +=
-        ResString(3017) + QStringLiteral(": ") + TrimBlanks(data.IDShort) + QStringLiteral("\r\n");
-    text +=
-        ResString(3018) + QStringLiteral(": ") + TrimBlanks(data.IDLong) + QStringLiteral("\r\n");
-    text += ResString(3019) + QStringLiteral(": ") + data.DataSourceName + QStringLiteral("\r\n");
+    for (const QString& line : TableTitleLines(data))
+        text += line + QStringLiteral("\r\n");
     text += QLatin1String(MedianCaption) + FormatPattern(data.MedianValue, u"#0.00") +
             QLatin1String(MedianUnit) + QStringLiteral("\r\n");
     if (data.RfDataPresent) {
