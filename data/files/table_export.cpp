@@ -15,20 +15,6 @@
 #include <cstring>
 
 namespace {
-// Walks the samples with their times: row(i, secondsSinceEpoch).
-template <class Row> void forEachSample(const DataSet& data, Row&& row) {
-    CheckSampleArrays(data);
-    const qint32 n = data.NumSamples;
-    if (n == 0)
-        return;
-    if (!data.StartDate.isValid())
-        RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
-    const qint64 start = data.StartDate.toSecsSinceEpoch();
-    const qint64 step = SampleStepSeconds(data);
-    for (qint32 i = 1; i <= n; ++i)
-        row(i, start + qint64(i - 1) * step);
-}
-
 // Room for one number and the ";" after it.
 constexpr qsizetype NumberRoom = PatternNumberRoom + 2;
 
@@ -82,8 +68,20 @@ private:
     QString fileName_;
 };
 
-template <class Sink>
-void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
+// One row a sample: its date and time in the locale, then what columns(p, x, y, z, res,
+// decimal) writes at p (columnRoom bytes at the most) and returns the end of, then CR LF.
+// The sink may take the text after each row.
+template <class Sink, class Columns>
+void writeSampleRows(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink,
+                     qsizetype columnRoom, Columns&& columns) {
+    CheckSampleArrays(data);
+    const qint32 n = data.NumSamples;
+    if (n == 0)
+        return;
+    if (!data.StartDate.isValid())
+        RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+    const qint64 start = data.StartDate.toSecsSinceEpoch();
+    const qint64 step = SampleStepSeconds(data);
     const FileTextLocale text(locale);
     RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
     const char decimal = text.DecimalSeparator();
@@ -91,22 +89,27 @@ void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, 
     const float* y = data.DataY.constData();
     const float* z = data.DataZ.constData();
     const double* res = data.DataRes.constData();
-    forEachSample(data, [&](qint32 i, qint64 when) {
-        times.AppendDateAndTime(out, when);
-        char* p = out.Room(SampleColumnsRoom + 2);
-        p = WriteSampleColumns<true>(p, x[i], y[i], z[i], res[i], decimal);
+    for (qint32 i = 1; i <= n; ++i) {
+        times.AppendDateAndTime(out, start + qint64(i - 1) * step);
+        char* p = out.Room(columnRoom + 2);
+        p = columns(p, x[i], y[i], z[i], res[i], decimal);
         *p++ = '\r';
         *p++ = '\n';
         out.Used(p);
         sink.RowDone(out);
-    });
+    }
+}
+
+template <class Sink>
+void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
+    writeSampleRows(data, locale, out, sink, SampleColumnsRoom,
+                    [](char* p, float x, float y, float z, double res, char decimal) {
+                        return WriteSampleColumns<true>(p, x, y, z, res, decimal);
+                    });
 }
 
 template <class Sink>
 void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
-    const FileTextLocale text(locale);
-    RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
-    const char decimal = text.DecimalSeparator();
     CheckSampleArrays(data);
     for (const QString& line : TableTitleLines(data))
         appendCsvHeader(out, line);
@@ -114,23 +117,14 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     for (int id : {4050, 4015, 4016, 4017, 4018})
         titles += ResString(id) + u';';
     out.Append((titles + QStringLiteral("\r\n")).toUtf8());
-    const float* x = data.DataX.constData();
-    const float* y = data.DataY.constData();
-    const float* z = data.DataZ.constData();
-    const double* res = data.DataRes.constData();
-    forEachSample(data, [&](qint32 i, qint64 when) {
-        times.AppendDateAndTime(out, when);
-        char* p = out.Room(4 * NumberRoom + 3);
-        *p++ = ';';
-        p = writeCsvNumber<SingleDigits>(p, x[i], decimal);
-        p = writeCsvNumber<SingleDigits>(p, y[i], decimal);
-        p = writeCsvNumber<SingleDigits>(p, z[i], decimal);
-        p = writeCsvNumber<DoubleDigits>(p, res[i], decimal);
-        *p++ = '\r';
-        *p++ = '\n';
-        out.Used(p);
-        sink.RowDone(out);
-    });
+    writeSampleRows(data, locale, out, sink, 4 * NumberRoom + 1,
+                    [](char* p, float x, float y, float z, double res, char decimal) {
+                        *p++ = ';';
+                        p = writeCsvNumber<SingleDigits>(p, x, decimal);
+                        p = writeCsvNumber<SingleDigits>(p, y, decimal);
+                        p = writeCsvNumber<SingleDigits>(p, z, decimal);
+                        return writeCsvNumber<DoubleDigits>(p, res, decimal);
+                    });
 }
 
 // About the length of a row; the whole text is sized for it at once.
