@@ -1,22 +1,16 @@
 #include "core/language.h"
 #include "core/message_box.h"
 #include "tests/support/fake_ui.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/language_scope.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-// The built language table, loaded from a scratch program folder, and the fake UI services
-// that record what the front asks of them.
+// The built language table, in Italian, and the fake UI services that record what the
+// front asks of them.
 class MessBoxFront : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder.InstallSupportFiles();
-        ASSERT_TRUE(InitLibrary(QStringLiteral("Language.dll")));
-        SetLanguage(0);
-    }
-    void TearDown() override { FreeResLibrary(); }
-    ScratchProgramFolder folder;
+    LanguageScope language{0};
     FakeUi ui;
 };
 } // namespace

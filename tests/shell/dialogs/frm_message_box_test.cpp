@@ -3,7 +3,7 @@
 #include "shell/dialogs/frm_message_box.h"
 #include "shell/dialogs/message_box_layout.h"
 #include "shell/dialogs/shell_ui.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/language_scope.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,18 +46,6 @@ TEST(MessageBoxLayout, IconAndMessageAreCentredAboveTheButtons) {
 }
 
 namespace {
-// The built language table, loaded from a scratch program folder.
-class WithLanguage : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder.InstallSupportFiles();
-        ASSERT_TRUE(InitLibrary(QStringLiteral("Language.dll")));
-        SetLanguage(0);
-    }
-    void TearDown() override { FreeResLibrary(); }
-    ScratchProgramFolder folder;
-};
-
 // Acts on the message box once it is up, from the event loop its modal show runs.
 void whenBoxIsUp(std::function<void(frmMessageBox*)> act) {
     auto* timer = new QTimer;
@@ -81,17 +69,13 @@ QPushButton* button(frmMessageBox* box, const char* name) {
     return box->findChild<QPushButton*>(QLatin1String(name));
 }
 
-class MessageBoxWindow : public WithLanguage {
+// The real message box behind the front, the built language table in Italian.
+class MessageBoxWindow : public ::testing::Test {
 protected:
+    LanguageScope language{0};
     ShellUi shell;
-    void SetUp() override {
-        WithLanguage::SetUp();
-        SetUi(&shell);
-    }
-    void TearDown() override {
-        SetUi(nullptr);
-        WithLanguage::TearDown();
-    }
+    void SetUp() override { SetUi(&shell); }
+    void TearDown() override { SetUi(nullptr); }
 };
 } // namespace
 
