@@ -4,22 +4,9 @@
 
 #include <QLineEdit>
 #include <QToolButton>
-#include <QVBoxLayout>
 
-StepUpDown::StepUpDown(QLineEdit* buddy, QWidget* parent) : QWidget(parent), buddy_(buddy) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    Up = new QToolButton(this);
-    Up->setArrowType(Qt::UpArrow);
-    Up->setAutoRepeat(true);
-    Down = new QToolButton(this);
-    Down->setArrowType(Qt::DownArrow);
-    Down->setAutoRepeat(true);
-    for (QToolButton* arrow : {Up, Down}) {
-        arrow->setFixedSize(18, 12);
-        layout->addWidget(arrow);
-    }
+StepUpDown::StepUpDown(QLineEdit* buddy, QWidget* parent)
+    : UpDownArrows(QSize(18, 12), true, parent), buddy_(buddy) {
     connect(Up, &QToolButton::clicked, this, &StepUpDown::StepUp);
     connect(Down, &QToolButton::clicked, this, &StepUpDown::StepDown);
 }
@@ -35,13 +22,6 @@ void StepUpDown::StepUp() {
 
 void StepUpDown::StepDown() {
     step(-1);
-}
-
-void StepUpDown::SetNames(const QString& boxName) {
-    Up->setAccessibleName(boxName + QStringLiteral(" +1"));
-    Up->setToolTip(Up->accessibleName());
-    Down->setAccessibleName(boxName + QStringLiteral(" -1"));
-    Down->setToolTip(Down->accessibleName());
 }
 
 void StepUpDown::step(int by) {

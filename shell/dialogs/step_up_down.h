@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "views/windows/up_down_arrows.h"
 
 class QLineEdit;
-class QToolButton;
 
 // The up-down beside the step box: its arrows move the box's whole-number value by one
 // inside the limits, and tell of each change.
-class StepUpDown : public QWidget {
+class StepUpDown : public UpDownArrows {
     Q_OBJECT
 public:
     StepUpDown(QLineEdit* buddy, QWidget* parent = nullptr);
@@ -16,11 +15,6 @@ public:
     int Upper() const { return upper_; }
     void StepUp();
     void StepDown();
-    // The arrows' accessible names, from the box's own.
-    void SetNames(const QString& boxName);
-
-    QToolButton* Up = nullptr;
-    QToolButton* Down = nullptr;
 
 signals:
     // The box holds a new value put there by the arrows.

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -72,20 +71,8 @@ void LimitBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
 }
 
-LimitUpDown::LimitUpDown(LimitBox* buddy, QWidget* parent) : QWidget(parent), buddy_(buddy) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    Up = new QToolButton(this);
-    Up->setArrowType(Qt::UpArrow);
-    Down = new QToolButton(this);
-    Down->setArrowType(Qt::DownArrow);
-    for (QToolButton* arrow : {Up, Down}) {
-        arrow->setAutoRepeat(true);
-        arrow->setFixedSize(16, 11);
-        arrow->setFocusPolicy(Qt::NoFocus);
-        layout->addWidget(arrow);
-    }
+LimitUpDown::LimitUpDown(LimitBox* buddy, QWidget* parent)
+    : UpDownArrows(QSize(16, 11), false, parent), buddy_(buddy) {
     connect(Up, &QToolButton::clicked, this, [this] { StepUp(); });
     connect(Down, &QToolButton::clicked, this, [this] { StepDown(); });
 }
@@ -96,11 +83,4 @@ void LimitUpDown::StepUp() {
 
 void LimitUpDown::StepDown() {
     buddy_->setText(QString::number(LimitStep(buddy_->text(), false)));
-}
-
-void LimitUpDown::SetNames(const QString& boxName) {
-    Up->setAccessibleName(boxName + QStringLiteral(" +1"));
-    Up->setToolTip(Up->accessibleName());
-    Down->setAccessibleName(boxName + QStringLiteral(" -1"));
-    Down->setToolTip(Down->accessibleName());
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "views/windows/up_down_arrows.h"
+
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
 
 #include <optional>
-
-class QToolButton;
 
 // The statistics window's limits run from 0 to 50 µT.
 inline constexpr int LimitBoxLowest = 0;
@@ -40,16 +40,12 @@ protected:
 
 // The up-down beside a limit box: its arrows step the box's value by whole numbers inside
 // 0..50.
-class LimitUpDown : public QWidget {
+class LimitUpDown : public UpDownArrows {
     Q_OBJECT
 public:
     LimitUpDown(LimitBox* buddy, QWidget* parent = nullptr);
     void StepUp();
     void StepDown();
-    // The arrows' accessible names, from the box's own.
-    void SetNames(const QString& boxName);
-    QToolButton* Up = nullptr;
-    QToolButton* Down = nullptr;
 
 private:
     LimitBox* buddy_;
