@@ -429,24 +429,33 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
     };
 #if defined(CORVANEL_WIDE_RECORDS)
     const bool wide = HasWideLanes();
-#else
-    const bool wide = false;
 #endif
-    while (i + 3 <= count) {
-        const qint32 group = wide && i + 15 <= count ? 16 : eight && i + 7 <= count ? 8 : 4;
+    auto reportProgress = [&](qint32 first, qint32 end) {
         if (progress)
-            for (qint32 k = i; k < i + group; ++k)
+            for (qint32 k = first; k < end; ++k)
                 if (k % 10 == 0)
                     progress(k, count);
-        char* p = out.Room(group * SessionRecordRoom);
-        char* end = nullptr;
+    };
+    while (i + 3 <= count) {
+        qint32 group = eight && i + 7 <= count ? 8 : 4;
 #if defined(CORVANEL_WIDE_RECORDS)
-        if (group == 16)
-            end = WriteSixteenSessionRecords(p, xs + i, ys + i, zs + i, decimal);
+        if (wide && i + 15 <= count) {
+            // Groups of sixteen in runs of a few thousand records, so that the progress keeps
+            // up; a group they cannot take goes the narrower ways.
+            const int groups = int(qMin<qint32>((count - i + 1) / 16, 256));
+            char* p = out.Room(qsizetype(groups) * 16 * 32 + 128);
+            const int done = WriteSessionRecordGroups(p, xs + i, ys + i, zs + i, groups, decimal);
+            out.Used(p);
+            reportProgress(i, i + 16 * done);
+            i += 16 * done;
+            if (done == groups)
+                continue;
+            group = 16;
+        }
 #endif
-        if (!end)
-            end = group >= 8 ? writeEights(p, i, group) : writeFours(p, i, group);
-        out.Used(end);
+        reportProgress(i, i + group);
+        char* p = out.Room(group * SessionRecordRoom);
+        out.Used(group >= 8 ? writeEights(p, i, group) : writeFours(p, i, group));
         i += group;
     }
 #endif
