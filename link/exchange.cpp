@@ -13,6 +13,7 @@
 #include "link/packet.h"
 #include "platform/clock.h"
 #include "platform/code_page.h"
+#include "text/blank_trim.h"
 
 #include <QCoreApplication>
 
@@ -107,13 +108,7 @@ std::optional<QByteArray> readBulk(SerialPort& port) {
 // Characters of the identification reply with blanks cut from both ends, then padded to
 // the field's width.
 QString idField(QByteArrayView bytes, int width) {
-    QString text = DecodeWindows1252(bytes.toByteArray());
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin).leftJustified(width, u' ', true);
+    return TrimBlanks(DecodeWindows1252(bytes.toByteArray())).leftJustified(width, u' ', true);
 }
 
 enum class Outcome { Success, Failure, DownloadRefused };

@@ -6,6 +6,7 @@
 #include "data/dataset.h"
 #include "link/instrument_commands.h"
 #include "shell/dialogs/id_code_rules.h"
+#include "text/blank_trim.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -161,8 +162,8 @@ void frmIDCode::readId() {
     if (!ReadID())
         return;
     DataSet& data = CurrentData();
-    const QString idShort = TrimIdBlanks(data.IDShort);
-    const QString idLong = TrimIdBlanks(data.IDLong);
+    const QString idShort = TrimBlanks(data.IDShort);
+    const QString idLong = TrimBlanks(data.IDLong);
     data.IDShort = PadIdText(idShort, IdCode::ShortWidth);
     data.IDLong = PadIdText(idLong, IdCode::LongWidth);
     shownShort_ = idShort;

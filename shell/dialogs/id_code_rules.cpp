@@ -11,15 +11,6 @@ QString FilterIdText(const QString& text) {
     return kept;
 }
 
-QString TrimIdBlanks(const QString& text) {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 QString PadIdText(const QString& text, int width) {
     return text.leftJustified(width, u' ');
 }

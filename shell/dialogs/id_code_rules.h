@@ -12,8 +12,6 @@ constexpr int LongWidth = 48;
 // and every other control character are left out (the instrument's texts end up inside
 // quoted session files).
 QString FilterIdText(const QString& text);
-// The text without the blanks at both ends.
-QString TrimIdBlanks(const QString& text);
 // The text left-justified in width characters, blank-padded.
 QString PadIdText(const QString& text, int width);
 // The message for a text longer than width characters (text 28 and "(Max width)"); an
