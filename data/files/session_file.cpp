@@ -8,32 +8,13 @@
 #include "data/files/session_log.h"
 #include "data/files/station_csv.h"
 #include "data/warnings/generate_warnings.h"
+#include "platform/busy_pointer.h"
 
-#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSaveFile>
 
 namespace {
-// The hourglass for the length of a load.
-class BusyCursor {
-public:
-    BusyCursor() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (shown_)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~BusyCursor() {
-        if (shown_)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    bool shown_;
-};
-
 // Progress in the status label ("text" + whole percent + "%"), set only when the text
 // changes and emptied on every way out.
 class StatusProgress {
@@ -157,7 +138,7 @@ bool SaveFile(const QString& fileName) {
 }
 
 bool LoadFile(const QString& fileName) {
-    BusyCursor busy;
+    BusyPointer busy; // for the length of the load
     return Trapped("LoadFile", false, [&] {
         const QFileInfo info(fileName);
         if (info.isDir()) {
@@ -182,6 +163,6 @@ bool LoadFile(const QString& fileName) {
 }
 
 bool LoadSessionBytes(const QByteArray& bytes, const QString& fileName) {
-    BusyCursor busy;
+    BusyPointer busy; // for the length of the load
     return Trapped("LoadFile", false, [&] { return loadBytes(bytes, fileName); });
 }

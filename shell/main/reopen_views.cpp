@@ -2,10 +2,10 @@
 
 #include "core/error_report.h"
 #include "core/options.h"
+#include "platform/busy_pointer.h"
 #include "shell/main/main_hooks.h"
 #include "shell/main/toolbar_buttons.h"
 
-#include <QApplication>
 #include <QMdiSubWindow>
 #include <QRect>
 #include <QWidget>
@@ -13,15 +13,6 @@
 #include <array>
 
 namespace {
-// The busy pointer for the length of the reopening, restored however it ends.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
 // The window whose place the user sees: the child-window frame around a view in the MDI
 // area, else the view itself.
 QWidget* frameOf(QWidget* view) {
@@ -39,7 +30,7 @@ struct Noted {
 } // namespace
 
 void ReopenViews(const std::function<void(int button)>& dispatch) {
-    BusyPointer busy;
+    BusyPointer busy; // for the length of the reopening
     MainWindowHooks& hooks = MainWindowHook();
     struct ViewSlot {
         MainWindowHooks::View* view;

@@ -4,13 +4,13 @@
 #include "core/options.h"
 #include "data/dataset.h"
 #include "platform/bgr_color.h"
+#include "platform/busy_pointer.h"
 #include "platform/chart/chart_widget.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/graphs/graph_picture.h"
 #include "views/table/view_data_source.h"
 #include "views/windows/single_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -20,12 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-};
-
 const GraphWindowKind TimeEvolutionWindow{
     "frmGraphTe", 4014, "teeEvolution", "tbrGraphTe", 3007, GraphPictureFilter, "TE"};
 } // namespace
