@@ -144,6 +144,14 @@ inline bool HasEightLanes() {
 }
 #define CORVANEL_EIGHT_LANES __attribute__((target("avx2")))
 
+// The two digits of each number below 100 in the sixteen-bit lanes, tens first (x * 6554 >> 16
+// is x / 10 below 100).
+[[gnu::always_inline]] CORVANEL_EIGHT_LANES inline __m256i EightLaneDigitPairs(__m256i pairs) {
+    const __m256i tens = _mm256_mulhi_epu16(pairs, _mm256_set1_epi16(6554));
+    const __m256i ones = _mm256_sub_epi16(pairs, _mm256_mullo_epi16(tens, _mm256_set1_epi16(10)));
+    return _mm256_or_si256(tens, _mm256_slli_epi16(ones, 8));
+}
+
 // The same for eight values at once, in two fours: a's four values give the fields of low
 // (values 0 and 1) and high (2 and 3), as FourTwoDecimalFields's ab and cd; b's four the
 // fields of the same registers' upper halves. The same arithmetic lane by lane.
@@ -198,12 +206,6 @@ EightTwoDecimalFields(__m256d a, __m256d b, __m256d boundA, __m256d boundB, char
         _mm256_sub_epi16(parts, _mm256_mullo_epi16(hundreds, _mm256_set1_epi16(100)));
     const __m256i pairsLow = _mm256_unpacklo_epi16(hundreds, rest);
     const __m256i pairsHigh = _mm256_unpackhi_epi16(hundreds, rest);
-    auto digits = [](__m256i pairs) CORVANEL_EIGHT_LANES {
-        const __m256i tens = _mm256_mulhi_epu16(pairs, _mm256_set1_epi16(6554));
-        const __m256i ones =
-            _mm256_sub_epi16(pairs, _mm256_mullo_epi16(tens, _mm256_set1_epi16(10)));
-        return _mm256_or_si256(tens, _mm256_slli_epi16(ones, 8));
-    };
     const __m256i integer = _mm256_set1_epi64x(0x000000FFFFFFFFFFLL);
     const __m256i decimals = _mm256_set1_epi64x(static_cast<long long>(0xFFFF000000000000ULL));
     const __m256i characters = _mm256_set1_epi64x(static_cast<long long>(
@@ -223,8 +225,10 @@ EightTwoDecimalFields(__m256d a, __m256d b, __m256d boundA, __m256d boundB, char
                         _mm256_or_si256(_mm256_and_si256(below4, _mm256_set1_epi32(0x00100000)),
                                         _mm256_and_si256(below3, _mm256_set1_epi32(0x10000000))));
     const __m256i none = _mm256_setzero_si256();
-    low = _mm256_sub_epi8(field(digits(pairsLow)), _mm256_unpacklo_epi32(blanks, none));
-    high = _mm256_sub_epi8(field(digits(pairsHigh)), _mm256_unpackhi_epi32(blanks, none));
+    low =
+        _mm256_sub_epi8(field(EightLaneDigitPairs(pairsLow)), _mm256_unpacklo_epi32(blanks, none));
+    high =
+        _mm256_sub_epi8(field(EightLaneDigitPairs(pairsHigh)), _mm256_unpackhi_epi32(blanks, none));
     return true;
 }
 #endif
