@@ -2,11 +2,11 @@
 
 #include "core/language.h"
 #include "core/options.h"
+#include "platform/program_version.h"
 #include "platform/ui_services.h"
 #include "shell/about/about_pictures.h"
 #include "shell/about/about_texts.h"
 #include "shell/about/frm_hidden.h"
-#include "shell/startup/startup_rules.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -4,25 +4,17 @@
 #include "core/options.h"
 #include "data/files/unsaved_data.h"
 #include "platform/clock.h"
+#include "platform/program_version.h"
 
 #include <QFileInfo>
-
-#ifndef CORVANEL_VERSION_MAJOR
-#define CORVANEL_VERSION_MAJOR 0
-#define CORVANEL_VERSION_MINOR 0
-#define CORVANEL_VERSION_PATCH 0
-#endif
 
 QString VersionText(int major, int minor, int revision) {
     return QStringLiteral("KL720 Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
 QString ProgramVersionText() {
-    return VersionText(CORVANEL_VERSION_MAJOR, CORVANEL_VERSION_MINOR, CORVANEL_VERSION_PATCH);
-}
-
-ProgramVersion ProgramVersionNumbers() {
-    return {CORVANEL_VERSION_MAJOR, CORVANEL_VERSION_MINOR, CORVANEL_VERSION_PATCH};
+    const ProgramVersion version = ProgramVersionNumbers();
+    return VersionText(version.major, version.minor, version.revision);
 }
 
 QString HelpFileFor(int language) {

@@ -13,13 +13,6 @@ struct OptionsRecord;
 // The splash's version text: "KL720 Version " and major.minor.revision.
 QString VersionText(int major, int minor, int revision);
 QString ProgramVersionText();
-// The program's major, minor and revision version numbers.
-struct ProgramVersion {
-    int major = 0;
-    int minor = 0;
-    int revision = 0;
-};
-ProgramVersion ProgramVersionNumbers();
 
 // The help file of a language: Italian for 0, English for any other number.
 QString HelpFileFor(int language);

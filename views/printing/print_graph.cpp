@@ -8,6 +8,7 @@
 #include "platform/chart/chart_paint.h"
 #include "platform/chart/chart_widget.h"
 #include "platform/clock.h"
+#include "platform/program_version.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
 #include "views/graphs/frm_graph_te.h"
@@ -24,12 +25,6 @@
 
 #include <cmath>
 
-#ifndef CORVANEL_VERSION_MAJOR
-#define CORVANEL_VERSION_MAJOR 0
-#define CORVANEL_VERSION_MINOR 0
-#define CORVANEL_VERSION_PATCH 0
-#endif
-
 namespace {
 // The graph page offers a page range but prints its one page.
 constexpr qint32 GraphPrintFlags = PrintFlags::DisablePrintToFile | PrintFlags::PageNums;
@@ -40,8 +35,8 @@ GraphPageTexts CurrentGraphPageTexts() {
     GraphPageTexts texts;
     texts.summary =
         GraphSummaryLine(data.NumSamples, data.StartDate, data.SampleStep, data.SampleStepUnit);
-    texts.footerLeft =
-        FooterVersionText(CORVANEL_VERSION_MAJOR, CORVANEL_VERSION_MINOR, CORVANEL_VERSION_PATCH);
+    const ProgramVersion version = ProgramVersionNumbers();
+    texts.footerLeft = FooterVersionText(version.major, version.minor, version.revision);
     texts.footerRight = FooterPrintedText(CurrentClock().Now());
     return texts;
 }

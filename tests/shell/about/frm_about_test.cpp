@@ -1,7 +1,7 @@
 #include "core/options.h"
+#include "platform/program_version.h"
 #include "shell/about/frm_about.h"
 #include "shell/about/frm_hidden.h"
-#include "shell/startup/startup_rules.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/language_scope.h"
 
