@@ -1,7 +1,6 @@
 #include "link/instrument_commands.h"
 
-#include <QHash>
-
+#include "core/call_hook.h"
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
@@ -14,12 +13,9 @@
 #include "platform/clock.h"
 #include "platform/code_page.h"
 
-namespace {
-template <class F, class... A> void call(const F& hook, A&&... args) {
-    if (hook)
-        hook(std::forward<A>(args)...);
-}
+#include <QHash>
 
+namespace {
 // A text as its 8-bit character codes (the code page the reply is read in), blank-padded
 // or cut to width bytes. A character the code page lacks goes out as "?"; a quote mark or
 // a control character goes out as a blank, since the instrument hands its texts on into
@@ -66,7 +62,7 @@ bool ReadID() {
 bool WriteID() {
     return Trapped("WriteID", false, [] {
         QString idShort, idLong;
-        call(LinkReplyHook().CurrentIdTexts, idShort, idLong);
+        CallHook(LinkReplyHook().CurrentIdTexts, idShort, idLong);
         const QByteArray data = idBytes(idShort, 16) + idBytes(idLong, 48);
         if (SendCommand(8, true, false, data))
             return true;
@@ -82,7 +78,7 @@ bool StopMonitor() {
 void ReadMonitorSettings() {
     Trapped("ReadMonitorSettings", [] {
         const bool ok = SendCommand(10, true);
-        call(MonitorSettingsDecoder().ShowMonitorStatus, DecodeMonitorStatus(ok));
+        CallHook(MonitorSettingsDecoder().ShowMonitorStatus, DecodeMonitorStatus(ok));
         if (ok)
             updateInfo();
     });
@@ -100,17 +96,17 @@ bool StartMonitoraggio() {
         if (CommState().Connected)
             StartKeepAlive();
         if (shown) {
-            call(hooks.MarkFailed, stage);
-            call(hooks.WaitForClose);
+            CallHook(hooks.MarkFailed, stage);
+            CallHook(hooks.WaitForClose);
         }
-        call(hooks.HideProgress);
+        CallHook(hooks.HideProgress);
         return false;
     };
     const bool result = Trapped("StartMonitoraggio", false, [&] {
         StopKeepAlive();
-        call(hooks.ShowProgress);
+        CallHook(hooks.ShowProgress);
         shown = true;
-        call(hooks.SetState, 0);
+        CallHook(hooks.SetState, 0);
 
         // Every byte is checked before anything is sent, so that a bad parameter never
         // leaves the instrument half programmed.
@@ -126,21 +122,21 @@ bool StartMonitoraggio() {
         if (!SendCommand(11, true, false, clockData))
             return fail();
         stage = 1;
-        call(hooks.SetState, 1);
+        CallHook(hooks.SetState, 1);
         if (!SendCommand(12, true, false, params))
             return fail();
-        call(hooks.SetState, 2);
+        CallHook(hooks.SetState, 2);
         stage = 3;
-        call(hooks.SetState, 3);
+        CallHook(hooks.SetState, 3);
         if (!SendCommand(13, true))
             return fail();
-        call(hooks.SetState, 4);
-        call(hooks.WaitForClose);
+        CallHook(hooks.SetState, 4);
+        CallHook(hooks.WaitForClose);
         ended = true;
         // The instrument logs on its own now: release it.
         DropCommunication();
-        call(hooks.ShowStarted);
-        call(hooks.HideProgress);
+        CallHook(hooks.ShowStarted);
+        CallHook(hooks.HideProgress);
         return true;
     });
     if (!ended) // a trapped error, already reported

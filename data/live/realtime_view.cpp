@@ -1,5 +1,6 @@
 #include "data/live/realtime_view.h"
 
+#include "core/call_hook.h"
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
@@ -16,11 +17,6 @@
 #include <QFileInfo>
 
 namespace {
-template <class F, class... A> void call(const F& hook, A&&... args) {
-    if (hook)
-        hook(std::forward<A>(args)...);
-}
-
 struct StopWait {
     bool waiting = false;
     TimerId timer = 0;
@@ -35,10 +31,10 @@ bool start() {
     RealTimeSetState& set = RealTimeSet();
     RealTimeHooks& hooks = RealTimeHook();
     if (!SendCommand(3, true, true, QByteArray(), Link::DefaultTimeoutMs)) {
-        call(hooks.ShowPolling, PollingShown::Idle);
+        CallHook(hooks.ShowPolling, PollingShown::Idle);
         return false;
     }
-    call(hooks.EnableInstrumentButtons, false);
+    CallHook(hooks.EnableInstrumentButtons, false);
     if (ReadID()) {
         set.RtIDShort = CurrentData().IDShort.trimmed();
         set.RtIDLong = CurrentData().IDLong.trimmed();
@@ -48,7 +44,7 @@ bool start() {
         set.RtIDLong = QStringLiteral("-");
     }
     set.RtCount = 0;
-    call(hooks.ClearTrend);
+    CallHook(hooks.ClearTrend);
     // A log that cannot be made has been reported; the readings are still shown.
     OpenLastLog();
     StopKeepAlive();
@@ -56,9 +52,9 @@ bool start() {
     KillTimerId(comm.ViewTimerId);
     comm.ViewTimerId = Timers().SetTimer(ViewTimerMs, [] { ViewTimer(); });
     stopWait() = StopWait();
-    call(hooks.ShowPolling, PollingShown::Polling);
+    CallHook(hooks.ShowPolling, PollingShown::Polling);
     set.RealTimeActive = true;
-    call(hooks.ShowLiveInfo);
+    CallHook(hooks.ShowLiveInfo);
     return true;
 }
 
@@ -73,9 +69,9 @@ void stop() {
         return;
     RealTimeHooks& hooks = RealTimeHook();
     KillTimerId(comm.ViewTimerId);
-    call(hooks.EnableInstrumentButtons, true);
+    CallHook(hooks.EnableInstrumentButtons, true);
     CloseLastLog();
-    call(hooks.ShowPolling, PollingShown::Idle);
+    CallHook(hooks.ShowPolling, PollingShown::Idle);
     set.RealTimeActive = false;
     if (comm.Connected)
         StartKeepAlive();
@@ -129,7 +125,7 @@ void StopRealTimeWhenIdle() {
         }
         wait.waiting = true;
         wait.since = CurrentClock().MonotonicMs();
-        call(RealTimeHook().ShowPolling, PollingShown::Stopping);
+        CallHook(RealTimeHook().ShowPolling, PollingShown::Stopping);
         wait.timer = Timers().SetTimer(StopCheckMs, [] { checkStopWait(); });
         if (wait.timer == 0)
             RealTimeView(QStringLiteral("Stop"));
