@@ -10,6 +10,7 @@
 #include "platform/serial/qt_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
+#include "tests/support/link_reset.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -56,11 +57,7 @@ void FullMemoryDownload(benchmark::State& state) {
     state.counters["reply_bytes"] = static_cast<double>(replyBytes);
     state.counters["line_minimum_ms"] = minimumMs;
     state.counters["ratio_to_line"] = measuredMs / minimumMs;
-    StopLinkTimers();
-    CloseCommPort();
-    InstallSeriale(nullptr);
-    SetPortResolver(nullptr);
-    ResetCommState();
+    ResetLinkForTests();
 }
 } // namespace
 
