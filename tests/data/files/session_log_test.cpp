@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <clocale>
 #include <cmath>
@@ -66,6 +67,28 @@ QByteArray longWayRecords(const DataSet& data, char decimal) {
         records += "  0\"\r\n";
     }
     return records;
+}
+
+// The session log of count samples (sample(i) the values of the i-th) written with either
+// decimal separator: its records are the long way's, byte for byte.
+template <class Sample> void expectRecordsOfTheLongWay(qint32 count, Sample&& sample) {
+    DataSet data = MakeDataSet({});
+    data.NumSamples = count;
+    data.DataX.fill(0, count + 1);
+    data.DataY.fill(0, count + 1);
+    data.DataZ.fill(0, count + 1);
+    for (qint32 i = 1; i <= count; ++i) {
+        const std::array<float, 3> values = sample(i);
+        data.DataX[i] = values[0];
+        data.DataY[i] = values[1];
+        data.DataZ[i] = values[2];
+    }
+    for (const char decimal : {'.', ','}) {
+        const QByteArray records = longWayRecords(data, decimal);
+        const QByteArray written =
+            SessionLogBytes(data, locale(decimal == ',' ? "it_IT" : "en_GB"));
+        ASSERT_EQ(written.right(records.size()), records);
+    }
 }
 } // namespace
 
@@ -423,23 +446,10 @@ TEST(SessionLogWriter, RecordsAgreeWithTheLongWayAtAndNearEveryHalf) {
         }
         values.push_back(float(double(random() % (i % 2 ? 30000 : 10000000)) / 100.0));
     }
-    DataSet data = MakeDataSet({});
-    const qint32 count = qint32(values.size()) - 2;
-    data.NumSamples = count;
-    data.DataX.fill(0, count + 1);
-    data.DataY.fill(0, count + 1);
-    data.DataZ.fill(0, count + 1);
-    for (qint32 i = 1; i <= count; ++i) {
-        data.DataX[i] = values[size_t(i - 1)];
-        data.DataY[i] = values[size_t(i)];
-        data.DataZ[i] = values[size_t(i + 1)];
-    }
-    for (const char decimal : {'.', ','}) {
-        const QByteArray records = longWayRecords(data, decimal);
-        const QByteArray written =
-            SessionLogBytes(data, locale(decimal == ',' ? "it_IT" : "en_GB"));
-        ASSERT_EQ(written.right(records.size()), records);
-    }
+    expectRecordsOfTheLongWay(qint32(values.size()) - 2, [&](qint32 i) {
+        return std::array<float, 3>{values[size_t(i - 1)], values[size_t(i)],
+                                    values[size_t(i + 1)]};
+    });
 }
 
 TEST(SessionLogWriter, EveryHundredthBelowTenThousandAsTheLongWayWritesIt) {
@@ -460,23 +470,11 @@ TEST(SessionLogWriter, EveryHundredthBelowTenThousandAsTheLongWayWritesIt) {
             values.push_back(float((cents + offsets[random() % std::size(offsets)]) / 100.0));
         }
     }
-    DataSet data = MakeDataSet({});
     const qint32 count = qint32(values.size() / 3);
-    data.NumSamples = count;
-    data.DataX.fill(0, count + 1);
-    data.DataY.fill(0, count + 1);
-    data.DataZ.fill(0, count + 1);
-    for (qint32 i = 1; i <= count; ++i) {
-        data.DataX[i] = values[size_t(i - 1)];
-        data.DataY[i] = values[size_t(count + i - 1)];
-        data.DataZ[i] = values[size_t(2 * count + i - 1)];
+    expectRecordsOfTheLongWay(count, [&](qint32 i) {
         if (i % 5003 == 0)
-            data.DataX[i] = data.DataY[i] = data.DataZ[i] = -1;
-    }
-    for (const char decimal : {'.', ','}) {
-        const QByteArray records = longWayRecords(data, decimal);
-        const QByteArray written =
-            SessionLogBytes(data, locale(decimal == ',' ? "it_IT" : "en_GB"));
-        ASSERT_EQ(written.right(records.size()), records);
-    }
+            return std::array<float, 3>{-1, -1, -1};
+        return std::array<float, 3>{values[size_t(i - 1)], values[size_t(count + i - 1)],
+                                    values[size_t(2 * count + i - 1)]};
+    });
 }
