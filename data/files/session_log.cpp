@@ -430,11 +430,11 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
 #if defined(CORVANEL_WIDE_RECORDS)
     const bool wide = HasWideLanes();
 #endif
+    // Every tenth sample of first..end - 1 (first is 1 or more).
     auto reportProgress = [&](qint32 first, qint32 end) {
         if (progress)
-            for (qint32 k = first; k < end; ++k)
-                if (k % 10 == 0)
-                    progress(k, count);
+            for (qint32 k = (first + 9) / 10 * 10; k < end; k += 10)
+                progress(k, count);
     };
     while (i + 3 <= count) {
         qint32 group = eight && i + 7 <= count ? 8 : 4;
