@@ -4,6 +4,7 @@
 #include "tests/data/files/files_test_support.h"
 #include "tests/support/fake_ui.h"
 #include "text/pattern_number.h"
+#include "text/sample_columns.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -300,4 +301,40 @@ TEST(TableExportFiles, KindChoosesTheFormatAndAFailureLeavesThePreviousFileWhole
     ASSERT_EQ(ui.standardCalls.size(), 2);
     EXPECT_TRUE(ui.standardCalls[1].text.contains(QStringLiteral("SaveFileTxt")));
     ReplaceCurrentData(DataSet());
+}
+
+// A long export, in which the columns of many rows are laid out at once wherever the
+// processor can: every row's columns are what the row alone gives, through runs broken by
+// a sample that is not available or a value beyond its column, and the last rows that
+// make no whole run.
+TEST(TableExportRows, EveryRowsColumnsAsTheRowAloneGivesThem) {
+    std::mt19937 random(1003);
+    DataSet data = MakeDataSet({});
+    for (int i = 0; i < 1003; ++i) {
+        auto value = [&](int limit) { return float(double(random() % unsigned(limit)) / 100.0); };
+        const bool missing = i % 101 == 50;
+        const float x = missing ? -1.0f : value(i % 97 ? 70000 : 10000000);
+        const float y = missing ? -1.0f : value(50000);
+        const float z = missing ? -1.0f : value(30000);
+        data.DataX.append(x);
+        data.DataY.append(y);
+        data.DataZ.append(z);
+        data.DataRes.append(missing ? -1.0 : std::nearbyint(std::hypot(x, y, z) * 100) / 100);
+    }
+    data.NumSamples = 1003;
+    for (const char* name : {"en_GB", "it_IT"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const QList<QByteArray> rows = TabTableBytes(data, locale).split('\n');
+        ASSERT_EQ(rows.size(), 1004);
+        for (qint32 i = 1; i <= 1003; ++i) {
+            char columns[SampleColumnsRoom];
+            const char* end =
+                WriteSampleColumns<true>(columns, data.DataX[i], data.DataY[i], data.DataZ[i],
+                                         data.DataRes[i], locale.decimalPoint().at(0).toLatin1());
+            const QByteArray& row = rows[i - 1];
+            ASSERT_EQ(row.mid(row.indexOf('\t')).toStdString(),
+                      std::string(columns, size_t(end - columns)) + "\r")
+                << name << " row " << i;
+        }
+    }
 }
