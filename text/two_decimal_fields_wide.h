@@ -26,10 +26,10 @@ inline bool HasWideLanes() {
 }
 
 namespace wide_fields {
-// Where each byte of the fields of values first..first+7 comes from (see SixteenFields): in 128-bit
-// lane j of the integer digits, the first two-digit numbers of values 4j..4j+3, then their
-// middle ones; in the same lane of the cent digits their cents, then the separator before
-// the text and the decimal separator (index 64 and up).
+// Where each byte of the fields of values first..first+7 comes from (see
+// SixteenTwoDecimalFields): in 128-bit lane j of the integer digits, the first two-digit
+// numbers of values 4j..4j+3, then their middle ones; in the same lane of the cent digits
+// their cents, then the byte before the text and the decimal separator (index 64 and up).
 template <int first>
 inline constexpr std::array<char, 64> FieldIndex = [] {
     std::array<char, 64> index{};
@@ -46,8 +46,8 @@ inline constexpr std::array<char, 64> FieldIndex = [] {
 }();
 
 // The two digits of each number below 100 in the sixteen-bit lanes as characters, tens
-// first, less the offsets of leading zeros: x * 6554 = 65536 * (x / 10) + r, and r * 10 >> 16 is
-// x mod 10 below 100.
+// first, less the offsets of leading zeros (blanks): x * 6554 = 65536 * (x / 10) + r, and
+// r * 10 >> 16 is x mod 10 below 100.
 [[gnu::always_inline]] CORVANEL_WIDE_LANES inline __m512i TwoDigitTexts(__m512i numbers,
                                                                         __m512i blanks) {
     const __m512i magic = _mm512_set1_epi16(6554);
