@@ -18,12 +18,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -66,42 +70,55 @@ frmView::frmView(QWidget* parent) : QWidget(parent) {
 
     fmeControl = new QGroupBox(this);
     fmeControl->setObjectName(QStringLiteral("fmeControl"));
-    auto* control = new QVBoxLayout(fmeControl);
-    control->setContentsMargins(4, 2, 4, 2);
-    control->setSpacing(1);
+    // The frame is as high as the chart, a third of the window: each series keeps its
+    // legend, its line and its hide box on one row, and what the frame cannot show at once
+    // scrolls instead of being cut.
+    auto* frameLayout = new QVBoxLayout(fmeControl);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    controlScroll_ = new QScrollArea(fmeControl);
+    controlScroll_->setObjectName(QStringLiteral("fmeControlScroll"));
+    controlScroll_->setFrameShape(QFrame::NoFrame);
+    controlScroll_->setWidgetResizable(true);
+    controlScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frameLayout->addWidget(controlScroll_);
+    auto* options = new QWidget;
+    options->setObjectName(QStringLiteral("fmeControlOptions"));
+    auto* control = new QGridLayout(options);
+    control->setContentsMargins(4, 0, 4, 0);
+    control->setHorizontalSpacing(4);
+    control->setVerticalSpacing(0);
     const int legendIds[4] = {4015, 4016, 4017, 4018};
     for (int k = 0; k < 4; ++k) {
-        Label1[k] = new QLabel(fmeControl);
+        Label1[k] = new QLabel(options);
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         SetTextId(Label1[k], legendIds[k]);
-        shpLine[k] = new QFrame(fmeControl);
+        shpLine[k] = new QFrame(options);
         shpLine[k]->setObjectName(QStringLiteral("shpLine%1").arg(k));
         shpLine[k]->setFixedSize(50, 2);
         shpLine[k]->setAutoFillBackground(true);
-        auto* row = new QHBoxLayout;
-        row->setSpacing(4);
-        row->addWidget(Label1[k], 1);
-        row->addWidget(shpLine[k], 0, Qt::AlignVCenter);
-        control->addLayout(row);
+        control->addWidget(Label1[k], k, 0);
+        control->addWidget(shpLine[k], k, 1, Qt::AlignVCenter);
         if (k < 3) {
-            chkShowTrace[k] = new QCheckBox(fmeControl);
+            chkShowTrace[k] = new QCheckBox(options);
             chkShowTrace[k]->setObjectName(QStringLiteral("chkShowTrace%1").arg(k));
             // Ticked hides the series, as the graph windows' boxes do: the caption says so.
             SetTextId(chkShowTrace[k], 4019);
-            control->addWidget(chkShowTrace[k]);
+            control->addWidget(chkShowTrace[k], k, 2);
             connect(chkShowTrace[k], &QCheckBox::clicked, this,
                     [this, k] { chkShowTrace_Click(k); });
         }
     }
-    chkAxisType = new QCheckBox(fmeControl);
+    chkAxisType = new QCheckBox(options);
     chkAxisType->setObjectName(QStringLiteral("chkAxisType"));
     SetTextId(chkAxisType, 4208);
-    chkBeeper = new QCheckBox(QStringLiteral("Attiva l'allarme acustico"), fmeControl);
+    chkBeeper = new QCheckBox(QStringLiteral("Attiva l'allarme acustico"), options);
     chkBeeper->setObjectName(QStringLiteral("chkBeeper"));
     chkBeeper->setAccessibleName(chkBeeper->text());
-    control->addWidget(chkAxisType);
-    control->addWidget(chkBeeper);
-    control->addStretch(1);
+    control->addWidget(chkAxisType, 4, 0, 1, 3);
+    control->addWidget(chkBeeper, 5, 0, 1, 3);
+    control->setRowStretch(6, 1);
+    control->setColumnStretch(0, 1);
+    controlScroll_->setWidget(options);
     connect(chkAxisType, &QCheckBox::clicked, this, [this] { chkAxisType_Click(); });
 
     Disegno = new VectorDrawing(this);
@@ -305,11 +322,20 @@ void frmView::resizeEvent(QResizeEvent* event) {
         Form_Resize();
 }
 
+// Wide enough for the longest caption of the options in the language shown, and for the
+// scroll bar that a window too low for them brings.
+int frmView::controlFrameWidth() const {
+    const QWidget* options = controlScroll_->widget();
+    const int frame = fmeControl->width() - fmeControl->contentsRect().width();
+    const int bar = controlScroll_->verticalScrollBar()->sizeHint().width();
+    return std::max(ControlWidth, options->sizeHint().width() + bar + frame);
+}
+
 void frmView::Form_Resize() {
     RealTimeLayoutInput in;
     in.Width = width();
     in.Height = height();
-    in.ControlWidth = ControlWidth;
+    in.ControlWidth = controlFrameWidth();
     in.ButtonWidth = ScaleButtonWidth;
     in.ButtonHeight = ScaleButtonHeight;
     in.ImageWidth = StatusPictureWidth;

@@ -14,6 +14,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class VectorDrawing;
 
 // The real-time view: the trend chart of the live readings across the top with its options
@@ -82,9 +83,11 @@ protected:
 
 private:
     void Form_Resize();
+    int controlFrameWidth() const;
     void layOutMeasures();
     void setStatusPicture(int picture);
 
+    QScrollArea* controlScroll_ = nullptr;
     bool unloading_ = false;
     bool loaded_ = false;
 };
