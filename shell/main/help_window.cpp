@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -45,6 +46,16 @@ void frmHelp::ShowFile(const QString& path, int command) {
         search_->setFocus();
     else
         browser_->setFocus();
+}
+
+// Where no window manager frames the window there is no close box: Escape, which the text
+// and the search field leave to their window, puts it away.
+void frmHelp::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmHelp::findNext() {

@@ -21,6 +21,9 @@ public:
     QTextBrowser* Browser() const { return browser_; }
     QLineEdit* SearchField() const { return search_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void findNext();
 

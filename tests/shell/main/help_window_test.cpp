@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 TEST_F(MainWindowTest, HelpWindowShowsTheHelpFileAndFindsInIt) {
@@ -21,4 +22,17 @@ TEST_F(MainWindowTest, HelpWindowShowsTheHelpFileAndFindsInIt) {
     help.SearchField()->setText(QStringLiteral("port"));
     emit help.SearchField()->returnPressed();
     EXPECT_EQ(help.Browser()->textCursor().selectedText(), QStringLiteral("port"));
+}
+
+// Where no window manager gives the help window a close box, it still closes: Escape, from
+// the search field or from the text, puts it away like any other window of the program.
+TEST_F(MainWindowTest, EscapeClosesTheHelpWindowFromTheTextOrTheSearchField) {
+    frmHelp help(nullptr);
+    for (QWidget* focus :
+         {static_cast<QWidget*>(help.Browser()), static_cast<QWidget*>(help.SearchField())}) {
+        help.ShowFile(QString(), HelpCommand::Contents);
+        ASSERT_TRUE(help.isVisible());
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(help.isVisible()) << focus->metaObject()->className();
+    }
 }
