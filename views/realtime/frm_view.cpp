@@ -339,6 +339,11 @@ void frmView::Form_Resize() {
     in.ButtonWidth = ScaleButtonWidth;
     in.ButtonHeight = ScaleButtonHeight;
     in.ImageWidth = StatusPictureWidth;
+    // The two buttons share the frame's width beside the status picture: the frame is
+    // never so narrow that their captions are cut.
+    const int caption =
+        std::max(btnStartRealTime->sizeHint().width(), btnStopRealTime->sizeHint().width());
+    in.MeasuresWidth = std::max(in.MeasuresWidth, 2 * (caption + 2) + StatusPictureWidth + 8);
     const RealTimeLayout l = ComputeRealTimeLayout(in);
     teeRealEvolution->setGeometry(l.Chart);
     fmeControl->setGeometry(l.Control);

@@ -5,7 +5,7 @@
 RealTimeLayout ComputeRealTimeLayout(const RealTimeLayoutInput& in) {
     RealTimeLayout out;
     const int W = in.Width, H = in.Height;
-    const int block = W > 440 ? W - 200 : 240;
+    const int block = W > 440 ? W - in.MeasuresWidth : 240;
 
     const int chartTop = 1;
     const int chartHeight = std::max(1, static_cast<int>(H * 0.3) - 1);

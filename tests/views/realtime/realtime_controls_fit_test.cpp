@@ -5,10 +5,12 @@
 #include "data/live/realtime_set.h"
 #include "tests/support/language_scope.h"
 #include "views/realtime/frm_view.h"
+#include "views/realtime/vector_drawing.h"
 #include "views/windows/single_window.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
@@ -56,6 +58,24 @@ TEST_P(RealTimeControlsFitTest, EveryOptionStandsWholeAndApartFromTheOthers) {
             if (other != w)
                 EXPECT_FALSE(w->geometry().intersects(other->geometry()))
                     << name.toStdString() << " lies on " << other->objectName().toStdString();
+    }
+}
+
+// A window taller than it is wide gives the drawing its square and the measures frame its
+// narrowest width: the start and stop buttons under it still show their whole captions.
+TEST_P(RealTimeControlsFitTest, TheStartAndStopButtonsKeepTheirCaptionsInATallWindow) {
+    for (const QSize size : {QSize(600, 410), QSize(640, 560), QSize(700, 900)}) {
+        view->resize(size);
+        QCoreApplication::processEvents();
+        for (QPushButton* button : {view->btnStartRealTime, view->btnStopRealTime}) {
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << button->text().toStdString() << " cut at " << size.width() << "x"
+                << size.height();
+            EXPECT_LE(button->geometry().right(), view->width() - 1);
+        }
+        EXPECT_FALSE(
+            view->btnStartRealTime->geometry().intersects(view->btnStopRealTime->geometry()));
+        EXPECT_GT(view->Disegno->width(), 0);
     }
 }
 
