@@ -42,8 +42,11 @@ bool DoStatistics(HistogramClasses& classes, std::span<const double> samples, fl
             const double quotient =
                 std::floor((value - static_cast<double>(minValue)) / static_cast<double>(width));
             int k;
+            // The limits are single precision: a sample equal to the lower limit at that
+            // precision (the data set's own minimum, as the window first offers it) belongs
+            // to the first bounded class, not to the one below the limit.
             if (quotient < 0.0)
-                k = -1;
+                k = static_cast<float>(value) < minValue ? -1 : 0;
             else if (quotient > lastBounded)
                 k = lastBounded;
             else

@@ -55,6 +55,17 @@ TEST(Histogram, AboveZeroAClassGathersTheValuesBelowTheMinimum) {
               (std::vector<int>{1, 2, 3, 6, 6}));
 }
 
+// The window's lower limit starts at the data set's minimum, kept in single precision; a
+// sample equal to it is not below it, whichever way the limit was rounded.
+TEST(Histogram, ASampleAtTheLowerLimitIsNotCountedBelowIt) {
+    for (const double minimum : {0.46, 0.14, 0.45, 2.34, 97.46}) {
+        const float limit = static_cast<float>(minimum);
+        EXPECT_EQ(ClassesOf({minimum}, limit, limit + 10.0f, 6), (std::vector<int>{2})) << minimum;
+        EXPECT_EQ(ClassesOf({minimum - 0.01}, limit, limit + 10.0f, 6), (std::vector<int>{1}))
+            << minimum << " less a hundredth";
+    }
+}
+
 TEST(Histogram, SharesAreOfAllSamplesTheUncountedIncluded) {
     HistogramClasses h;
     // 0 and the gap are counted nowhere.
