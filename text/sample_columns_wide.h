@@ -37,19 +37,12 @@ CORVANEL_WIDE_LANES inline bool WriteSixteenSampleColumns(char* rows, const floa
                                        zs[1]) ||
         !SixteenTwoDecimalFields<0x10>(resValue, resAtLeastZero, 1e5f, marks, layout, rs[0], rs[1]))
         return false;
-    const __m512i first = _mm512_setr_epi64(0, 8, 1, 9, 2, 10, 3, 11);
-    const __m512i second = _mm512_setr_epi64(4, 12, 5, 13, 6, 14, 7, 15);
-    const __m512i pairFirst = _mm512_setr_epi64(0, 1, 8, 9, 2, 3, 10, 11);
-    const __m512i pairSecond = _mm512_setr_epi64(4, 5, 12, 13, 6, 7, 14, 15);
     for (int half = 0; half < 2; ++half) {
-        for (int quarter = 0; quarter < 2; ++quarter) {
-            // x and y of four rows side by side, z and the resultant of the same four.
-            const __m512i index = quarter ? second : first;
-            const __m512i xy = _mm512_permutex2var_epi64(xs[half], index, ys[half]);
-            const __m512i zr = _mm512_permutex2var_epi64(zs[half], index, rs[half]);
-            _mm512_storeu_si512(rows, _mm512_permutex2var_epi64(xy, pairFirst, zr));
-            _mm512_storeu_si512(rows + 64, _mm512_permutex2var_epi64(xy, pairSecond, zr));
-            rows += 128;
+        __m512i words[4];
+        FourFieldRows(xs[half], ys[half], zs[half], rs[half], words);
+        for (const __m512i& word : words) {
+            _mm512_storeu_si512(rows, word);
+            rows += 64;
         }
     }
     return true;

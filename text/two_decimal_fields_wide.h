@@ -130,4 +130,22 @@ SixteenTwoDecimalFields(__m512 value, __mmask16 ok, float bound, __m512i marks,
     return true;
 }
 
+// Rows of four fields from the fields of four places (a, b, c, d: eight rows each, as
+// SixteenTwoDecimalFields gives them in low or high): words[k] holds rows 2k and 2k + 1,
+// each as its a, b, c and d field.
+[[gnu::always_inline]] CORVANEL_WIDE_LANES inline void
+FourFieldRows(__m512i a, __m512i b, __m512i c, __m512i d, __m512i words[4]) {
+    const __m512i first = _mm512_setr_epi64(0, 8, 1, 9, 2, 10, 3, 11);
+    const __m512i second = _mm512_setr_epi64(4, 12, 5, 13, 6, 14, 7, 15);
+    const __m512i pairFirst = _mm512_setr_epi64(0, 1, 8, 9, 2, 3, 10, 11);
+    const __m512i pairSecond = _mm512_setr_epi64(4, 5, 12, 13, 6, 7, 14, 15);
+    for (int quarter = 0; quarter < 2; ++quarter) {
+        // a and b of four rows side by side, c and d of the same four.
+        const __m512i index = quarter ? second : first;
+        const __m512i ab = _mm512_permutex2var_epi64(a, index, b);
+        const __m512i cd = _mm512_permutex2var_epi64(c, index, d);
+        words[2 * quarter] = _mm512_permutex2var_epi64(ab, pairFirst, cd);
+        words[2 * quarter + 1] = _mm512_permutex2var_epi64(ab, pairSecond, cd);
+    }
+}
 #endif

@@ -32,26 +32,14 @@ struct Constants {
 // the next record and a 0) and its bytes that are 0 are dropped. Writes whole 64-byte words.
 [[gnu::always_inline]] CORVANEL_WIDE_LANES inline char*
 Records(char* p, const __m512i* x, const __m512i* y, const __m512i* z, __m512i ending) {
-    const __m512i xyFirst = _mm512_setr_epi64(0, 8, 1, 9, 2, 10, 3, 11);
-    const __m512i xySecond = _mm512_setr_epi64(4, 12, 5, 13, 6, 14, 7, 15);
-    const __m512i zFirst = _mm512_setr_epi64(0, 8, 1, 8, 2, 8, 3, 8);
-    const __m512i zSecond = _mm512_setr_epi64(4, 8, 5, 8, 6, 8, 7, 8);
-    const __m512i pairFirst = _mm512_setr_epi64(0, 1, 8, 9, 2, 3, 10, 11);
-    const __m512i pairSecond = _mm512_setr_epi64(4, 5, 12, 13, 6, 7, 14, 15);
-    auto pair = [&](__m512i words) CORVANEL_WIDE_LANES {
-        const __mmask64 keep = _mm512_test_epi8_mask(words, words);
-        _mm512_storeu_si512(p, _mm512_maskz_compress_epi8(keep, words));
-        p += _mm_popcnt_u64(keep);
-    };
     for (int half = 0; half < 2; ++half) {
-        for (int quarter = 0; quarter < 2; ++quarter) {
-            // x and y of four records side by side, z and the ending of the same four.
-            const __m512i xy =
-                _mm512_permutex2var_epi64(x[half], quarter ? xySecond : xyFirst, y[half]);
-            const __m512i zEnd =
-                _mm512_permutex2var_epi64(z[half], quarter ? zSecond : zFirst, ending);
-            pair(_mm512_permutex2var_epi64(xy, pairFirst, zEnd));
-            pair(_mm512_permutex2var_epi64(xy, pairSecond, zEnd));
+        // The ending stands in every row's fourth place.
+        __m512i words[4];
+        FourFieldRows(x[half], y[half], z[half], ending, words);
+        for (const __m512i& word : words) {
+            const __mmask64 keep = _mm512_test_epi8_mask(word, word);
+            _mm512_storeu_si512(p, _mm512_maskz_compress_epi8(keep, word));
+            p += _mm_popcnt_u64(keep);
         }
     }
     return p;
