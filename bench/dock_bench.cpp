@@ -66,7 +66,7 @@ struct Host {
         window.show();
         settle();
     }
-    DockablePrivate& d() { return *dock->d_func(); }
+    DockablePrivate& d() { return DockablePrivate::of(*dock); }
 };
 
 // From a mouse move on the caption of a docked form to the outline repainted.

@@ -13,4 +13,8 @@ enum EdgeAlign {
 };
 enum HostAlign { HAlignTop = 1, HAlignBottom = 2, HAlignLeft = 3, HAlignRight = 4 };
 
+// The room, in pixels, an edge keeps along its inner side for its sizer: a side edge as wide
+// as a docked form plus this gap shows the whole form.
+inline constexpr int EdgeSizerGap = 6;
+
 } // namespace dockable

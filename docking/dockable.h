@@ -104,14 +104,13 @@ public:
     // host closes; later calls do nothing.
     void Terminate();
 
-    DockablePrivate* d_func() const { return d_.get(); }
-
 signals:
     void Error(const QString& Message);
     // A form's state changed (by a call, or by the user's drag, toggle or close box).
     void StateChanged(const QString& Key, int State);
 
 private:
+    friend class DockablePrivate;
     std::unique_ptr<DockablePrivate> d_;
 };
 

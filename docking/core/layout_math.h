@@ -3,11 +3,12 @@
 #include "docking/core/rect.h"
 #include "docking/core/sides.h"
 #include "docking/core/split_tree.h"
+#include "docking/dock_state.h"
 
 namespace dockable {
 
 // The gap around a splitter or sizer, and the bar inside it.
-constexpr int SplitterGap = 6;
+constexpr int SplitterGap = EdgeSizerGap;
 constexpr int SplitterBarWidth = 4;
 // Thickness of a grab strip.
 constexpr int GrabberHeight = 10;

@@ -3,6 +3,7 @@
 #include "docking/core/drop_target.h"
 #include "docking/core/properties.h"
 #include "docking/core/sides.h"
+#include "docking/dockable.h"
 #include "docking/widgets/dock_area.h"
 #include "docking/widgets/dock_edge.h"
 #include "docking/widgets/dock_form.h"
@@ -26,6 +27,8 @@ class DockablePrivate final : public QObject {
 public:
     DockablePrivate(Dockable* q, QWidget* host);
     ~DockablePrivate() override;
+    // The state behind a control (the library's own parts and its tests reach it here).
+    static DockablePrivate& of(const Dockable& control) { return *control.d_; }
 
     Dockable* q;
     QPointer<QWidget> host;

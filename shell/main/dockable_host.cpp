@@ -1,6 +1,5 @@
 #include "shell/main/dockable_host.h"
 
-#include "docking/core/layout_math.h"
 #include "docking/dockable.h"
 
 #include <QMainWindow>
@@ -72,5 +71,5 @@ void DockableHost::SetRightEdgeWidth(int twips) {
 
 int DockableHost::EdgeWidthFor(int formPixels) const {
     // A side edge keeps a gap for its sizer beside the docked form.
-    return PixelsToTwips(formPixels + dockable::SplitterGap, host_->logicalDpiX());
+    return PixelsToTwips(formPixels + dockable::EdgeSizerGap, host_->logicalDpiX());
 }

@@ -88,6 +88,42 @@ TEST(IncludeLayers, NoIncludeGoesUpOrAcrossTheLayers) {
     EXPECT_TRUE(bad.empty()) << "includes against the layers:\n" << list;
 }
 
+// What the program includes of the docking library: the headers its package installs.
+static std::vector<std::string> dockingIncludesBeyondThePackage(const fs::path& root) {
+    static const std::regex include(R"re(^\s*#\s*include\s*"(docking/[^"]+)")re");
+    static const std::set<std::string> installed = {"docking/dockable.h", "docking/dock_state.h",
+                                                    "docking/dockable_export.h"};
+    std::vector<std::string> bad;
+    for (const auto& layer : Layers) {
+        const fs::path dir = root / layer;
+        if (layer == "docking" || !fs::exists(dir))
+            continue;
+        for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+            const auto ext = entry.path().extension();
+            if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h"))
+                continue;
+            std::ifstream in(entry.path());
+            std::string line;
+            int number = 0;
+            while (std::getline(in, line)) {
+                ++number;
+                std::smatch match;
+                if (std::regex_search(line, match, include) && !installed.count(match[1]))
+                    bad.push_back(fs::relative(entry.path(), root).string() + ":" +
+                                  std::to_string(number) + ": " + match[1].str());
+            }
+        }
+    }
+    return bad;
+}
+
+TEST(IncludeLayers, TheProgramUsesOnlyTheDockingPackagesHeaders) {
+    std::string list;
+    for (const auto& b : dockingIncludesBeyondThePackage(CORVANEL_SOURCE_DIR))
+        list += "  " + b + "\n";
+    EXPECT_TRUE(list.empty()) << "includes of the docking library's internals:\n" << list;
+}
+
 TEST(IncludeLayers, TheTableNamesOnlyDownwardPairs) {
     // A pair that points up would quietly allow a cycle: the table itself keeps the order.
     auto rank = [](const std::string& name) {

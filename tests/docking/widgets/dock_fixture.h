@@ -57,7 +57,7 @@ protected:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    DockablePrivate& d() const { return *dock->d_func(); }
+    DockablePrivate& d() const { return DockablePrivate::of(*dock); }
     DockForm& wrapper(const QString& key) const { return *d().form(key); }
     DockEdge& edge(int side) const { return *d().edge(side); }
     // The frame's geometry on screen.
