@@ -104,14 +104,11 @@ void frmMain::MDIForm_Load() {
     dockControl_->AddForm(frmInfo_, dockable::FormHidden, dockable::EAlignRight);
     dockControl_->SetCanDockBottom(InfoFormName, false);
     dockControl_->SetCanDockTop(InfoFormName, false);
-    dockControl_->SetStateObserver([this](const QString& key, int state) {
-        // The user closed, floated or docked the pane by hand: its button and marks follow.
-        if (key != InfoFormName)
-            return;
-        buttons_[Button::Info]->setChecked(state != dockable::FormHidden);
-        MenuItem(TopMenu::Windows, 0)->setChecked(state != dockable::FormHidden);
-        if (state != dockable::FormHidden)
-            MenuItem(TopMenu::Windows, 1)->setChecked(state == dockable::FormDocked);
+    dockControl_->SetStateObserver([this](const QString& key, int) {
+        // The user closed, floated, dragged or docked the pane by hand: its button and marks
+        // follow.
+        if (key == InfoFormName)
+            followInfoPane();
     });
     // The edges open at their design width, or wider where the pane's captions and values
     // need it: that width was chosen for a smaller system font than today's.

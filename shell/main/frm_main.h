@@ -82,6 +82,9 @@ public:
     void SetBattStatus(int picture);
     void SetPanelText(const QString& text);
     QWidget* InfoPane() const { return frmInfo_; }
+    // Shows or hides the information pane (docked or floating as the dock mark says);
+    // button 20 and the Window menu's marks follow.
+    void SetInfoPaneShown(bool shown);
     QWidget* WarningsPane() const { return frmWarnings_; }
     // Menu captions and toolbar tooltips from the language texts.
     void ApplyTexts();
@@ -100,6 +103,8 @@ private:
     void copyButtonStates(TopMenu menu);
     void toggleWarningsPane();
     void toggleInfoPane();
+    void setWarningsPaneShown(bool shown);
+    void followInfoPane();
     void setDockMark(bool docked);
     void runMenuItem(TopMenu menu, int index);
     void tileChildWindows();

@@ -64,15 +64,21 @@ void frmMain::SetUpToolbar() {
                 if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(action)))
                     button->setPopupMode(QToolButton::MenuButtonPopup);
             }
+            if (spec.index == Button::Warnings || spec.index == Button::Info)
+                continue;
             if (spec.style == ButtonStyle::DropDown || spec.style == ButtonStyle::Normal) {
                 const int index = spec.index;
                 connect(action, &QAction::triggered, this,
                         [this, index] { tbrToolbar_ButtonClick(index); });
             }
         }
-        // The pane buttons show whether their pane is shown.
+        // The pane buttons show whether their pane is shown, and act on their pressed
+        // state however it changes: a click, the keyboard or an assistive tool's toggle.
         buttons_[Button::Warnings]->setCheckable(true);
         buttons_[Button::Info]->setCheckable(true);
+        connect(buttons_[Button::Warnings], &QAction::toggled, this,
+                &frmMain::setWarningsPaneShown);
+        connect(buttons_[Button::Info], &QAction::toggled, this, &frmMain::SetInfoPaneShown);
         RefreshRecentFiles();
         for (const ToolbarButtonSpec& spec : ToolbarButtons)
             if (!spec.enabledAtStart)
@@ -212,30 +218,43 @@ QMdiSubWindow* frmMain::AddChildWindow(QWidget* view) {
 }
 
 void frmMain::toggleWarningsPane() {
-    QAction* button = buttons_[Button::Warnings];
-    if (frmWarnings_->isHidden()) {
-        frmWarnings_->show();
-        button->setChecked(true);
-    } else {
-        frmWarnings_->hide();
-        button->setChecked(false);
-    }
+    setWarningsPaneShown(frmWarnings_->isHidden());
+}
+
+void frmMain::setWarningsPaneShown(bool shown) {
+    if (shown != !frmWarnings_->isHidden())
+        frmWarnings_->setVisible(shown);
+    buttons_[Button::Warnings]->setChecked(shown);
 }
 
 void frmMain::toggleInfoPane() {
-    QAction* button = buttons_[Button::Info];
-    if (dockControl_->State(InfoFormName) != dockable::FormHidden) {
+    SetInfoPaneShown(dockControl_->State(InfoFormName) == dockable::FormHidden);
+}
+
+void frmMain::SetInfoPaneShown(bool shown) {
+    const int state = dockControl_->State(InfoFormName);
+    if (shown && state == dockable::FormHidden) {
+        if (MenuItem(TopMenu::Windows, 1)->isChecked())
+            dockControl_->SetState(InfoFormName, dockable::FormDocked);
+        else
+            dockControl_->Show(InfoFormName);
+    } else if (!shown && state != dockable::FormHidden) {
+        // The pane comes back as it stood, however it got there (a drag included).
+        MenuItem(TopMenu::Windows, 1)->setChecked(state == dockable::FormDocked);
         dockControl_->Hide(InfoFormName);
-        button->setChecked(false);
-        MenuItem(TopMenu::Windows, 0)->setChecked(false);
-        return;
     }
-    if (MenuItem(TopMenu::Windows, 1)->isChecked())
-        dockControl_->SetState(InfoFormName, dockable::FormDocked);
-    else
-        dockControl_->Show(InfoFormName);
-    button->setChecked(true);
-    MenuItem(TopMenu::Windows, 0)->setChecked(true);
+    followInfoPane();
+}
+
+// Button 20 and the Window menu's marks say how the pane stands now; a hidden pane keeps
+// the dock mark it had when shown.
+void frmMain::followInfoPane() {
+    const int state = dockControl_->State(InfoFormName);
+    const bool shown = state != dockable::FormHidden;
+    buttons_[Button::Info]->setChecked(shown);
+    MenuItem(TopMenu::Windows, 0)->setChecked(shown);
+    if (shown)
+        MenuItem(TopMenu::Windows, 1)->setChecked(state == dockable::FormDocked);
 }
 
 void frmMain::tileChildWindows() {

@@ -151,7 +151,10 @@ QWidget* frmSettings::buildThresholdPage() {
         SetTextId(option, ThresholdCaptionIds[k]);
         group->addButton(option, k);
         frame->addWidget(option, k, 0);
-        connect(option, &QRadioButton::clicked, this, [this, k] { optSoglia_Click(k); });
+        connect(option, &QRadioButton::toggled, this, [this, k](bool chosen) {
+            if (chosen)
+                optSoglia_Click(k);
+        });
     }
     txtSoglia = new QLineEdit(fmeOptions[2]);
     txtSoglia->setValidator(new ThresholdValidator(txtSoglia));

@@ -40,7 +40,7 @@ frmGraphRf::frmGraphRf(QWidget* parent) : CrosshairGraphWindow(parent, RfWindow)
     frame->addWidget(lblDescrizione[0], 0, Qt::AlignHCenter);
     frame->addWidget(Linea[0], 0, Qt::AlignHCenter);
     frame->addWidget(chkHidePlot[0], 0, Qt::AlignHCenter);
-    connect(chkHidePlot[0], &QCheckBox::clicked, this, [this] { chkHidePlot_Click(0); });
+    connect(chkHidePlot[0], &QCheckBox::toggled, this, [this] { chkHidePlot_Click(0); });
     btnFullScale = new QPushButton(fmeControl);
     btnFullScale->setObjectName(QStringLiteral("btnFullScale"));
     SetTextId(btnFullScale, 4020);

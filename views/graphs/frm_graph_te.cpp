@@ -53,7 +53,7 @@ frmGraphTe::frmGraphTe(QWidget* parent) : CrosshairGraphWindow(parent, TimeEvolu
         key->addWidget(Linea[k], 0, Qt::AlignHCenter);
         legend->addLayout(key, k, 0);
         legend->addWidget(chkHidePlot[k], k, 1);
-        connect(chkHidePlot[k], &QCheckBox::clicked, this, [this, k] { chkHidePlot_Click(k); });
+        connect(chkHidePlot[k], &QCheckBox::toggled, this, [this, k] { chkHidePlot_Click(k); });
     }
     chkLogaritmic = new QCheckBox(fmeControl);
     chkLogaritmic->setObjectName(QStringLiteral("chkLogaritmic"));
@@ -70,7 +70,7 @@ frmGraphTe::frmGraphTe(QWidget* parent) : CrosshairGraphWindow(parent, TimeEvolu
     frame->addWidget(btnFullScale, 0, Qt::AlignHCenter);
     frame->addWidget(btnShowRf, 0, Qt::AlignHCenter);
     frame->addStretch(1);
-    connect(chkLogaritmic, &QCheckBox::clicked, this, [this] { chkLogaritmic_Click(); });
+    connect(chkLogaritmic, &QCheckBox::toggled, this, [this] { chkLogaritmic_Click(); });
     connect(btnFullScale, &QPushButton::clicked, this, [this] { btnFullScale_Click(); });
     connect(btnShowRf, &QPushButton::clicked, this, [this] { btnShowRf_Click(); });
 

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -104,7 +105,7 @@ frmView::frmView(QWidget* parent) : QWidget(parent) {
             // Ticked hides the series, as the graph windows' boxes do: the caption says so.
             SetTextId(chkShowTrace[k], 4019);
             control->addWidget(chkShowTrace[k], k, 2);
-            connect(chkShowTrace[k], &QCheckBox::clicked, this,
+            connect(chkShowTrace[k], &QCheckBox::toggled, this,
                     [this, k] { chkShowTrace_Click(k); });
         }
     }
@@ -119,7 +120,7 @@ frmView::frmView(QWidget* parent) : QWidget(parent) {
     control->setRowStretch(6, 1);
     control->setColumnStretch(0, 1);
     controlScroll_->setWidget(options);
-    connect(chkAxisType, &QCheckBox::clicked, this, [this] { chkAxisType_Click(); });
+    connect(chkAxisType, &QCheckBox::toggled, this, [this] { chkAxisType_Click(); });
 
     Disegno = new VectorDrawing(this);
     Disegno->setObjectName(QStringLiteral("Disegno"));
@@ -139,7 +140,16 @@ frmView::frmView(QWidget* parent) : QWidget(parent) {
         MoltButton[i]->setAccessibleName(MoltButton[i]->text());
         MoltButton[i]->setCheckable(true);
         scaleGroup->addButton(MoltButton[i], i);
-        connect(MoltButton[i], &QPushButton::clicked, this, [this, i] { MoltButton_Click(i); });
+        // The scale follows the button that becomes pressed, however it was pressed; a
+        // click on the pressed one draws the vector again.
+        connect(MoltButton[i], &QPushButton::toggled, this, [this, i](bool pressed) {
+            if (pressed)
+                MoltButton_Click(i);
+        });
+        connect(MoltButton[i], &QPushButton::clicked, this, [this, i] {
+            if (RealTimeSet().ScaleIndex == i)
+                MoltButton_Click(i);
+        });
     }
     lblScale = new QLabel(QStringLiteral("T/div"), this);
     lblScale->setObjectName(QStringLiteral("lblScale"));
@@ -202,10 +212,12 @@ void frmView::Form_Load() {
     set.RtStep = 3;
     set.RealTimeActive = false;
 
-    for (QPushButton* button : MoltButton)
-        button->setChecked(false);
+    // The load presses the first button without drawing: nothing is laid out yet.
     set.ScaleIndex = 0;
-    MoltButton[0]->setChecked(true);
+    {
+        const QSignalBlocker blocker(MoltButton[0]);
+        MoltButton[0]->setChecked(true);
+    }
 
     const float low = static_cast<float>(set.LowRangeFullScale);
     for (int i = 0; i < 4; ++i) {
@@ -242,8 +254,8 @@ void frmView::Form_Load() {
         palette.setColor(QPalette::Window, BgrColor(Options().SeriesColor[i]));
         shpLine[i]->setPalette(palette);
     }
+    // Ticking the box runs its handler: the value axis becomes logarithmic.
     chkAxisType->setChecked(true);
-    chkAxisType_Click();
     ShowPolling(PollingShown::Idle);
     loaded_ = true;
     Form_Resize();

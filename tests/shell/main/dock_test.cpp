@@ -46,8 +46,13 @@ public:
         calls.append(QStringLiteral("Right %1").arg(twips));
     }
 
+    void SetStateObserver(std::function<void(const QString&, int)> told) override {
+        observer = std::move(told);
+    }
+
     int state = 0;
     QStringList calls;
+    std::function<void(const QString&, int)> observer;
 };
 
 class DockTest : public MainWindowTest {
@@ -154,6 +159,50 @@ TEST_F(DockTest, DockItemChosenFromTheMenuMovesThePaneOnce) {
     dockItem->trigger();
     EXPECT_FALSE(dockItem->isChecked());
     EXPECT_TRUE(dock->calls.isEmpty());
+}
+
+// Floated with Ctrl+A and dragged back to an edge, hidden and shown again: the pane comes
+// back docked, and the marks and the button say so whichever way it moved.
+TEST_F(DockTest, TheWindowMenuAndButtonFollowThePaneHoweverItMoved) {
+    Options().InfoPaneVisible = true;
+    Options().InfoPaneDocked = true;
+    frmMain window;
+    QAction* show = window.MenuItem(TopMenu::Windows, 0);
+    QAction* dock = window.MenuItem(TopMenu::Windows, 1);
+    QAction* button = window.ToolbarButton(20);
+    dock->trigger(); // Ctrl+A: floats
+    ASSERT_EQ(this->dock->state, 2);
+    EXPECT_FALSE(dock->isChecked());
+
+    this->dock->state = 1; // dragged back to an edge by the user
+    this->dock->calls.clear();
+    button->trigger(); // hidden with the toolbar button ...
+    EXPECT_EQ(this->dock->state, 0);
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_FALSE(show->isChecked());
+    button->trigger(); // ... and shown again: docked, where it was
+    EXPECT_EQ(this->dock->calls, (QStringList{"Hide frmInfo", "SetState frmInfo 1"}));
+    EXPECT_TRUE(button->isChecked());
+    EXPECT_TRUE(show->isChecked());
+    EXPECT_TRUE(dock->isChecked());
+
+    // Told by the docking library: a drag out into the open, the close box.
+    this->dock->state = 2;
+    this->dock->observer("frmInfo", 2);
+    EXPECT_FALSE(dock->isChecked());
+    EXPECT_TRUE(show->isChecked());
+    this->dock->state = 1;
+    this->dock->observer("frmInfo", 1);
+    EXPECT_TRUE(dock->isChecked());
+    this->dock->state = 0;
+    this->dock->observer("frmInfo", 0);
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_FALSE(show->isChecked());
+    EXPECT_TRUE(dock->isChecked()) << "a hidden pane keeps the place it had";
+    this->dock->calls.clear();
+    window.mnuSubWindow_Click(0); // Show Info Window
+    EXPECT_EQ(this->dock->calls, QStringList{"SetState frmInfo 1"});
+    EXPECT_TRUE(button->isChecked());
 }
 
 TEST_F(DockTest, InfoButtonHidesAShownPane) {
