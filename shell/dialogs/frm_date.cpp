@@ -82,7 +82,9 @@ void frmDate::Form_Load() {
     btnDate->setToolTip(ResString(TextId::CalendarButton));
     btnDate->setAccessibleName(btnDate->toolTip());
     monDate->setAccessibleName(ResString(TextId::Calendar));
-    lblDate->setAccessibleName(lblDateText->text());
+    // The date reads out as itself; the caption beside it describes it.
+    lblDate->setAccessibleDescription(lblDateText->text());
+    lblDateText->setBuddy(lblDate);
     dtpTime->setAccessibleName(lblTimeText->text());
     btnOk->setAccessibleName(btnOk->text());
     btnAnnulla->setAccessibleName(btnAnnulla->text());

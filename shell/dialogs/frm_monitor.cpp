@@ -276,12 +276,15 @@ void frmMonitor::Form_Load() {
     cboStepResolution->setAccessibleName(fmeStep->title());
     for (int i = 0; i < 2; ++i) {
         const QString row = fmeDate[i]->title();
-        lblDate[i]->setAccessibleName(row + QStringLiteral(" - ") + lblDateText[i]->text());
-        btnDate[i]->setAccessibleName(lblDate[i]->accessibleName());
-        btnDate[i]->setToolTip(lblDate[i]->accessibleName());
+        // A date reads out as itself; its caption describes it, for the label and its buddy.
+        const QString caption = row + QStringLiteral(" - ") + lblDateText[i]->text();
+        lblDate[i]->setAccessibleDescription(caption);
+        lblDateText[i]->setBuddy(lblDate[i]);
+        btnDate[i]->setAccessibleName(caption);
+        btnDate[i]->setToolTip(caption);
         dtpTime[i]->setAccessibleName(row + QStringLiteral(" - ") + lblTimeText[i]->text());
     }
-    lblStatus->setAccessibleName(fmeStatus->title());
+    lblStatus->setAccessibleDescription(fmeStatus->title());
     monDate->setAccessibleName(lblDateText[0]->text());
     for (int k = 0; k < 4; ++k)
         imgStatus[k]->setAccessibleName(lblText[k]->text());

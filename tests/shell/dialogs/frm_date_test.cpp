@@ -4,6 +4,7 @@
 #include "tests/support/language_scope.h"
 #include "text/date_math.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +37,17 @@ TEST_F(DateDialogTest, OpensAtTodayAndNow) {
     EXPECT_TRUE(dialog.monDate->isHidden());
     EXPECT_EQ(dialog.windowTitle(), ResString(3827));
     EXPECT_EQ(dialog.btnDate->accessibleName(), ResString(3830));
+}
+
+// A screen reader reads the date itself; "Data:" beside it describes it.
+TEST_F(DateDialogTest, TheDateReadsOutAsItself) {
+    QAccessible::setActive(true);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog.lblDate);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("10/12/2026"));
+    EXPECT_EQ(face->text(QAccessible::Description), dialog.lblDateText->text());
+    EXPECT_FALSE(dialog.lblDateText->text().isEmpty());
+    EXPECT_EQ(dialog.lblDateText->buddy(), dialog.lblDate);
 }
 
 // Every way out without a date gives 1 January 2001, the answer the caller takes as none.

@@ -13,6 +13,7 @@
 #include "views/windows/single_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -364,6 +365,35 @@ TEST_F(MonitorDialogTest, EscapeWhileTheStartWaitsClosesOnlyTheProgress) {
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(CommState().MonitorState, 1);
+}
+
+// A screen reader reads the status and the dates themselves; their captions describe them.
+TEST_F(MonitorDialogTest, StatusAndDatesReadOutTheirValues) {
+    setSettings(instrument, "00 00 00 00 00 03 15 01 00 00 10 85 06 00 00 00 01 00 00");
+    frmMonitor& d = load();
+    QAccessible::setActive(true);
+    struct Row {
+        QLabel* value;
+        QString caption;
+    };
+    const Row rows[] = {
+        {d.lblStatus, d.fmeStatus->title()},
+        {d.lblDate[0], d.fmeDate[0]->title() + QStringLiteral(" - ") + d.lblDateText[0]->text()},
+        {d.lblDate[1], d.fmeDate[1]->title() + QStringLiteral(" - ") + d.lblDateText[1]->text()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value->objectName().toStdString());
+        ASSERT_FALSE(row.value->text().isEmpty());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(row.value);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), row.value->text());
+        EXPECT_EQ(face->text(QAccessible::Description), row.caption);
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(d.lblStatus)->text(QAccessible::Name),
+              QStringLiteral("IN ATTESA DI PARTENZA"));
+    // The date row's caption is the label that names its date.
+    EXPECT_EQ(d.lblDateText[0]->buddy(), d.lblDate[0]);
+    EXPECT_EQ(d.lblDateText[1]->buddy(), d.lblDate[1]);
 }
 
 TEST_F(MonitorDialogTest, EveryControlHasAName) {
