@@ -55,6 +55,8 @@ QWidget* plainWarningsPane(QWidget* owner) {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Corvanel"));
+    // The child windows and dialogs take the icon from the main window.
+    setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));

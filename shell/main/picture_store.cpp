@@ -76,6 +76,11 @@ void UseFallbackIconTheme() {
         QIcon::setFallbackThemeName(QLatin1String(FallbackIconTheme));
 }
 
+QIcon ProgramIcon() {
+    initPictures();
+    return QIcon(resourcePath("corvanel"));
+}
+
 QIcon ToolbarPicture(int image) {
     if (image < 1 || image > ToolbarPictureCount)
         return QIcon();

@@ -21,6 +21,9 @@ constexpr int Count = 7;
 // The status picture at that index (16 pixels); a null picture outside the store.
 QPixmap StatusPictureAt(int index, qreal devicePixelRatio = 1.0);
 
+// The program's own icon, which every window of the program carries.
+QIcon ProgramIcon();
+
 // The toolbar picture with that 1-based number; the desktop's themed icon where it has a
 // fitting one, else our own drawing. A null icon outside the list.
 QIcon ToolbarPicture(int image);

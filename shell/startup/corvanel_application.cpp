@@ -2,6 +2,7 @@
 
 #include "core/error_report.h"
 #include "platform/dialog_frame.h"
+#include "shell/main/picture_store.h"
 
 #include <QMetaObject>
 
@@ -28,6 +29,8 @@ bool DeliverTrapped(QObject* receiver, const std::function<bool()>& deliver) {
 CorvanelApplication::CorvanelApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // Dialogs stand out whole from the windows under them, with or without a window manager.
     installEventFilter(new DialogFrames(this));
+    // The splash and every window without an owner carry the program's icon too.
+    setWindowIcon(ProgramIcon());
 }
 
 bool CorvanelApplication::notify(QObject* receiver, QEvent* event) {

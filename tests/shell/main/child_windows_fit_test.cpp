@@ -2,8 +2,11 @@
 #include "tests/shell/main/main_window_fixture.h"
 
 #include "shell/main/frm_main.h"
+#include "shell/main/picture_store.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -62,4 +65,23 @@ TEST_F(FitTest, AFirstLoadRightAfterStartTilesBesideTheDockedPane) {
     main.OpenRequestedForms(); // a second load: the same places
     expectInside(main, main.InfoPane());
     UnloadMainWindow();
+}
+
+// The main window, its child windows and its dialogs show the program's icon, never the
+// toolkit's own.
+TEST_F(MainWindowTest, ChildWindowsCarryTheProgramsIcon) {
+    frmMain main;
+    main.show();
+    auto* view = new QWidget;
+    QMdiSubWindow* frame = main.AddChildWindow(view);
+    frame->show();
+    QDialog dialog(&main);
+    const QImage program = ProgramIcon().pixmap(16).toImage();
+    ASSERT_FALSE(program.isNull());
+    for (QWidget* w : {static_cast<QWidget*>(&main), static_cast<QWidget*>(frame), view,
+                       static_cast<QWidget*>(&dialog)}) {
+        SCOPED_TRACE(w->metaObject()->className());
+        ASSERT_FALSE(w->windowIcon().isNull());
+        EXPECT_EQ(w->windowIcon().pixmap(16).toImage(), program);
+    }
 }
