@@ -14,8 +14,11 @@
 #include <QMdiArea>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 QPointer<frmWarnings>& current() {
@@ -49,6 +52,24 @@ void frmWarnings::AddString(const QString& text, int image) {
         item->setIcon(0, QIcon(WarningPicture(image)));
         item->setData(0, Qt::UserRole, image);
     });
+    if (isVisible())
+        fitRows();
+}
+
+int frmWarnings::RowsWidth() const {
+    const int frame = 2 * trwWarning_->frameWidth();
+    const int bar = trwWarning_->verticalScrollBar()->sizeHint().width();
+    // The tree hides its own measure of a column; the view it is gives it.
+    const QAbstractItemView* view = trwWarning_;
+    return view->sizeHintForColumn(0) + frame + bar;
+}
+
+void frmWarnings::fitRows() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int widest = screen ? screen->availableGeometry().width() : RowsWidth();
+    const int wanted = std::min(RowsWidth(), widest);
+    if (width() < wanted)
+        resize(wanted, height());
 }
 
 void frmWarnings::Clear() {
@@ -81,10 +102,14 @@ void frmWarnings::showEvent(QShowEvent* event) {
             workArea = QRect(frame->MdiArea()->mapToGlobal(QPoint(0, 0)), frame->MdiArea()->size());
         const QRect screen = (main->screen() ? main->screen() : QGuiApplication::primaryScreen())
                                  ->availableGeometry();
+        // A pane made smaller to stand beside the main window still shows its rows whole.
         const QFontMetrics fm(font());
-        const QSize minimum(fm.averageCharWidth() * 32, (fm.height() + 4) * 5);
-        setGeometry(PlaceWarningsPane(screen, main->frameGeometry(), workArea, size(), minimum));
+        const int rows = std::min(RowsWidth(), screen.width());
+        const QSize minimum(std::max(fm.averageCharWidth() * 32, rows), (fm.height() + 4) * 5);
+        const QSize pane(std::max(width(), rows), height());
+        setGeometry(PlaceWarningsPane(screen, main->frameGeometry(), workArea, pane, minimum));
     }
+    fitRows();
     QWidget::showEvent(event);
 }
 

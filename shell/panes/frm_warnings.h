@@ -17,6 +17,9 @@ public:
     // number outside the list goes to the error report and adds nothing.
     void AddString(const QString& text, int image);
     void Clear();
+    // The width that shows every row whole: the widest row with its picture, the tree's
+    // frame and a vertical scroll bar.
+    int RowsWidth() const;
     // The program's own unload at shutdown.
     void Unload();
 
@@ -29,6 +32,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Widens a pane narrower than its rows, as far as the screen allows.
+    void fitRows();
+
     QTreeWidget* trwWarning_;
     bool placed_ = false;
     bool unloading_ = false;

@@ -136,3 +136,29 @@ TEST_F(WarningsPaneTest, TheSummaryReplacesThePreviousRows) {
     CurrentData() = savedData;
     WarningsPane() = savedHooks;
 }
+
+// The pane opens wide enough for its longest rows in either language, also where the only
+// room beside the main window is a narrow strip, and widens when longer rows come in.
+TEST(WarningsPaneRows, AreNeverCutAtThePanesDefaultWidth) {
+    for (int language : {0, 1}) {
+        SCOPED_TRACE(language);
+        LanguageScope texts(language);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget host;
+        host.setGeometry(screen.left(), screen.top(), screen.width() - 240, screen.height() - 80);
+        host.show();
+        frmWarnings pane(&host);
+        for (int id : {4200, 4204, 40, 42, 4201})
+            pane.AddString(ResString(id) + QStringLiteral(" : 10/12/2026 09:15:20"), 1);
+        pane.show();
+        QCoreApplication::processEvents();
+        const QAbstractItemView* tree = pane.trwWarning();
+        EXPECT_LE(tree->sizeHintForColumn(0), tree->viewport()->width());
+        EXPECT_TRUE(screen.contains(pane.geometry()));
+
+        pane.AddString(ResString(4200) + QStringLiteral(" - ") + ResString(4204), 2);
+        QCoreApplication::processEvents();
+        EXPECT_LE(tree->sizeHintForColumn(0), tree->viewport()->width());
+        pane.hide();
+    }
+}
