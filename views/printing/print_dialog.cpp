@@ -3,9 +3,12 @@
 #include "core/language.h"
 #include "platform/trapped_error.h"
 
+#include <QFontMetrics>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <algorithm>
 
 namespace {
 PrintDialogRunner& runner() {
@@ -40,8 +43,17 @@ void SetPrintDialogRunner(PrintDialogRunner installed) {
     runner() = std::move(installed);
 }
 
+int WidthForTitle(int dialogWidth, int titleWidth, int titleHeight) {
+    return std::max(dialogWidth, titleWidth + 6 * titleHeight);
+}
+
 bool RunPlatformPrintDialog(QPrinter& printer, const PrintDialogSetup& setup) {
     QPrintDialog dialog(&printer);
+    PreparePlatformPrintDialog(dialog, setup);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PreparePlatformPrintDialog(QPrintDialog& dialog, const PrintDialogSetup& setup) {
     dialog.setOption(QAbstractPrintDialog::PrintToFile, setup.printToFile);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, setup.selection);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, setup.pageRange);
@@ -61,9 +73,15 @@ bool RunPlatformPrintDialog(QPrinter& printer, const PrintDialogSetup& setup) {
         dialog.setPrintRange(QAbstractPrintDialog::AllPages);
         break;
     }
-    if (setup.noPrinter)
+    if (setup.noPrinter) {
         dialog.setWindowTitle(ResString(3761));
-    return dialog.exec() == QDialog::Accepted;
+        // The title says where the print goes: the frame shows it whole, in either language.
+        QFont title = dialog.font();
+        title.setBold(true);
+        const QFontMetrics fm(title);
+        dialog.setMinimumWidth(WidthForTitle(
+            dialog.sizeHint().width(), fm.horizontalAdvance(dialog.windowTitle()), fm.height()));
+    }
 }
 
 void clsPrintDialog::SetMin(int value) {

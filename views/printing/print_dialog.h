@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QPrintDialog;
 class QPrinter;
 
 // The print dialog's flags, with the values the platform gave them.
@@ -41,6 +42,13 @@ using PrintDialogRunner = std::function<bool(QPrinter& printer, const PrintDialo
 void SetPrintDialogRunner(PrintDialogRunner runner);
 // The platform's dialog (QPrintDialog).
 bool RunPlatformPrintDialog(QPrinter& printer, const PrintDialogSetup& setup);
+// The platform's dialog set up for the setup, not yet shown.
+void PreparePlatformPrintDialog(QPrintDialog& dialog, const PrintDialogSetup& setup);
+
+// The width a dialog needs so that a window frame shows its whole title: the title's own
+// width and room for the frame's icon and buttons, about six title heights; never less
+// than the dialog's own width.
+int WidthForTitle(int dialogWidth, int titleWidth, int titleHeight);
 
 // The print dialog for one print: the flags and page numbers it is shown with, and after a
 // confirmed dialog the flags and range it returned. The setters keep

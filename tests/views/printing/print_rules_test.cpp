@@ -1,5 +1,6 @@
 // The printing rules that need no printer: page geometry, the page texts, the line that
 // shrinks until it fits, the print dialog's page numbers and flags, the job's orientation.
+#include "tests/support/language_scope.h"
 #include "tests/views/printing/print_fixture.h"
 #include "text/date_math.h"
 #include "text/display_texts.h"
@@ -11,7 +12,10 @@
 
 #include "platform/trapped_error.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -257,4 +261,29 @@ TEST(PrinterOrientation, SetOnThisJobOnly) {
     QPrinter pdf;
     pdf.setOutputFormat(QPrinter::PdfFormat);
     EXPECT_FALSE(SetPrinterOrientation(pdf, 1, 3));
+}
+
+// Where no printer is installed the dialog's title says the print goes to a PDF file: the
+// dialog is wide enough for a window frame to show that title whole, in both languages.
+TEST(PrintDialogTitle, IsNeverElidedWhereNoPrinterIsInstalled) {
+    EXPECT_EQ(WidthForTitle(500, 300, 20), 500);
+    EXPECT_EQ(WidthForTitle(400, 380, 20), 500);
+    for (int language : {0, 1}) {
+        LanguageScope texts(language);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QPrintDialog dialog(&printer);
+        PrintDialogSetup setup;
+        setup.noPrinter = true;
+        PreparePlatformPrintDialog(dialog, setup);
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.windowTitle(), ResString(3761));
+        QFont title = dialog.font();
+        title.setBold(true);
+        const QFontMetrics fm(title);
+        EXPECT_GE(dialog.width(), fm.horizontalAdvance(ResString(3761)) + 6 * fm.height())
+            << language;
+        dialog.hide();
+    }
 }
