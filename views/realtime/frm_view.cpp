@@ -417,7 +417,6 @@ void frmView::AggiornaDisegno(double x, double y, double z, bool append) {
     const VectorScene scene =
         AggiornaScene(g, set.ScaleTable[static_cast<size_t>(set.ScaleIndex)], x, y, z);
     Disegno->SetVector(scene);
-    Punto->move(scene.CaptionAt.toPoint());
 
     const double r = std::sqrt(x * x + y * y + z * z);
     bool changed = false;
@@ -450,6 +449,8 @@ void frmView::AggiornaDisegno(double x, double y, double z, bool append) {
         Punto->setText(tip);
         Punto->adjustSize();
     }
+    // The caption is read whole, however near the edge the tip stands.
+    Punto->move(CaptionPlace(scene.CaptionAt, Punto->size(), Disegno->size()));
 
     if (!append)
         return;

@@ -66,6 +66,13 @@ AxesScene PreparaScene(const DrawGeometry& g) {
     return s;
 }
 
+QPoint CaptionPlace(QPointF at, QSize caption, QSize picture) {
+    const QPoint wanted = at.toPoint();
+    const int x = std::max(0, std::min(wanted.x(), picture.width() - caption.width()));
+    const int y = std::max(0, std::min(wanted.y(), picture.height() - caption.height()));
+    return QPoint(x, y);
+}
+
 VectorScene AggiornaScene(const DrawGeometry& g, double scaleFactor, double x, double y, double z) {
     VectorScene s;
     double pa = x * scaleFactor / 200.0 * g.VectorLength;

@@ -4,7 +4,9 @@
 
 #include <QLineF>
 #include <QLocale>
+#include <QPoint>
 #include <QPointF>
+#include <QSize>
 #include <QString>
 
 #include <vector>
@@ -54,6 +56,11 @@ struct VectorScene {
 // scaleFactor is the selected ScaleTable entry: a component of v µT is drawn
 // v x scaleFactor / 200 x VectorLength long.
 VectorScene AggiornaScene(const DrawGeometry& g, double scaleFactor, double x, double y, double z);
+
+// Where a tip caption of that size is placed so that the whole of it stays in a picture of
+// that size: at its place beside the tip where it fits, else moved in from the edge it
+// crosses (a caption larger than the picture starts at its top left).
+QPoint CaptionPlace(QPointF at, QSize caption, QSize picture);
 
 // A meter's range for a value: low below the low range's full scale (for the resultant,
 // below that full scale times the square root of 3), high from there on.

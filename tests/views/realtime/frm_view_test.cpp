@@ -6,6 +6,7 @@
 #include "tests/link/link_fixture.h"
 #include "views/realtime/bar_meter.h"
 #include "views/realtime/frm_view.h"
+#include "views/realtime/realtime_drawing.h"
 #include "views/realtime/vector_drawing.h"
 #include "views/windows/single_window.h"
 
@@ -98,6 +99,39 @@ TEST_F(FrmViewTest, AScaleButtonRedrawsTheVectorAndAddsNoChartPoint) {
     EXPECT_EQ(points(0), 0);
     QTest::mouseClick(view->MoltButton[3], Qt::LeftButton);
     EXPECT_TRUE(view->MoltButton[3]->isChecked()) << "the selected button stays pressed";
+}
+
+// The tip's caption stands beside the tip, moved in where the tip is near an edge: a vector
+// along x at full length puts the tip at the drawing's right edge.
+TEST_F(FrmViewTest, TheTipCaptionIsNeverCutAtTheDrawingsEdge) {
+    view->show();
+    view->resize(600, 410);
+    QCoreApplication::processEvents();
+    for (int button : {0, 8}) {
+        view->MoltButton[button]->click();
+        const struct {
+            double x, y, z;
+        } readings[] = {{150, 0, 0}, {0, 150, 0}, {0, 0, 150}, {150, 150, 150}, {0.01, 0, 0}};
+        for (const auto& r : readings) {
+            view->AggiornaDisegno(r.x, r.y, r.z, false);
+            const QRect caption = view->Punto->geometry();
+            EXPECT_TRUE(view->Disegno->rect().contains(caption))
+                << button << " " << r.x << " " << r.y << " " << r.z << ": caption at "
+                << caption.x() << "," << caption.y() << " " << caption.width() << "x"
+                << caption.height() << " in " << view->Disegno->width() << "x"
+                << view->Disegno->height();
+        }
+    }
+}
+
+TEST(CaptionPlace, StaysBesideTheTipWhereItFitsAndMovesInAtAnEdge) {
+    const QSize caption(120, 16);
+    const QSize picture(300, 200);
+    EXPECT_EQ(CaptionPlace(QPointF(40, 50), caption, picture), QPoint(40, 50));
+    EXPECT_EQ(CaptionPlace(QPointF(250, 50), caption, picture), QPoint(180, 50));
+    EXPECT_EQ(CaptionPlace(QPointF(40, 195), caption, picture), QPoint(40, 184));
+    EXPECT_EQ(CaptionPlace(QPointF(-8, -3), caption, picture), QPoint(0, 0));
+    EXPECT_EQ(CaptionPlace(QPointF(40, 50), QSize(400, 16), picture), QPoint(0, 50));
 }
 
 TEST_F(FrmViewTest, ATickedBoxHidesItsTraceAndClearingItShowsEveryPointAgain) {
