@@ -151,6 +151,7 @@ void DockForm::showDocked() {
 }
 
 void DockForm::toggle() {
+    ControlCall call(parent_);
     if (rec.State == FormUndocked) {
         if (rec.AlignWhenDocked > 0) {
             if (!parent_->UndeleteForm(rec.name)) {
@@ -173,6 +174,7 @@ void DockForm::SysCommand(int command) {
 }
 
 void DockForm::closeRequest() {
+    ControlCall call(parent_);
     Hide();
     parent_->stateChanged(*this);
 }
@@ -291,6 +293,7 @@ void DockForm::captionMenu(QPoint global) {
 }
 
 void DockForm::execute(const DragCommand& c) {
+    ControlCall call(parent_);
     switch (c.kind) {
     case DragCommand::MoveFloating:
     case DragCommand::Resize:

@@ -116,17 +116,49 @@ void DockablePrivate::InitEdges(DockArea* newArea) {
 }
 
 void DockablePrivate::reportError(const QString& method, const QString& description) {
-    emit q->Error("Method " + method + " Failed: " + description);
+    pendingErrors.append("Method " + method + " Failed: " + description);
+    if (calls == 0) {
+        tell();
+    }
 }
 
-void DockablePrivate::stateChanged(DockForm& f) {
-    // Told once per change: a form put back where it stood is no news.
-    auto it = reported.find(f.name());
-    if (it != reported.end() && it.value() == f.rec.State) {
-        return;
+void DockablePrivate::stateChanged(const DockForm& f) {
+    stateChanged(f.name());
+}
+
+void DockablePrivate::stateChanged(const QString& key) {
+    if (!pendingForms.contains(key)) {
+        pendingForms.append(key);
     }
-    reported.insert(f.name(), f.rec.State);
-    emit q->StateChanged(f.name(), f.rec.State);
+}
+
+void DockablePrivate::tell() {
+    QPointer<DockablePrivate> self = this;
+    while (self && calls == 0 && (!pendingErrors.isEmpty() || !pendingForms.isEmpty())) {
+        if (!pendingErrors.isEmpty()) {
+            const QString message = pendingErrors.takeFirst();
+            emit q->Error(message);
+            continue;
+        }
+        const QString key = pendingForms.takeFirst();
+        // Told once per change: a form put back where it stood is no news; a form that
+        // went is told as hidden.
+        const DockForm* f = form(key);
+        Told now;
+        if (f) {
+            now.state = f->rec.State;
+            now.side = f->rec.State == FormDocked ? f->rec.AlignWhenDocked : 0;
+        }
+        const Told before = reported.value(key);
+        if (f) {
+            reported.insert(key, now);
+        } else {
+            reported.remove(key);
+        }
+        if (!(now == before)) {
+            emit q->StateChanged(key, now.state);
+        }
+    }
 }
 
 OutlineWindow& DockablePrivate::outlineWindow() {
@@ -205,6 +237,26 @@ bool DockablePrivate::UndeleteForm(const QString& key) {
     return true;
 }
 
+void DockablePrivate::removeForm(const QString& key) {
+    if (FormIndex(key) < 0) {
+        return;
+    }
+    if (props.Persistent && !layoutSaved) {
+        SaveLayout();
+        layoutSaved = true;
+    }
+    hideForm(key);
+    const int i = FormIndex(key);
+    if (i < 0) {
+        return;
+    }
+    // Out of the list first: whatever the wrapper's end sets going finds no stale entry.
+    std::unique_ptr<DockForm> gone = std::move(forms[i]);
+    forms.erase(forms.begin() + i);
+    stateChanged(key);
+    gone.reset();
+}
+
 void DockablePrivate::hideForm(const QString& key) {
     if (DockForm* f = form(key)) {
         f->Hide();
@@ -242,6 +294,7 @@ void DockablePrivate::paint() {
     if (!initialised || forms.empty() || painted) {
         return;
     }
+    ControlCall call(this);
     painted = true;
     try {
         bool splitsReadable = false;
@@ -283,6 +336,10 @@ void DockablePrivate::paint() {
         }
         ResizeEdges();
         hostLinked = false;
+        // A stored layout may have put any form elsewhere than it was registered.
+        for (const auto& f : forms) {
+            stateChanged(*f);
+        }
     } catch (const std::exception& e) {
         reportError("Paint", QString::fromUtf8(e.what()));
     }
@@ -472,6 +529,7 @@ void Dockable::Terminate() {
 }
 
 void Dockable::ReadProperties(const QVariantMap& bag) {
+    ControlCall call(d_.get());
     MemoryPropertyBag memory;
     for (auto it = bag.begin(); it != bag.end(); ++it) {
         memory.WriteProperty(it.key(), it.value());
@@ -503,6 +561,7 @@ QStringList Dockable::ChangedProperties() const {
 
 void Dockable::AddForm(QWidget* frmForm, int State, int Align, const QString& HostPane,
                        int AlignToHostPane, int SplitPromille) {
+    ControlCall call(d_.get());
     try {
         if (!frmForm) {
             throw std::runtime_error("no form given");
@@ -529,7 +588,8 @@ void Dockable::AddForm(QWidget* frmForm, int State, int Align, const QString& Ho
         f->rec.HostPane = HostPane;
         f->rec.AlignToHostPane = AlignToHostPane;
         f->rec.HostSplitProMille = SplitPromille;
-        d_->reported.insert(f->name(), f->rec.State);
+        d_->reported.insert(
+            f->name(), {f->rec.State, f->rec.State == FormDocked ? f->rec.AlignWhenDocked : 0});
         d_->forms.push_back(std::move(f));
     } catch (const std::exception& e) {
         d_->reportError("AddForm", QString::fromUtf8(e.what()));
@@ -538,6 +598,7 @@ void Dockable::AddForm(QWidget* frmForm, int State, int Align, const QString& Ho
 
 void Dockable::Show(const QString& Key, int Align, const QString& HostPane, int AlignToHostPane,
                     int SplitPromille) {
+    ControlCall call(d_.get());
     try {
         d_->showForm(Key, Align, HostPane, AlignToHostPane, SplitPromille);
     } catch (const std::exception& e) {
@@ -546,20 +607,13 @@ void Dockable::Show(const QString& Key, int Align, const QString& HostPane, int 
 }
 
 void Dockable::Hide(const QString& Key) {
+    ControlCall call(d_.get());
     d_->hideForm(Key);
 }
 
 void Dockable::RemoveForm(const QString& Key) {
-    const int i = d_->FormIndex(Key);
-    if (i < 0) {
-        return;
-    }
-    if (d_->props.Persistent && !d_->layoutSaved) {
-        d_->SaveLayout();
-        d_->layoutSaved = true;
-    }
-    d_->hideForm(Key);
-    d_->forms.erase(d_->forms.begin() + i);
+    ControlCall call(d_.get());
+    d_->removeForm(Key);
 }
 
 int Dockable::State(const QString& Key) const {
@@ -568,6 +622,7 @@ int Dockable::State(const QString& Key) const {
 }
 
 void Dockable::SetState(const QString& Key, int NewState) {
+    ControlCall call(d_.get());
     d_->setState(Key, NewState);
 }
 
@@ -576,6 +631,7 @@ void Dockable::Paint() {
 }
 
 void Dockable::ConnectToPicture(QWidget* edgeParent) {
+    ControlCall call(d_.get());
     try {
         if (d_->initialised) {
             throw std::runtime_error("the edges exist already");

@@ -47,7 +47,18 @@ public:
     QString appName;
     QString settingsFile;
     QStringList changed;
-    QHash<QString, int> reported; // the state last told of each form
+    // What the host was last told of each form: its state and, docked, its edge.
+    struct Told {
+        int state = 0;
+        int side = 0;
+        friend bool operator==(const Told&, const Told&) = default;
+    };
+    QHash<QString, Told> reported;
+    // Changes and errors are told once the call that made them is over, so that whatever
+    // the host does in its slots finds the control whole.
+    int calls = 0;
+    QStringList pendingForms;
+    QStringList pendingErrors;
     std::unique_ptr<OutlineWindow> outline;
 
     void markChanged(const QString& name);
@@ -61,6 +72,7 @@ public:
                   int splitPromille);
     bool UndeleteForm(const QString& key);
     void hideForm(const QString& key);
+    void removeForm(const QString& key);
     void setState(const QString& key, int state);
     void paint();
     void terminate();
@@ -78,8 +90,12 @@ public:
     static int paneId(int side, int slot) { return side * 1000 + slot; }
     QWidget* paneById(int id) const;
     int idOfPane(const QWidget* pane) const;
-    void stateChanged(DockForm& form);
+    // The form's state or edge may have changed: the host hears of it when the call ends.
+    void stateChanged(const DockForm& form);
+    void stateChanged(const QString& key);
     void reportError(const QString& method, const QString& description);
+    // Tells the host what changed, when no call of the control is under way any more.
+    void tell();
     OutlineWindow& outlineWindow();
 
     // The stored layout (only while the control is persistent).
@@ -93,6 +109,24 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// One call into the control, from the host or from the user's doing: what it changes is
+// told when the outermost call ends. Nothing of the control may be touched after that,
+// since a slot may have deleted it.
+class ControlCall {
+public:
+    explicit ControlCall(DockablePrivate* d) : d_(d) { ++d_->calls; }
+    ~ControlCall() {
+        if (--d_->calls == 0) {
+            d_->tell();
+        }
+    }
+    ControlCall(const ControlCall&) = delete;
+    ControlCall& operator=(const ControlCall&) = delete;
+
+private:
+    DockablePrivate* d_;
 };
 
 } // namespace dockable

@@ -285,3 +285,34 @@ TEST_F(DragTest, GrabStripClicksCountAsCaptionClicks) {
     settle();
     EXPECT_EQ(dock->State("frmA"), FormHidden);
 }
+
+// The host's window menu follows the pane by this signal alone: every change of a form's
+// state or edge is told once, the user's drags from one edge to another included.
+TEST_F(DragTest, StateChangedTellsEveryChangeOfStateOrEdgeOnce) {
+    dock->AddForm(makeForm("frmInfo"), FormHidden, EAlignRight);
+    dock->SetState("frmInfo", FormDocked);
+    QSignalSpy changes(dock.get(), &Dockable::StateChanged);
+    auto told = [&changes] {
+        QStringList out;
+        for (const auto& args : changes) {
+            out.append(args.at(0).toString() + "=" + args.at(1).toString());
+        }
+        changes.clear();
+        return out.join(' ').toStdString();
+    };
+    const QRect a = areaOnScreen();
+    dragTo("frmInfo", {a.center(), {a.left() + 10, a.center().y()}}); // right edge to left
+    EXPECT_EQ(told(), "frmInfo=1");
+    dragTo("frmInfo", {centreOf(wrapper("frmInfo").pane())}); // its own pane: nothing moved
+    EXPECT_EQ(told(), "");
+    dock->Show("frmInfo", EAlignTop);
+    EXPECT_EQ(told(), "frmInfo=1");
+    dock->Show("frmInfo", EAlignTop); // hidden and docked again where it was
+    EXPECT_EQ(told(), "");
+    doubleClick(captionOf("frmInfo"), grip("frmInfo"));
+    settle();
+    EXPECT_EQ(told(), "frmInfo=2");
+    dock->Hide("frmInfo");
+    dock->RemoveForm("frmInfo");
+    EXPECT_EQ(told(), "frmInfo=0");
+}
