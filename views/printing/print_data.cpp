@@ -10,6 +10,7 @@
 #include "views/table/table_text_box.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -44,6 +45,35 @@ std::vector<double> PageStarts(const QTextDocument& document, double pageHeight)
     }
     return starts;
 }
+
+// The pages of a paged document the printer was asked for, counted from 0: all of them, or
+// the range chosen in the print dialog.
+struct PageSpan {
+    size_t first = 0;
+    size_t last = 0;
+};
+PageSpan ChosenPages(const QPrinter& printer, size_t pages) {
+    PageSpan span{0, pages - 1};
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        span.first = size_t(printer.fromPage() - 1);
+        if (printer.toPage() > 0)
+            span.last = std::min(span.last, size_t(printer.toPage() - 1));
+    }
+    return span;
+}
+
+// The free border kept around the rows, in device pixels: half an inch on a sheet printed
+// edge to edge (a PDF file without page margins), none where the printer's own unprintable
+// border or the page margins already keep one.
+QMarginsF FreeBorder(const QPrinter& printer) {
+    const bool edgeToEdge =
+        printer.fullPage() || printer.pageLayout().margins(QPageLayout::Point).isNull();
+    if (!edgeToEdge)
+        return QMarginsF();
+    const double x = printer.logicalDpiX() / 2.0;
+    const double y = printer.logicalDpiY() / 2.0;
+    return QMarginsF(x, y, x, y);
+}
 } // namespace
 
 bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString* error) {
@@ -58,16 +88,19 @@ bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString
         std::unique_ptr<QTextDocument> pages(document.clone());
         pages->setDefaultFont(document.defaultFont());
         pages->documentLayout()->setPaintDevice(&printer);
-        // A sheet printed edge to edge (a PDF file) keeps half an inch free around the
-        // rows; a printer's own unprintable border already does.
-        const bool edgeToEdge = printer.pageLayout().margins(QPageLayout::Point).isNull();
-        pages->setDocumentMargin(edgeToEdge ? printer.resolution() / 2.0 : 0);
-        const QSizeF page(printer.width(), printer.height());
+        // The layout takes a document margin in screen pixels; the border is kept here, in
+        // the printer's own pixels, and on every page alike.
+        pages->setDocumentMargin(0);
+        const QMarginsF border = FreeBorder(printer);
+        const QSizeF page(printer.width() - border.left() - border.right(),
+                          printer.height() - border.top() - border.bottom());
         pages->setTextWidth(page.width());
         const std::vector<double> starts = PageStarts(*pages, page.height());
+        const PageSpan chosen = ChosenPages(printer, starts.size());
         // Line by line, each on the page it begins: a line is printed once and whole.
         const QAbstractTextDocumentLayout* layout = pages->documentLayout();
         size_t current = 0;
+        bool pageStarted = false;
         painter.setPen(Qt::black);
         for (QTextBlock block = pages->begin(); block.isValid() && printed; block = block.next()) {
             const QTextLayout* lines = block.layout();
@@ -75,12 +108,20 @@ bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString
             for (int i = 0; lines && i < lines->lineCount() && printed; ++i) {
                 const QTextLine line = lines->lineAt(i);
                 const double top = box.top() + line.y();
-                while (printed && current + 1 < starts.size() && top >= starts[current + 1]) {
-                    printed = printer.newPage();
-                    ++current;
+                size_t lineStart = current;
+                while (lineStart + 1 < starts.size() && top >= starts[lineStart + 1])
+                    ++lineStart;
+                if (lineStart < chosen.first || lineStart > chosen.last) {
+                    current = lineStart;
+                    continue;
                 }
+                if (pageStarted && lineStart != current)
+                    printed = printer.newPage();
+                current = lineStart;
+                pageStarted = true;
                 if (printed)
-                    line.draw(&painter, QPointF(box.left(), box.top() - starts[current]));
+                    line.draw(&painter, QPointF(border.left() + box.left(),
+                                                border.top() + box.top() - starts[current]));
             }
         }
     } catch (...) {

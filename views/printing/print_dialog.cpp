@@ -47,6 +47,21 @@ int WidthForTitle(int dialogWidth, int titleWidth, int titleHeight) {
     return std::max(dialogWidth, titleWidth + 6 * titleHeight);
 }
 
+namespace {
+// Qt's own dialog on this platform keeps its page-range choices ("Pages from ... to") on
+// offer whatever its option says; where no range may be chosen they go.
+void OfferNoPageRange(QPrintDialog& dialog) {
+    static const char* const choices[] = {"printRange", "from", "to", "pagesRadioButton",
+                                          "pagesLineEdit"};
+    for (const char* name : choices) {
+        if (QWidget* choice = dialog.findChild<QWidget*>(QLatin1String(name))) {
+            choice->setEnabled(false);
+            choice->hide();
+        }
+    }
+}
+} // namespace
+
 bool RunPlatformPrintDialog(QPrinter& printer, const PrintDialogSetup& setup) {
     QPrintDialog dialog(&printer);
     PreparePlatformPrintDialog(dialog, setup);
@@ -57,6 +72,8 @@ void PreparePlatformPrintDialog(QPrintDialog& dialog, const PrintDialogSetup& se
     dialog.setOption(QAbstractPrintDialog::PrintToFile, setup.printToFile);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, setup.selection);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, setup.pageRange);
+    if (!setup.pageRange)
+        OfferNoPageRange(dialog);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     if (setup.maxPage > 0)
         dialog.setMinMax(std::max(1, setup.minPage), setup.maxPage);

@@ -20,7 +20,11 @@ ScriptedPrintDialog::ScriptedPrintDialog() {
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(orientation);
+        if (margins)
+            printer.setPageMargins(*margins, QPageLayout::Point);
         printer.setPrintRange(range);
+        if (range == QPrinter::PageRange)
+            printer.setFromTo(fromPage, toPage);
         return true;
     });
 }
@@ -56,6 +60,31 @@ std::optional<QString> PdfText(const QString& path) {
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::optional<std::vector<PdfPageWords>> PdfWords(const QString& path) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    std::vector<PdfPageWords> pages;
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return pages;
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression tag(QStringLiteral(
+        "<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"
+        "|<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"));
+    for (const QRegularExpressionMatch& m : tag.globalMatch(html)) {
+        if (!m.captured(1).isEmpty()) {
+            pages.push_back({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
+        } else if (!pages.empty()) {
+            const QPointF topLeft(m.captured(3).toDouble(), m.captured(4).toDouble());
+            const QPointF bottomRight(m.captured(5).toDouble(), m.captured(6).toDouble());
+            pages.back().words.emplace_back(topLeft, bottomRight);
+        }
+    }
+    return pages;
 }
 
 namespace {

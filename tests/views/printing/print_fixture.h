@@ -5,8 +5,10 @@
 #include "views/printing/print_dialog.h"
 #include "views/printing/print_surface.h"
 
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QRectF>
 #include <QString>
 
 #include <optional>
@@ -24,6 +26,10 @@ public:
     QString pdf;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QPrinter::PrintRange range = QPrinter::AllPages;
+    int fromPage = 0; // with range PageRange
+    int toPage = 0;
+    // The page's margins in points, as the page set-up gives them (none: the printer's own).
+    std::optional<QMarginsF> margins;
     std::vector<PrintDialogSetup> shown;
 };
 
@@ -73,6 +79,13 @@ DataSet PrintedSamples(qint32 count);
 // The text of a PDF file through pdftotext, pages separated by form feeds; nothing when
 // the tool is not installed.
 std::optional<QString> PdfText(const QString& path);
+// Where pdftotext finds each word, page by page, in points from the page's top left corner;
+// nothing when the tool is not installed.
+struct PdfPageWords {
+    QSizeF size;
+    std::vector<QRectF> words;
+};
+std::optional<std::vector<PdfPageWords>> PdfWords(const QString& path);
 // Pages and the first page's size in points, read from the PDF's own objects.
 int PdfPageCount(const QString& path);
 QSizeF PdfPageSize(const QString& path);

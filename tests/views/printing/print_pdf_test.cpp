@@ -167,6 +167,74 @@ TEST_F(PrintToPdf, TheDataTablePrintsEveryRowAcrossItsPages) {
     EXPECT_TRUE(ui.messageCalls.isEmpty());
 }
 
+TEST_F(PrintToPdf, TheDataTableKeepsHalfAnInchOnEveryPageWithoutMargins) {
+    ASSERT_TRUE(ViewDataSource(-1, 0));
+    const QStringList lines = SourceWindow()->txtSource->toPlainText().split(u'\n');
+    script.margins = QMarginsF(0, 0, 0, 0);
+    const QPageLayout::Orientation orientations[] = {QPageLayout::Portrait, QPageLayout::Landscape};
+    for (const QPageLayout::Orientation orientation : orientations) {
+        script.orientation = orientation;
+        PrintData();
+        ASSERT_TRUE(QFileInfo::exists(script.pdf)) << orientation;
+        // Sixty rows and the heading fill two A4 pages at most, either way up.
+        EXPECT_LE(PdfPageCount(script.pdf), 2) << orientation;
+        const std::optional<QString> text = Text();
+        SKIP_WITHOUT_PDFTOTEXT(text);
+        QStringList printed = text->split(u'\n');
+        for (QString& line : printed)
+            line = line.simplified();
+        for (const QString& line : lines) {
+            const QString row = line.simplified();
+            if (!row.isEmpty())
+                EXPECT_EQ(printed.count(row), 1) << orientation << " " << row.toStdString();
+        }
+        // Half an inch (36 points) free at every edge of every page.
+        const std::optional<std::vector<PdfPageWords>> pages = PdfWords(script.pdf);
+        ASSERT_TRUE(pages && !pages->empty());
+        for (size_t p = 0; p < pages->size(); ++p) {
+            const PdfPageWords& page = (*pages)[p];
+            ASSERT_FALSE(page.words.empty()) << orientation << " page " << p + 1;
+            for (const QRectF& word : page.words) {
+                EXPECT_GE(word.left(), 35.5) << orientation << " page " << p + 1;
+                EXPECT_GE(word.top(), 35.5) << orientation << " page " << p + 1;
+                EXPECT_LE(word.right(), page.size.width() - 35.5)
+                    << orientation << " page " << p + 1;
+                EXPECT_LE(word.bottom(), page.size.height() - 35.5)
+                    << orientation << " page " << p + 1;
+            }
+        }
+    }
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+TEST_F(PrintToPdf, TheDataTablePrintsThePagesChosen) {
+    CurrentData() = PrintedSamples(150);
+    ASSERT_TRUE(ViewDataSource(-1, 0));
+    const QStringList lines = SourceWindow()->txtSource->toPlainText().split(u'\n');
+    PrintData();
+    const int all = PdfPageCount(script.pdf);
+    ASSERT_GE(all, 3);
+    const std::optional<QString> whole = Text();
+    struct Case {
+        int from, to, pages;
+    } cases[] = {{1, 1, 1}, {2, 3, 2}, {2, 99, all - 1}};
+    for (const Case& c : cases) {
+        script.range = QPrinter::PageRange;
+        script.fromPage = c.from;
+        script.toPage = c.to;
+        PrintData();
+        EXPECT_EQ(PdfPageCount(script.pdf), c.pages) << c.from << "-" << c.to;
+        if (!whole)
+            continue;
+        // The pages chosen, as the whole table prints them.
+        const QStringList wholePages = whole->split(u'\f');
+        const QStringList printed = Text()->split(u'\f');
+        for (int p = 0; p < c.pages; ++p)
+            EXPECT_EQ(printed.value(p), wholePages.value(c.from - 1 + p)) << c.from << "-" << c.to;
+    }
+    EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
 TEST_F(PrintToPdf, TheSelectionPrintsAloneAndStaysSelected) {
     ASSERT_TRUE(ViewDataSource(-1, 0));
     TableTextBox* box = SourceWindow()->txtSource;
