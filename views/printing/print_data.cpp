@@ -5,6 +5,7 @@
 #include "core/message_box.h"
 #include "views/printing/current_printer.h"
 #include "views/printing/print_dialog.h"
+#include "views/printing/print_file_target.h"
 #include "views/printing/printer_orientation.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_text_box.h"
@@ -76,11 +77,14 @@ QMarginsF FreeBorder(const QPrinter& printer) {
 }
 } // namespace
 
-bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString* error) {
+bool PrintTextDocument(QPrinter& chosen, const QTextDocument& document, QString* error) {
+    const QString targetName = PrintTargetName(chosen);
+    PrintFileTarget target(chosen);
+    QPrinter& printer = target.Printer();
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!target.Ready() || !painter.begin(&printer)) {
         if (error)
-            *error = PrintTargetName(printer);
+            *error = targetName;
         return false;
     }
     bool printed = true;
@@ -132,11 +136,11 @@ bool PrintTextDocument(QPrinter& printer, const QTextDocument& document, QString
     if (!printed) {
         printer.abort();
         painter.end();
-    } else if (!painter.end() || printer.printerState() == QPrinter::Error) {
+    } else if (!painter.end() || printer.printerState() == QPrinter::Error || !target.Commit()) {
         printed = false;
     }
     if (!printed && error)
-        *error = PrintTargetName(printer);
+        *error = targetName;
     return printed;
 }
 

@@ -16,6 +16,7 @@
 #include "views/printing/graph_page_layout.h"
 #include "views/printing/painter_surface.h"
 #include "views/printing/print_dialog.h"
+#include "views/printing/print_file_target.h"
 #include "views/printing/print_line.h"
 #include "views/windows/single_window.h"
 
@@ -59,12 +60,15 @@ void PrintFooter(PrintSurface& surface, const QString& left, const QString& righ
     PrintLine(surface, right, LineAlign::Right);
 }
 
-bool PrintGraphPage(QPrinter& printer, const QString& title, const ChartModel& chart,
+bool PrintGraphPage(QPrinter& chosen, const QString& title, const ChartModel& chart,
                     const QFont& chartFont, const GraphPageTexts& texts, QString* error) {
+    const QString targetName = PrintTargetName(chosen);
+    PrintFileTarget target(chosen);
+    QPrinter& printer = target.Printer();
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!target.Ready() || !painter.begin(&printer)) {
         if (error)
-            *error = PrintTargetName(printer);
+            *error = targetName;
         return false;
     }
     try {
@@ -87,9 +91,9 @@ bool PrintGraphPage(QPrinter& printer, const QString& title, const ChartModel& c
         painter.end();
         throw;
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+    if (!painter.end() || printer.printerState() == QPrinter::Error || !target.Commit()) {
         if (error)
-            *error = PrintTargetName(printer);
+            *error = targetName;
         return false;
     }
     return true;

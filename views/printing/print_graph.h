@@ -27,7 +27,8 @@ void PrintFooter(PrintSurface& surface, const QString& left, const QString& righ
 // Prints one graph page on printer: the title block, the chart drawn by the chart's one paint
 // routine between the title and the footer, and the footer. True when the page went to the
 // printer; false with the reason when the print could not start or failed, and then no
-// half document is left behind. The chart on the screen is not touched.
+// half document is left behind: a PDF file of that name is replaced only by a whole one. The chart
+// on the screen is not touched.
 bool PrintGraphPage(QPrinter& printer, const QString& title, const ChartModel& chart,
                     const QFont& chartFont, const GraphPageTexts& texts, QString* error = nullptr);
 

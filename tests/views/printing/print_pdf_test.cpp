@@ -3,6 +3,7 @@
 #include "core/options.h"
 #include "platform/paths.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/full_disk.h"
 #include "tests/views/printing/print_fixture.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
@@ -18,11 +19,14 @@
 #include "platform/chart/chart_widget.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCursor>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +52,17 @@ protected:
         Options() = savedOptions;
     }
     QString Title() const { return QStringLiteral("T4083 KL720 A - Via Roma 1"); }
+    QByteArray Pdf() const {
+        QFile file(script.pdf);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The graph page and the data table, each printed by its window's button.
+    std::vector<std::pair<const char*, std::function<void()>>> Prints() {
+        Window<frmGraphSt>().Show();
+        EXPECT_TRUE(ViewDataSource(-1, 0));
+        return {{"graph", [this] { PrintGraph(Title(), QStringLiteral("ST")); }},
+                {"table", [] { PrintData(); }}};
+    }
     // The printed text, or a skip when pdftotext is missing.
     std::optional<QString> Text() { return PdfText(script.pdf); }
 
@@ -137,6 +152,56 @@ TEST_F(PrintToPdf, APrintThatCannotStartIsReported) {
     PrintData();
     ASSERT_EQ(ui.messageCalls.size(), 2);
     EXPECT_TRUE(ui.messageCalls[1].message.startsWith(QStringLiteral("T3760")));
+}
+
+// A print that cannot write its whole document, the disk refusing it part way: the earlier
+// file of that name stays whole, nothing half-written is left beside it, and it is said.
+TEST_F(PrintToPdf, APrintCutShortKeepsTheEarlierFileAndSaysSo) {
+    for (const auto& [name, print] : Prints()) {
+        QFile::remove(script.pdf);
+        ui.messageCalls.clear();
+        print();
+        const QByteArray earlier = Pdf();
+        ASSERT_GT(earlier.size(), 4000) << name;
+        const QStringList files = QDir(scratch.path()).entryList(QDir::Files);
+        {
+            FileSizeLimit limit(2048);
+            ASSERT_TRUE(limit.Active());
+            print();
+        }
+        EXPECT_EQ(Pdf(), earlier) << name;
+        EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files), files) << name;
+        ASSERT_EQ(ui.messageCalls.size(), 1) << name;
+        EXPECT_TRUE(ui.messageCalls[0].message.startsWith(QStringLiteral("T3760"))) << name;
+        // With room again the print goes through.
+        print();
+        EXPECT_EQ(ui.messageCalls.size(), 1) << name;
+        EXPECT_EQ(PdfPageCount(script.pdf), 1) << name;
+    }
+}
+
+// The same on a disk that has run full: a tiny file system of its own, where the tests may
+// mount one.
+TEST_F(PrintToPdf, APrintOnAFullDiskKeepsTheEarlierFileAndSaysSo) {
+    const TinyDisk disk(scratch.filePath(QStringLiteral("disk")), 256);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small file system needs root; the file size limit stands in";
+    script.pdf = disk.FilePath(QStringLiteral("page.pdf"));
+    const auto prints = Prints();
+    prints[1].second();
+    const QByteArray earlier = Pdf();
+    ASSERT_GT(earlier.size(), 4000);
+    disk.Fill();
+    for (const auto& [name, print] : prints) {
+        ui.messageCalls.clear();
+        print();
+        EXPECT_EQ(Pdf(), earlier) << name;
+        ASSERT_EQ(ui.messageCalls.size(), 1) << name;
+        EXPECT_TRUE(ui.messageCalls[0].message.startsWith(QStringLiteral("T3760"))) << name;
+        const QStringList left = QDir(disk.FilePath(QString())).entryList(QDir::Files);
+        EXPECT_EQ(left, (QStringList{QStringLiteral("filler"), QStringLiteral("page.pdf")}))
+            << name;
+    }
 }
 
 TEST_F(PrintToPdf, TheDataTablePrintsEveryRowAcrossItsPages) {
