@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "core/message_box.h"
 #include "core/program_events.h"
+#include "core/write_failure.h"
 #include "data/dataset.h"
 #include "data/files/session_log.h"
 #include "data/files/station_csv.h"
@@ -120,13 +121,20 @@ SaveOutcome SaveSessionFile(const QString& fileName) {
             StatusProgress status(ResString(3031));
             bytes = SessionLogBytes(data, FileTextLocale(), status.Callback());
         }
+        // A file that cannot be written is no unforeseen error: the user is told which file
+        // and why, and the earlier file stays as it was.
         QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly))
-            RaiseError(ErrorNumber::PathFileAccess, file.errorString());
-        if (file.write(bytes) != bytes.size())
-            RaiseError(ErrorNumber::DeviceIo, file.errorString());
-        if (!file.commit())
-            RaiseError(ErrorNumber::DeviceIo, file.errorString());
+        qint64 written = 0;
+        bool saved = file.open(QIODevice::WriteOnly);
+        if (saved) {
+            written = file.write(bytes);
+            saved = written == bytes.size() && file.commit();
+        }
+        if (!saved) {
+            tell(WriteFailureText(fileName, bytes.size() - std::max<qint64>(written, 0),
+                                  file.errorString()));
+            return SaveOutcome::Failed;
+        }
         data.DataSaved = true;
         data.CurrentFileName = fileName;
         return SaveOutcome::Saved;

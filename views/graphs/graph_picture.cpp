@@ -34,7 +34,7 @@ bool WriteGraphPicture(const ChartModel& chart, const QFont& font, const QString
             : SaveChartJpeg(chart, fileName, font, QSize(ChartImageWidth, ChartImageHeight), 100,
                             &error);
     if (!written)
-        MessBox(ResString(3720).arg(QDir::toNativeSeparators(fileName), error), QString(), 2, 1);
+        MessBox(ResString(3720).arg(QDir::toNativeSeparators(fileName), error), QString(), -1, -1);
     return written;
 }
 

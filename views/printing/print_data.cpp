@@ -181,6 +181,6 @@ void PrintData() {
         }
         QString failed;
         if (!PrintTextDocument(printer, *copy, &failed))
-            MessBox(ResString(3760).arg(failed), QString(), 2, 1);
+            MessBox(ResString(3760).arg(failed), QString(), -1, -1);
     });
 }

@@ -128,6 +128,6 @@ void PrintGraph(const QString& title, const QString& kind) {
             page.LegendVisible = true;
         QString failed;
         if (!PrintGraphPage(printer, title, page, chart->font(), CurrentGraphPageTexts(), &failed))
-            MessBox(ResString(3760).arg(failed), QString(), 2, 1);
+            MessBox(ResString(3760).arg(failed), QString(), -1, -1);
     });
 }

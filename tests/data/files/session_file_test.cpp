@@ -6,6 +6,7 @@
 #include "tests/data/files/files_test_support.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <stdexcept>
-
-#include <sys/resource.h>
 
 namespace {
 // A scratch folder, the language table, the fake boxes, recorded hooks, and a current
@@ -222,11 +220,15 @@ TEST_F(SessionFileTest, AFailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.log")});
     EXPECT_FALSE(CurrentData().DataSaved);
-    // A folder that does not exist is reported too.
+    // A folder that does not exist is said plainly, with the file's name.
     ui.standardCalls.clear();
+    ui.messageCalls.clear();
     events.Clear();
-    EXPECT_FALSE(SaveFile(path(QStringLiteral("no/such/folder.log"))));
-    EXPECT_EQ(ui.standardCalls.size(), 1);
+    const QString missing = path(QStringLiteral("no/such/folder.log"));
+    EXPECT_FALSE(SaveFile(missing));
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+    EXPECT_TRUE(onlyMessage().startsWith(ResString(3704).arg(QDir::toNativeSeparators(missing))))
+        << onlyMessage().toStdString();
 }
 
 // The disk refusing the new file part way through, after part of it was written:
@@ -240,27 +242,62 @@ TEST_F(SessionFileTest, AWriteFailingPartWayKeepsTheOldFileWhole) {
     big.DataY.fill(3.25f, count + 1);
     big.DataZ.fill(0.75f, count + 1);
     ReplaceCurrentData(std::move(big));
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 300 * 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     ui.messageAnswers = {true};
-    const SaveOutcome outcome = SaveSessionFile(path(QStringLiteral("old.log")));
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldSignal);
+    SaveOutcome outcome;
+    {
+        const FileSizeLimit limit(300 * 1024);
+        ASSERT_TRUE(limit.Active());
+        outcome = SaveSessionFile(path(QStringLiteral("old.log")));
+    }
     EXPECT_EQ(outcome, SaveOutcome::Failed);
-    EXPECT_EQ(ui.standardCalls.size(), 1);
     EXPECT_EQ(contents(QStringLiteral("old.log")), QByteArray("old bytes"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.log")});
     EXPECT_FALSE(CurrentData().DataSaved);
+    // Said as what happened, with the file's name, in a failure's box: no error report of
+    // an unknown error.
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+    ASSERT_EQ(ui.messageCalls.size(), 2); // the overwrite question, then the failure
+    const MessageBoxRequest& told = ui.messageCalls[1];
+    EXPECT_TRUE(told.message.startsWith(
+        ResString(3704).arg(QDir::toNativeSeparators(path(QStringLiteral("old.log"))))))
+        << told.message.toStdString();
+    EXPECT_FALSE(told.message.contains(QLatin1String("Unknown error")));
+    EXPECT_EQ(told.iconKind, 0);
     // With room again the same save goes through whole.
     ui.standardCalls.clear();
     ui.messageAnswers = {true};
     ASSERT_EQ(SaveSessionFile(path(QStringLiteral("old.log"))), SaveOutcome::Saved);
     EXPECT_EQ(contents(QStringLiteral("old.log")),
               SessionLogBytes(CurrentData(), FileTextLocale(QLocale::system())));
+}
+
+// A disk that has run full, where the test may mount a small one: the save says so.
+TEST_F(SessionFileTest, ASaveOnAFullDiskSaysTheDiskIsFull) {
+    const TinyDisk disk(path(QStringLiteral("disk")), 64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small file system needs root; the file size limit stands in";
+    const QString saved = disk.FilePath(QStringLiteral("old.log"));
+    {
+        QFile file(saved);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old bytes");
+    }
+    DataSet big = MakeDataSet({});
+    big.NumSamples = 20000;
+    big.DataX.fill(12.5f, 20001);
+    big.DataY.fill(3.25f, 20001);
+    big.DataZ.fill(0.75f, 20001);
+    ReplaceCurrentData(std::move(big));
+    ui.messageAnswers = {true};
+    EXPECT_EQ(SaveSessionFile(saved), SaveOutcome::Failed);
+    QFile old(saved);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old bytes"));
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+    ASSERT_EQ(ui.messageCalls.size(), 2);
+    EXPECT_EQ(ui.messageCalls[1].message, ResString(3703).arg(QDir::toNativeSeparators(saved)));
+    EXPECT_EQ(ui.messageCalls[1].iconKind, 0);
+    EXPECT_FALSE(CurrentData().DataSaved);
 }
 
 TEST_F(SessionFileTest, DataTheReaderWouldRefuseIsNotWritten) {

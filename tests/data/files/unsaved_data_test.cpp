@@ -63,12 +63,15 @@ TEST_F(UnsavedData, ACancelledSaveDialogCancelsTheReplacement) {
 }
 
 TEST_F(UnsavedData, AFailedSaveIsSaidAndAskedAgain) {
-    ui.messageAnswers = {true, true, false}; // Yes, the failure notice, then No
+    // Yes, what the write met, the failure notice, then No.
+    ui.messageAnswers = {true, true, true, false};
     ui.saveAnswers = {{true, path("no/such/folder/a.log"), 0}};
     EXPECT_TRUE(MayReplaceCurrentData());
     EXPECT_EQ(questions(), 2);
-    EXPECT_TRUE(ui.messageCalls.size() >= 3);
-    EXPECT_EQ(ui.messageCalls[1].message, ResString(8));
+    EXPECT_TRUE(ui.messageCalls.size() >= 4);
+    EXPECT_TRUE(ui.messageCalls[1].message.startsWith(
+        ResString(3704).arg(QDir::toNativeSeparators(path("no/such/folder/a.log")))));
+    EXPECT_EQ(ui.messageCalls[2].message, ResString(8));
 }
 
 TEST_F(UnsavedData, ASavedOrEmptyDataSetAsksNothing) {

@@ -229,6 +229,8 @@ TEST_F(GraphTeWindow_, APictureThatCannotBeWrittenGivesAMessage) {
     w.tbrGraphTe_ButtonClick(2);
     ASSERT_EQ(ui.messageCalls.size(), 1);
     EXPECT_TRUE(ui.messageCalls[0].message.startsWith(QStringLiteral("T3720")));
-    EXPECT_EQ(ui.messageCalls[0].iconKind, 2);
+    // A failure, with the stop sign and its title.
+    EXPECT_EQ(ui.messageCalls[0].iconKind, 0);
+    EXPECT_EQ(ui.messageCalls[0].title, QStringLiteral("T2"));
     EXPECT_FALSE(QFileInfo::exists(path));
 }

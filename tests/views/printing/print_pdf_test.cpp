@@ -152,6 +152,12 @@ TEST_F(PrintToPdf, APrintThatCannotStartIsReported) {
     PrintData();
     ASSERT_EQ(ui.messageCalls.size(), 2);
     EXPECT_TRUE(ui.messageCalls[1].message.startsWith(QStringLiteral("T3760")));
+    // A failure looks like one: the stop sign and its title, no question.
+    for (const MessageBoxRequest& call : ui.messageCalls) {
+        EXPECT_EQ(call.iconKind, 0);
+        EXPECT_EQ(call.title, QStringLiteral("T2"));
+        EXPECT_EQ(call.buttonKind, 1);
+    }
 }
 
 // A print that cannot write its whole document, the disk refusing it part way: the earlier
