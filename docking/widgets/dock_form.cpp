@@ -55,6 +55,10 @@ DockForm::DockForm(DockablePrivate* parent, QWidget* form)
     frame_->setMouseTracking(true);
     WindowHooks::SubClass(frame_, this);
     WindowHooks::SubClass(frame_->caption(), this);
+    // A form the host deletes itself goes from the control with its pane.
+    QObject::connect(form, &QObject::destroyed, parent, [parent, key = rec.name] {
+        QTimer::singleShot(0, parent, [parent, key] { parent->formGone(key); });
+    });
     QObject::connect(frame_, &FormFrame::closeClicked, frame_, [this] {
         // The close box's own click is still being delivered: hide once it is over.
         QPointer<FormFrame> guard = frame_;
@@ -359,10 +363,24 @@ bool DockForm::WindowProc(QWidget* window, QEvent* event) {
         return false;
     case QEvent::Close:
         if (window == frame_) {
-            // Closed from its window menu or by the window system: hidden, not unloaded.
-            event->ignore();
-            closeRequest();
-            return true;
+            // Closed by the window system. The application's own ending closes every
+            // window too (a quit, the host's main window closed), and that is no user's
+            // close: the form is to float again in the next run. Which one it was is
+            // known once control is back in the event loop: an ending application never
+            // gets there, and a host that closed has ended the control by then.
+            if (rec.State == FormUndocked && frame_->isVisible()) {
+                StoreUnDockedRect();
+            }
+            QPointer<DockablePrivate> owner = parent_;
+            QString key = rec.name;
+            QTimer::singleShot(0, owner, [owner, key] {
+                DockForm* f = owner && !owner->terminated ? owner->form(key) : nullptr;
+                if (f && owner->host && owner->host->isVisible() && !owner->hostClosing) {
+                    // Hidden, not unloaded.
+                    f->closeRequest();
+                }
+            });
+            return false;
         }
         return false;
     case QEvent::MouseButtonPress: {

@@ -237,11 +237,11 @@ bool DockablePrivate::UndeleteForm(const QString& key) {
     return true;
 }
 
-void DockablePrivate::removeForm(const QString& key) {
+void DockablePrivate::removeForm(const QString& key, bool store) {
     if (FormIndex(key) < 0) {
         return;
     }
-    if (props.Persistent && !layoutSaved) {
+    if (store && props.Persistent && !layoutSaved) {
         SaveLayout();
         layoutSaved = true;
     }
@@ -255,6 +255,14 @@ void DockablePrivate::removeForm(const QString& key) {
     forms.erase(forms.begin() + i);
     stateChanged(key);
     gone.reset();
+}
+
+void DockablePrivate::formGone(const QString& key) {
+    ControlCall call(this);
+    const DockForm* f = form(key);
+    if (f && !f->form()) {
+        removeForm(key, false);
+    }
 }
 
 void DockablePrivate::hideForm(const QString& key) {
@@ -366,7 +374,32 @@ void DockablePrivate::terminate() {
         edges[side].reset();
     }
     outline.reset();
+    releaseArea();
     initialised = false;
+}
+
+void DockablePrivate::releaseArea() {
+    DockArea* a = area;
+    area = nullptr;
+    if (!a) {
+        return;
+    }
+    auto* main = host ? qobject_cast<QMainWindow*>(host.data()) : nullptr;
+    if (main && main->centralWidget() == a) {
+        // The host's own central widget goes back where it was; the area goes later, as
+        // one of its events may still be under way.
+        QWidget* center = a->center();
+        a->setCenter(nullptr);
+        if (center) {
+            main->setCentralWidget(center);
+        } else {
+            main->takeCentralWidget();
+            a->deleteLater();
+        }
+        return;
+    }
+    a->hide();
+    a->deleteLater();
 }
 
 void DockablePrivate::PreventUndeleteAll(const QString& key) {
@@ -501,6 +534,22 @@ void DockablePrivate::setEdgeTwips(int side, int twips) {
 }
 
 bool DockablePrivate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == host && event->type() == QEvent::Close) {
+        // Whether the host closes is known only once its own handling has said so: a
+        // close it takes hides it at once.
+        hostClosing = true;
+        QPointer<DockablePrivate> self = this;
+        QTimer::singleShot(0, this, [self] {
+            if (self) {
+                self->hostClosing = false;
+            }
+        });
+    } else if (watched == host && event->type() == QEvent::Hide && hostClosing) {
+        // The host closed: the control ends with it, storing the layout as it stands.
+        hostClosing = false;
+        terminate();
+        return false;
+    }
     if (watched == host && hostLinked &&
         (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)) {
         // Activation is what the first layout pass waits for; a host shown on a platform

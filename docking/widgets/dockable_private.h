@@ -44,6 +44,7 @@ public:
     bool layoutSaved = false;
     bool hostLinked = false;
     bool terminated = false;
+    bool hostClosing = false; // the host was asked to close and has not said no yet
     QString appName;
     QString settingsFile;
     QStringList changed;
@@ -72,7 +73,12 @@ public:
                   int splitPromille);
     bool UndeleteForm(const QString& key);
     void hideForm(const QString& key);
-    void removeForm(const QString& key);
+    // store: the layout is stored first when it is the first removal (a host's call).
+    void removeForm(const QString& key, bool store = true);
+    // The host deleted the form itself: its wrapper and pane go with it.
+    void formGone(const QString& key);
+    // The host window gets back the room the edges took.
+    void releaseArea();
     void setState(const QString& key, int state);
     void paint();
     void terminate();

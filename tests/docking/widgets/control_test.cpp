@@ -249,7 +249,7 @@ TEST_F(ControlTest, HostMayGoFirstWithDockedAndFloatingForms) {
     settle();
     EXPECT_TRUE(a.isNull());
     EXPECT_TRUE(b.isNull());
-    EXPECT_EQ(dock->State("frmA"), FormDocked); // what it last was; nothing dangles
+    EXPECT_EQ(dock->State("frmA"), FormHidden); // its form went with the host; nothing dangles
     dock->Hide("frmA");
     dock->Show("frmB", EAlignLeft);
     dock->Terminate();
@@ -290,4 +290,51 @@ TEST_F(ControlTest, FormNeverSizedFloatsAtTheSizeItsContentsAsk) {
     settle();
     EXPECT_GE(form->width(), form->sizeHint().width());
     EXPECT_GE(form->height(), form->sizeHint().height());
+}
+
+// What goes gives its room back: a form the host deletes takes its pane (and its
+// caption) with it, and a control deleted while its host stays leaves no edge bands.
+TEST_F(ControlTest, AFormTheHostDeletesLeavesNoPaneBehind) {
+    showHost();
+    QSignalSpy changes(dock.get(), &Dockable::StateChanged);
+    dock->AddForm(makeForm("frmA"), FormHidden, EAlignLeft);
+    dock->AddForm(makeForm("frmB"), FormHidden, EAlignLeft);
+    dock->AddForm(makeForm("frmC"));
+    dock->Show("frmA", EAlignLeft);
+    dock->Show("frmB", EAlignLeft, "frmA", HAlignBottom);
+    dock->Show("frmC", NoEAlign);
+    settle();
+    changes.clear();
+    QPointer<FormFrame> floatingFrame = wrapper("frmC").frame();
+    delete wrapper("frmA").form();
+    delete wrapper("frmC").form();
+    settle();
+    EXPECT_EQ(d().FormIndex("frmA"), -1);
+    EXPECT_EQ(d().FormIndex("frmC"), -1);
+    EXPECT_EQ(dock->State("frmA"), FormHidden);
+    EXPECT_EQ(edge(SideLeft).tree().check(), "");
+    EXPECT_EQ(edge(SideLeft).tree().slot(edge(SideLeft).tree().RootPaneIndex()).Key, "frmB");
+    EXPECT_EQ(host->findChild<QWidget*>("DockablePane_frmA"), nullptr);
+    EXPECT_EQ(host->findChild<QWidget*>("DockableFrame_frmA"), nullptr);
+    EXPECT_TRUE(floatingFrame.isNull());
+    // frmB alone fills the edge now.
+    EXPECT_EQ(wrapper("frmB").pane()->height(), edge(SideLeft).window()->height());
+    ASSERT_EQ(changes.count(), 2);
+    EXPECT_EQ(changes.at(0).at(1).toInt(), FormHidden);
+    EXPECT_EQ(changes.at(1).at(1).toInt(), FormHidden);
+}
+
+TEST_F(ControlTest, AControlDeletedBeforeItsHostGivesTheEdgesRoomBack) {
+    showHost();
+    dock->AddForm(makeForm("frmA"), FormHidden, EAlignLeft);
+    dock->AddForm(makeForm("frmB"), FormHidden, EAlignTop);
+    dock->Show("frmA", EAlignLeft);
+    dock->Show("frmB", EAlignTop);
+    settle();
+    ASSERT_LT(central->width(), host->width());
+    dock.reset();
+    settle();
+    EXPECT_EQ(host->centralWidget(), central);
+    EXPECT_EQ(central->geometry(), host->rect());
+    EXPECT_EQ(host->findChild<QWidget*>("DockableArea"), nullptr);
 }

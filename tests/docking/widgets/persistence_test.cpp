@@ -3,7 +3,9 @@
 
 #include "docking/widgets/form_frame.h"
 
+#include <QFile>
 #include <QSettings>
+#include <QTimer>
 #include <QUrl>
 
 using namespace dockable;
@@ -150,4 +152,45 @@ TEST_F(PersistenceTest, TheWholeHostPathNamesTheLayout) {
     const QString app = dock->AppName();
     EXPECT_EQ(app, '"' + QCoreApplication::applicationFilePath() + '"');
     EXPECT_GT(app.size(), 2);
+}
+
+// The host ends the usual ways, inside its event loop: the application quits, or its main
+// window is closed. Neither is the user's close of a floating form, and the control ends
+// itself with its host, storing the layout then.
+TEST_F(PersistenceTest, AFormFloatingWhenTheHostEndsFloatsAgainInTheNextRun) {
+    enum class Ending { Quit, CloseHost };
+    for (Ending ending : {Ending::Quit, Ending::CloseHost}) {
+        SCOPED_TRACE(ending == Ending::Quit ? "quit" : "host closed");
+        QFile::remove(file());
+        newRun();
+        showHost();
+        dock->Show("frmA", EAlignLeft);
+        dock->Show("frmC", NoEAlign);
+        QWidget* caption = wrapper("frmC").frame()->caption();
+        drag(caption, caption->mapToGlobal(QPoint(8, 5)), {screenRect(d().area).center()});
+        settle();
+        ASSERT_EQ(dock->State("frmC"), FormUndocked);
+        const QString first = layout();
+        QPointer<QWidget> floating = wrapper("frmC").form();
+
+        QTimer::singleShot(0, host.get(), [this, ending] {
+            if (ending == Ending::Quit) {
+                QApplication::quit();
+            } else {
+                host->close();
+            }
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // never hangs the run
+        ASSERT_EQ(QApplication::exec(), 0);
+        settle();
+        // Ended with its host: the forms were let go and the layout stored before the
+        // control object itself goes.
+        EXPECT_TRUE(floating.isNull());
+        EXPECT_TRUE(QSettings(file(), QSettings::IniFormat).allKeys().size() > 0);
+
+        newRun();
+        showHost();
+        EXPECT_EQ(layout().toStdString(), first.toStdString());
+        EXPECT_EQ(errors->count(), 0);
+    }
 }
