@@ -54,25 +54,31 @@ frmGraphSt::frmGraphSt(QWidget* parent) : GraphWindow(parent, StatisticsWindow) 
     lblText[1]->setBuddy(txtMaxValue);
     lblText[2]->setBuddy(cboNumClassi);
 
+    // Two columns, the limits side by side and the refresh beside the classes: the whole
+    // frame stays in view in a window of a tile's height.
     QVBoxLayout* frame = NewFrameLayout();
-    frame->setContentsMargins(6, 4, 4, 4);
-    frame->addSpacing(12);
-    auto limitRow = [&](QLabel* label, LimitBox* box, LimitUpDown* upDown) {
-        frame->addWidget(label);
+    frame->setContentsMargins(6, 2, 4, 2);
+    frame->setSpacing(2);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(1);
+    auto limitBox = [](LimitBox* box, LimitUpDown* upDown) {
         auto* row = new QHBoxLayout;
         row->setSpacing(1);
         row->addWidget(box);
         row->addWidget(upDown);
         row->addStretch(1);
-        frame->addLayout(row);
-        frame->addSpacing(8);
+        return row;
     };
-    limitRow(lblText[0], txtMinValue, updMin);
-    limitRow(lblText[1], txtMaxValue, updMax);
-    frame->addWidget(lblText[2]);
-    frame->addWidget(cboNumClassi, 0, Qt::AlignLeft);
-    frame->addSpacing(16);
-    frame->addWidget(btnRefresh, 0, Qt::AlignHCenter);
+    grid->addWidget(lblText[0], 0, 0);
+    grid->addLayout(limitBox(txtMinValue, updMin), 1, 0);
+    grid->addWidget(lblText[1], 0, 1);
+    grid->addLayout(limitBox(txtMaxValue, updMax), 1, 1);
+    grid->setRowMinimumHeight(2, 4);
+    grid->addWidget(lblText[2], 3, 0);
+    grid->addWidget(cboNumClassi, 4, 0, Qt::AlignLeft);
+    grid->addWidget(btnRefresh, 4, 1, Qt::AlignLeft);
+    frame->addLayout(grid);
     frame->addStretch(1);
     connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefresh_Click(); });
 

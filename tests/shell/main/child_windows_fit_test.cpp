@@ -3,13 +3,21 @@
 
 #include "shell/main/frm_main.h"
 #include "shell/main/picture_store.h"
+#include "tests/support/downloaded_data.h"
+#include "views/graphs/frm_graph_st.h"
+#include "views/graphs/limit_box.h"
+#include "views/windows/single_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
 
 namespace {
 // The three data views as plain windows of the size the time graph opens at.
@@ -84,4 +92,44 @@ TEST_F(MainWindowTest, ChildWindowsCarryTheProgramsIcon) {
         ASSERT_FALSE(w->windowIcon().isNull());
         EXPECT_EQ(w->windowIcon().pixmap(16).toImage(), program);
     }
+}
+
+// After a load the data windows are tiled one above the other: in the statistics window's
+// tile its whole control frame shows, the refresh button included, in both languages.
+TEST_F(MainWindowTest, TheTiledStatisticsWindowShowsItsRefreshButton) {
+    const DataSet saved = CurrentData();
+    DataSet data = DownloadedZeros(60);
+    for (qint32 i = 1; i <= 60; ++i)
+        data.DataRes[i] = 0.2 + 0.01 * i;
+    data.ResMin = 0.21f;
+    data.ResMax = 0.8f;
+    CurrentData() = data;
+    for (int language : {0, 1}) {
+        SCOPED_TRACE(language);
+        UseLanguage(language);
+        Options().InfoPaneVisible = true;
+        Options().InfoPaneDocked = true;
+        frmMain main;
+        main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        main.AddChildWindow(new QWidget)->show();
+        frmGraphSt& st = Window<frmGraphSt>().Load();
+        main.AddChildWindow(&st)->show();
+        main.AddChildWindow(new QWidget)->show();
+        main.tbrToolbar_ButtonClick(21);
+        QCoreApplication::processEvents();
+        const auto* scroll = st.findChild<QScrollArea*>(QStringLiteral("fmeControlScroll"));
+        ASSERT_NE(scroll, nullptr);
+        const QRect shown(scroll->viewport()->mapTo(&st, QPoint(0, 0)), scroll->viewport()->size());
+        for (QWidget* control :
+             {static_cast<QWidget*>(st.btnRefresh), static_cast<QWidget*>(st.cboNumClassi),
+              static_cast<QWidget*>(st.txtMinValue), static_cast<QWidget*>(st.txtMaxValue)}) {
+            const QRect at(control->mapTo(&st, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(shown.contains(at))
+                << control->objectName().toStdString() << " at " << at.y() << "+" << at.height()
+                << " in " << shown.y() << "+" << shown.height();
+        }
+        Window<frmGraphSt>().Unload();
+    }
+    CurrentData() = saved;
 }
