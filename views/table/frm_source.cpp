@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPolygonF>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -22,7 +24,31 @@ namespace {
 QString orderCaption(bool timeOrder) {
     return timeOrder ? ResString(4186) : ResString(4187);
 }
+
+// An arrow up beside an arrow down, in the toolbar's blue.
+QPixmap orderPixmap(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 16.0, side / 16.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2f, 0x5d, 0x8a));
+    p.drawPolygon(QPolygonF({{1, 6}, {4.5, 1}, {8, 6}}));
+    p.drawRect(QRectF(3.5, 5, 2, 10));
+    p.setBrush(QColor(0x3a, 0x8f, 0xd8));
+    p.drawPolygon(QPolygonF({{8, 10}, {11.5, 15}, {15, 10}}));
+    p.drawRect(QRectF(10.5, 1, 2, 10));
+    return pixmap;
+}
 } // namespace
+
+QIcon OrderPicture() {
+    QIcon icon;
+    for (int side : {16, 24, 32})
+        icon.addPixmap(orderPixmap(side));
+    return icon;
+}
 
 frmSource::frmSource(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmSource"));
@@ -56,6 +82,7 @@ frmSource::frmSource(QWidget* parent) : QWidget(parent) {
                           [this](int index) { tbrGraphSrc_ButtonClick(index); });
     buttons_[7] = AddToolbarButton(tbrGraphSrc, QStyle::SP_BrowserReload, ResString(4174),
                                    [this] { tbrGraphSrc_ButtonClick(7); });
+    buttons_[7]->setIcon(OrderPicture());
     buttons_[8] = tbrGraphSrc->addSeparator();
 
     lblOrder->setText(orderCaption(true));

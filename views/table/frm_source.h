@@ -2,6 +2,7 @@
 
 #include "views/table/chart_row_link.h"
 
+#include <QIcon>
 #include <QPointer>
 #include <QWidget>
 
@@ -58,3 +59,5 @@ frmSource* SourceWindow();
 frmSource& LoadSourceWindow();
 // True while the data-table window is loaded.
 bool SourceViewOpen();
+// The order button's picture: coloured, so that the button never looks disabled.
+QIcon OrderPicture();

@@ -1,3 +1,4 @@
+#include "shell/main/picture_store.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
@@ -15,6 +16,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 
@@ -82,6 +85,40 @@ TEST_F(DataTableWindow, OpensInTimeOrderWithTheMedianRowMarkedAndNoReportFileLef
     // Median of 2.75, 5 and 1241.37: sample 3, the third row.
     EXPECT_EQ(form.txtSource->MarkedLine(), 7 + 2);
     EXPECT_EQ(form.txtSource->CaretLine(), 9);
+}
+
+namespace {
+// How coloured a picture is: the mean saturation of its drawn pixels (0 grey .. 255).
+int meanSaturation(const QImage& image) {
+    qint64 sum = 0;
+    qint64 drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 128)
+                continue;
+            sum += c.hsvSaturation() < 0 ? 0 : c.hsvSaturation();
+            ++drawn;
+        }
+    return drawn > 0 ? static_cast<int>(sum / drawn) : 0;
+}
+} // namespace
+
+// Grey pictures are how a toolbar shows a button that is off: the order button, which
+// works, is drawn in colour, and a disabled one would look plainly different.
+TEST_F(DataTableWindow, TheOrderButtonNeverLooksDisabledWhileItWorks) {
+    // The icon themes of a plain X session, as the program looks in them: their pictures
+    // are mostly grey.
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    UseFallbackIconTheme();
+    ASSERT_TRUE(ViewDataSource(-1, -1));
+    QAction* order = window().Button(7);
+    ASSERT_NE(order, nullptr);
+    ASSERT_TRUE(order->isEnabled());
+    const QImage normal = order->icon().pixmap(24, QIcon::Normal).toImage();
+    const QImage disabled = order->icon().pixmap(24, QIcon::Disabled).toImage();
+    EXPECT_GE(meanSaturation(normal), 96);
+    EXPECT_GE(meanSaturation(normal), meanSaturation(disabled) + 64);
 }
 
 TEST_F(DataTableWindow, NothingWithoutADataSet) {
