@@ -44,7 +44,7 @@ void SetPrintDialogRunner(PrintDialogRunner installed) {
 }
 
 int WidthForTitle(int dialogWidth, int titleWidth, int titleHeight) {
-    return std::max(dialogWidth, titleWidth + 6 * titleHeight);
+    return std::max(dialogWidth, titleWidth + 8 * titleHeight);
 }
 
 namespace {

@@ -46,7 +46,7 @@ bool RunPlatformPrintDialog(QPrinter& printer, const PrintDialogSetup& setup);
 void PreparePlatformPrintDialog(QPrintDialog& dialog, const PrintDialogSetup& setup);
 
 // The width a dialog needs so that a window frame shows its whole title: the title's own
-// width and room for the frame's icon and buttons, about six title heights; never less
+// width and room for the frame's icon and buttons, about eight title heights; never less
 // than the dialog's own width.
 int WidthForTitle(int dialogWidth, int titleWidth, int titleHeight);
 
