@@ -7,18 +7,16 @@
 #include <QStorageInfo>
 
 namespace {
-
-bool NoRoomFor(const QString& fileName, qint64 bytesLeft) {
-    const QStorageInfo disk(QFileInfo(fileName).absolutePath());
-    return disk.isValid() && disk.isReady() &&
-           disk.bytesAvailable() < std::max<qint64>(bytesLeft, 1);
-}
-
 // The file layer says "Unknown error" when the system gave it no reason (a short write).
 bool Said(const QString& reason) {
     return !reason.isEmpty() && reason != QLatin1String("Unknown error");
 }
 } // namespace
+
+bool NoRoomFor(const QString& fileName, qint64 bytes) {
+    const QStorageInfo disk(QFileInfo(fileName).absolutePath());
+    return disk.isValid() && disk.isReady() && disk.bytesAvailable() < std::max<qint64>(bytes, 1);
+}
 
 QString WriteFailureText(const QString& fileName, qint64 bytesLeft, const QString& reason) {
     const QString name = QDir::toNativeSeparators(fileName);

@@ -9,3 +9,6 @@
 // writes a new file and puts it in place whole, so an earlier file of that name is kept, and
 // the text says so.
 QString WriteFailureText(const QString& fileName, qint64 bytesLeft, const QString& reason);
+
+// True when the folder of fileName has less room left than bytes (at least one byte).
+bool NoRoomFor(const QString& fileName, qint64 bytes);

@@ -2,12 +2,18 @@
 
 #include "core/language.h"
 #include "core/message_box.h"
+#include "core/write_failure.h"
 #include "platform/chart/chart_export.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+// Fewer bytes than any 800 x 600 picture of a chart takes, JPEG or SVG.
+constexpr qint64 SmallestPictureBytes = 16 * 1024;
+} // namespace
 
 GraphPictureKind PictureKindFor(const QString& fileName, int filterIndex) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -33,8 +39,14 @@ bool WriteGraphPicture(const ChartModel& chart, const QFont& font, const QString
             ? SaveChartSvg(chart, fileName, font, QSize(ChartImageWidth, ChartImageHeight), &error)
             : SaveChartJpeg(chart, fileName, font, QSize(ChartImageWidth, ChartImageHeight), 100,
                             &error);
-    if (!written)
-        MessBox(ResString(3720).arg(QDir::toNativeSeparators(fileName), error), QString(), -1, -1);
+    if (!written) {
+        // The picture is gone with the failed write by now; a folder with less room than
+        // the smallest picture takes has run full.
+        const QString name = QDir::toNativeSeparators(fileName);
+        MessBox(NoRoomFor(fileName, SmallestPictureBytes) ? ResString(3703).arg(name)
+                                                          : ResString(3720).arg(name, error),
+                QString(), -1, -1);
+    }
     return written;
 }
 

@@ -1,9 +1,11 @@
+#include "core/language.h"
 #include "platform/chart/chart_widget.h"
 #include "platform/file_filter.h"
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/full_disk.h"
 #include "tests/views/graphs/graphs_fixture.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
@@ -11,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
@@ -220,6 +223,36 @@ TEST_F(GraphTeWindow_, SavesJpegAndSvgAndCancelWritesNothing) {
     w.tbrGraphTe_ButtonClick(2);
     EXPECT_TRUE(QSvgRenderer(svg).isValid());
     EXPECT_TRUE(ui.messageCalls.isEmpty());
+}
+
+// A picture saved over an earlier one on a disk that has run full: the earlier picture
+// stays whole and the message says the disk is full.
+TEST_F(GraphTeWindow_, APictureOnAFullDiskKeepsTheEarlierOneAndSaysTheDiskIsFull) {
+    frmGraphTe& w = Open();
+    const TinyDisk disk(scratch.filePath(QStringLiteral("disk")), 64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const QString names[] = {disk.FilePath(QStringLiteral("graph.jpg")),
+                             disk.FilePath(QStringLiteral("graph.svg"))};
+    for (const QString& name : names) {
+        QFile earlier(name);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier picture");
+    }
+    disk.Fill();
+    for (int i = 0; i < 2; ++i) {
+        ui.messageCalls.clear();
+        ui.saveAnswers.push_back({true, names[i], i});
+        w.tbrGraphTe_ButtonClick(2);
+        QFile earlier(names[i]);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArray("earlier picture")) << i;
+        ASSERT_EQ(ui.messageCalls.size(), 1) << i;
+        EXPECT_EQ(ui.messageCalls[0].message,
+                  ResString(3703).arg(QDir::toNativeSeparators(names[i])))
+            << ui.messageCalls[0].message.toStdString();
+        EXPECT_EQ(ui.messageCalls[0].iconKind, 0);
+    }
 }
 
 TEST_F(GraphTeWindow_, APictureThatCannotBeWrittenGivesAMessage) {
