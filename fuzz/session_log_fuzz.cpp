@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -32,11 +33,20 @@ bool isWhole(const DataSet& d) {
             d.SampleStepUnit == u"d");
 }
 
-// A value as it comes back from its two-decimal text: within half a hundredth, or within
-// the seven significant digits of single precision where those are coarser.
+// A value as it comes back from its two-decimal text. The text is made from the value's
+// seven significant digits, which lie within half a unit of their last digit of it, then
+// rounded to hundredths, half a hundredth more: -4440.14453125 reads "-4440.145" and is
+// saved as "-4440.15". Reading the text back into single precision adds half a unit in
+// its last place.
 bool closeEnough(float read, float back) {
-    const double tolerance = std::max(0.005, std::fabs(double(read)) * 1e-6) * 1.0001 + 1e-9;
-    return std::fabs(double(read) - double(back)) <= tolerance;
+    const double value = std::fabs(double(read));
+    const double seventhDigit = value == 0 ? 0 : std::pow(10.0, std::floor(std::log10(value)) - 6);
+    const double lastPlace =
+        std::max(double(std::nextafter(std::fabs(back), INFINITY)) - double(std::fabs(back)),
+                 double(std::numeric_limits<float>::denorm_min()));
+    const double tolerance = 0.005 + seventhDigit / 2 + lastPlace / 2;
+    // The bounds are decimal, the arithmetic binary: a hair over them is the same step.
+    return std::fabs(double(read) - double(back)) <= tolerance * (1 + 1e-12);
 }
 
 // What was loaded saves and reads back the same: every field of the header exactly, every
