@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/ui_services.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -30,17 +31,38 @@ QString setAside(const QString& path) {
     return QString();
 }
 
-void tellWrongSize(qint64 size, const QString& keptAs) {
+// The file read at start: the one the program writes, or, while there is none and the
+// program writes elsewhere than its own folder (which it cannot write), the program
+// folder's: the settings an installation holds still count, and the first save puts them in
+// the per-user folder. shared tells which.
+QString optionsFileToRead(bool& shared) {
+    const QString own = OptionsFilePath();
+    shared = false;
+    if (QFileInfo::exists(own) || QFileInfo(own).isSymLink())
+        return own;
+    const QString programs = InFolder(ProgramFolder(), QLatin1String(OptionsFileName));
+    if (QFileInfo(own).absoluteFilePath() == QFileInfo(programs).absoluteFilePath() ||
+        !QFileInfo::exists(programs))
+        return own;
+    shared = true;
+    return programs;
+}
+
+void tellWrongSize(qint64 size, const QString& keptAs, bool shared) {
     // The language texts are not loaded yet: the notice is a fixed text.
     QString text = QStringLiteral("The options file %1 has %2 bytes instead of %3: it was not "
                                   "read and the default options are used.")
                        .arg(QLatin1String(OptionsFileName))
                        .arg(size)
                        .arg(OptionsFileSize);
-    text += !keptAs.isEmpty()
-                ? QStringLiteral("\r\nThe file was kept as %1.").arg(keptAs)
-                : QStringLiteral("\r\nThe file could not be moved aside and is left as it "
-                                 "is; the options will not be saved.");
+    if (shared)
+        text += QStringLiteral("\r\nThe file is left as it is; the options will be saved in %1.")
+                    .arg(QDir::toNativeSeparators(OptionsFilePath()));
+    else
+        text += !keptAs.isEmpty()
+                    ? QStringLiteral("\r\nThe file was kept as %1.").arg(keptAs)
+                    : QStringLiteral("\r\nThe file could not be moved aside and is left as it "
+                                     "is; the options will not be saved.");
     Ui().StandardBox(text, QStringLiteral("Corvanel"), StandardIcon::Warning, StandardButtons::Ok);
 }
 } // namespace
@@ -54,7 +76,8 @@ void ReadOptions() {
     store.WasRead = false;
     bool filled = false;
     Trapped("ReadOptions", [&] {
-        const QString path = OptionsFilePath();
+        bool shared = false;
+        const QString path = optionsFileToRead(shared);
         const QFileInfo info(path);
         if (!info.exists()) {
             SetDefaultOptions(store.Record);
@@ -74,11 +97,12 @@ void ReadOptions() {
         file.close();
         OptionsRecord record;
         if (!OptionsFromBytes(bytes, record)) {
-            const QString keptAs = setAside(path);
+            // The program folder's file is never saved over: it stays where it is.
+            const QString keptAs = shared ? QString() : setAside(path);
             SetDefaultOptions(store.Record);
             filled = true;
-            store.WasRead = !keptAs.isEmpty();
-            tellWrongSize(size, keptAs);
+            store.WasRead = shared || !keptAs.isEmpty();
+            tellWrongSize(size, keptAs, shared);
             return;
         }
         DefaultOutOfRangeOptions(record);

@@ -1,10 +1,12 @@
 #include "core/options.h"
+#include "platform/paths.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -211,4 +213,52 @@ TEST_F(OptionsFile, AFailedSaveKeepsThePreviousFile) {
     ASSERT_EQ(ui.standardCalls.size(), 1);
     EXPECT_TRUE(
         ui.standardCalls[0].text.contains(QStringLiteral("Error Raised by  : SaveOptions")));
+}
+
+// The program folder cannot be written, so the program writes a per-user folder: while that
+// holds no options file, the program folder's (an installation's settings) is read, and
+// the save goes to the per-user folder, leaving the program folder's file as it was.
+TEST_F(OptionsFile, TheProgramFoldersFileCountsUntilAPerUserFileIsWritten) {
+    OptionsRecord installed;
+    SetDefaultOptions(installed);
+    installed.CommPort = 7;
+    installed.Language = 1;
+    installed.DefaultsMade = false;
+    writeIni(OptionsToBytes(installed));
+    const QByteArray programsFile = iniBytes();
+    QTemporaryDir user;
+    SetWritableFolderForTests(user.path());
+    const QString userIni = QDir(user.path()).filePath(QStringLiteral("Corvanel.ini"));
+    ASSERT_EQ(OptionsFilePath(), userIni);
+
+    ReadOptions();
+    EXPECT_EQ(Options().CommPort, 7);
+    EXPECT_EQ(Options().Language, 1);
+    EXPECT_FALSE(Options().DefaultsMade);
+    EXPECT_TRUE(ui.standardCalls.isEmpty());
+    Options().CommPort = 2;
+    SaveOptions();
+    EXPECT_EQ(QFileInfo(userIni).size(), 24658);
+    EXPECT_EQ(iniBytes(), programsFile);
+
+    // From now on the per-user file is the one read.
+    OptionsStore() = OptionsState{};
+    ReadOptions();
+    EXPECT_EQ(Options().CommPort, 2);
+    EXPECT_EQ(Options().Language, 1);
+
+    // A program folder's file of the wrong size gives the defaults, stays where it is, and
+    // the options are still saved per user.
+    QFile::remove(userIni);
+    writeIni("not a record");
+    OptionsStore() = OptionsState{};
+    ReadOptions();
+    EXPECT_EQ(Options().CommPort, 1);
+    EXPECT_EQ(iniBytes(), QByteArray("not a record"));
+    EXPECT_FALSE(QFile::exists(folder.File(QStringLiteral("Corvanel.ini.bad"))));
+    ASSERT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_TRUE(ui.standardCalls[0].text.contains(QDir::toNativeSeparators(userIni)));
+    SaveOptions();
+    EXPECT_EQ(QFileInfo(userIni).size(), 24658);
+    SetWritableFolderForTests(folder.Path());
 }
