@@ -139,6 +139,17 @@ bool InitLibrary(const QString& name) {
     });
 }
 
+QList<int> MissingTextIds(const QHash<int, QString>& texts) {
+    QList<int> missing;
+    for (int id : UsedTextIds())
+        for (int number : {id, id + 5000})
+            if (texts.value(number).trimmed().isEmpty()) {
+                missing.append(id);
+                break;
+            }
+    return missing;
+}
+
 void SetLanguage(int language) {
     Trapped("SetLanguage", [&] {
         const int offset = language * 5000;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
+
+#include <span>
 
 class QWidget;
 
@@ -20,6 +23,11 @@ bool ParseLanguageTable(const QByteArray& bytes, QHash<int, QString>& texts,
                         QString* error = nullptr);
 
 bool InitLibrary(const QString& name);
+// The text ids the program's sources name, ascending (gathered from them at build time).
+std::span<const int> UsedTextIds();
+// The ids of UsedTextIds() that texts (a table as ParseLanguageTable gives it) lacks, or
+// holds only blanks for, in Italian (id) or in English (id + 5000).
+QList<int> MissingTextIds(const QHash<int, QString>& texts);
 void SetLanguage(int language);
 QString ResString(int id);
 void FreeResLibrary();

@@ -65,7 +65,10 @@ StartResult startBody() {
     splashMessage(QStringLiteral("Reading Options..."));
     ReadOptions();
 
-    if (!InitLibrary(QStringLiteral("Language.dll"))) {
+    // A table that lacks a text the program shows would leave boxes empty and buttons
+    // without captions later on: it is refused as one that cannot be read.
+    if (!InitLibrary(QStringLiteral("Language.dll")) ||
+        !MissingTextIds(Language().Texts).isEmpty()) {
         Ui().StandardBox(QStringLiteral("Error loading the Language library. Cannot proceed."),
                          QStringLiteral("CRITICAL ERROR"), StandardIcon::Critical,
                          StandardButtons::Ok);

@@ -40,23 +40,52 @@ TEST_F(Startup, EachMissingSupportFileShowsOnlyItsOwnBoxAndWritesNoOptions) {
     }
 }
 
-TEST_F(Startup, AnUnreadableLanguageTableEndsWithTheCriticalBoxAndKeepsTheOptions) {
-    folder.InstallSupportFiles();
-    writeFile(QStringLiteral("Language.dll"), "not a table\n");
-    writeOptions([](OptionsRecord& r) { r.CommPort = 4; });
-    const QByteArray before = iniBytes();
+// A table that cannot be read, or one that lacks a text the program shows (empty, cut
+// short, an id taken out), ends the start with the critical box before anything else.
+TEST_F(Startup, AnUnreadableOrDamagedLanguageTableEndsWithTheCriticalBoxAndKeepsTheOptions) {
+    QFile built(QStringLiteral(CORVANEL_PROGRAM_DIR) + QStringLiteral("/Language.dll"));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QByteArray table = built.readAll();
+    const qsizetype half = table.indexOf('\n', table.size() / 2) + 1;
+    QByteArray without25;
+    for (const QByteArray& line : table.split('\n'))
+        if (!line.startsWith("25\t"))
+            without25 += line + '\n';
+    ASSERT_LT(without25.size(), table.size());
+    QByteArray blank25 = table;
+    blank25.replace(table.mid(table.indexOf("\n25\t") + 1).split('\n').first(), "25\t \tx");
+    const struct {
+        const char* name;
+        QByteArray table;
+    } cases[] = {
+        {"not a table", "not a table\n"},
+        {"empty", ""},
+        {"cut short at a line", table.left(half)},
+        {"cut short inside a line", table.left(half + 3)},
+        {"id 25 missing", without25},
+        {"id 25 blank in Italian", blank25},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetAll();
+        ui.standardCalls.clear();
+        folder.InstallSupportFiles();
+        writeFile(QStringLiteral("Language.dll"), c.table);
+        writeOptions([](OptionsRecord& r) { r.CommPort = 4; });
+        const QByteArray before = iniBytes();
 
-    EXPECT_EQ(Main(), StartResult::Ended);
-    ASSERT_EQ(ui.standardCalls.size(), 1);
-    EXPECT_EQ(ui.standardCalls[0].text,
-              QStringLiteral("Error loading the Language library. Cannot proceed."));
-    EXPECT_EQ(ui.standardCalls[0].title, QStringLiteral("CRITICAL ERROR"));
-    EXPECT_EQ(ui.standardCalls[0].icon, StandardIcon::Critical);
-    // Written back as read (only the defaults flag now says "read").
-    const QByteArray after = iniBytes();
-    ASSERT_EQ(after.size(), 24658);
-    EXPECT_EQ(after.left(24656), before.left(24656));
-    EXPECT_FALSE(MainWindowLoaded());
+        EXPECT_EQ(Main(), StartResult::Ended);
+        ASSERT_EQ(ui.standardCalls.size(), 1);
+        EXPECT_EQ(ui.standardCalls[0].text,
+                  QStringLiteral("Error loading the Language library. Cannot proceed."));
+        EXPECT_EQ(ui.standardCalls[0].title, QStringLiteral("CRITICAL ERROR"));
+        EXPECT_EQ(ui.standardCalls[0].icon, StandardIcon::Critical);
+        // Written back as read (only the defaults flag now says "read").
+        const QByteArray after = iniBytes();
+        ASSERT_EQ(after.size(), 24658);
+        EXPECT_EQ(after.left(24656), before.left(24656));
+        EXPECT_FALSE(MainWindowLoaded());
+    }
 }
 
 TEST_F(Startup, AGoodStartShowsTheSplashThenTheMainWindowThenConnectsAndReadsTheCommandLine) {
