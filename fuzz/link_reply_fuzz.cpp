@@ -95,10 +95,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
             std::abort();
         return (r.size() & 1) == 0;
     };
-    LinkReplyHook().StoreIdTexts = [](const QString& s, const QString& l) {
-        if (s.size() != 16 || l.size() != 48)
-            std::abort();
-    };
     return 0;
 }
 
@@ -128,6 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!AnalyzePacket(rx) || static_cast<quint8>(rx[3]) != cmd || (n > 0 && rx.size() != n))
             std::abort();
         if (state.TimeoutCount != 0)
+            std::abort();
+        if (cmd == 7 && (state.IdShort.size() != 16 || state.IdLong.size() != 48))
             std::abort();
     } else if (state.TimeoutCount > 1) {
         std::abort();

@@ -40,6 +40,12 @@ struct CommunicationState {
     // The block download owns the port: no packet goes out and the receive event leaves
     // the bytes alone until it gives the port back.
     bool PortHeld = false;
+    // The instrument's identification texts, blank-trimmed then padded to 16 and 48
+    // characters, as the last identification read (command 7) gave them or the last write
+    // that went through (command 8) put them; empty before either. They are the
+    // instrument's, for the identification dialog and the live view: the data set keeps
+    // the texts of the session it holds.
+    QString IdShort, IdLong;
     // Why the last exchange failed.
     ExchangeFailure LastFailure = ExchangeFailure::None;
 

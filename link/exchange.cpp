@@ -141,9 +141,8 @@ Outcome dispatch(int pending, const QByteArray& reply) {
         return Outcome::DownloadRefused;
     }
     case 7:
-        if (handlers.StoreIdTexts)
-            handlers.StoreIdTexts(idField(QByteArrayView(reply).sliced(4, 16), 16),
-                                  idField(QByteArrayView(reply).sliced(20, 48), 48));
+        CommState().IdShort = idField(QByteArrayView(reply).sliced(4, 16), 16);
+        CommState().IdLong = idField(QByteArrayView(reply).sliced(20, 48), 48);
         return Outcome::Success;
     case 10:
         for (int i = 0; i < 19; ++i)

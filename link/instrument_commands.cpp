@@ -13,29 +13,17 @@
 #include "platform/clock.h"
 #include "platform/code_page.h"
 
-#include <QHash>
-
 namespace {
 // A text as its 8-bit character codes (the code page the reply is read in), blank-padded
-// or cut to width bytes. A character the code page lacks goes out as "?"; a quote mark or
-// a control character goes out as a blank, since the instrument hands its texts on into
-// quoted session files.
+// or cut to width bytes. The dialog lets in no character the code page lacks; one that
+// comes all the same goes out as "?". A quote mark or a control character goes out as a
+// blank, since the instrument hands its texts on into quoted session files.
 QByteArray idBytes(const QString& text, int width) {
-    static const QHash<QChar, char> codes = [] {
-        QByteArray all(256, '\0');
-        for (int i = 0; i < 256; ++i)
-            all[i] = static_cast<char>(i);
-        const QString chars = DecodeWindows1252(all);
-        QHash<QChar, char> map;
-        for (int i = 0; i < chars.size() && i < 256; ++i)
-            map.insert(chars.at(i), static_cast<char>(i));
-        return map;
-    }();
     QByteArray bytes;
     for (QChar c : text.left(width)) {
         if (c == u'"' || c.category() == QChar::Other_Control)
             c = u' ';
-        bytes.append(codes.value(c, '?'));
+        bytes.append(Windows1252Byte(c).value_or('?'));
     }
     return bytes.leftJustified(width, ' ', true);
 }
@@ -59,14 +47,18 @@ bool ReadID() {
     return Trapped("ReadID", false, [] { return SendCommand(7, true); });
 }
 
-bool WriteID() {
-    return Trapped("WriteID", false, [] {
-        QString idShort, idLong;
-        CallHook(LinkReplyHook().CurrentIdTexts, idShort, idLong);
+bool WriteID(const QString& idShort, const QString& idLong) {
+    return Trapped("WriteID", false, [&] {
         const QByteArray data = idBytes(idShort, 16) + idBytes(idLong, 48);
-        if (SendCommand(8, true, false, data))
+        if (SendCommand(8, true, false, data)) {
+            const QString sent = DecodeWindows1252(data);
+            CommState().IdShort = sent.left(16);
+            CommState().IdLong = sent.mid(16);
             return true;
-        MessBox(ResString(18), QString(), -1, -1);
+        }
+        // The reply did not come or was refused: whether the instrument stored the texts
+        // is not known.
+        MessBox(ResString(3833), QString(), -1, -1);
         return false;
     });
 }
@@ -88,11 +80,16 @@ bool StartMonitoraggio() {
     MonitorStageHooks& hooks = MonitorStages();
     bool shown = false;
     bool ended = false;
+    bool startSent = false;
     int stage = 0;
     // Every way out but a running session gives the keep-alive back while connected, and
     // leaves the failed row on screen until the user closes the progress.
     auto fail = [&] {
         ended = true;
+        // A start whose reply was lost or garbled may have started the session all the
+        // same: the dialog shows what the instrument now says.
+        if (startSent && CommState().Connected)
+            ReadMonitorSettings();
         if (CommState().Connected)
             StartKeepAlive();
         if (shown) {
@@ -128,6 +125,7 @@ bool StartMonitoraggio() {
         CallHook(hooks.SetState, 2);
         stage = 3;
         CallHook(hooks.SetState, 3);
+        startSent = true;
         if (!SendCommand(13, true))
             return fail();
         CallHook(hooks.SetState, 4);

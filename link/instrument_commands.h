@@ -6,11 +6,14 @@
 
 // The instrument's single commands.
 
-// Command 7: reads the identification texts into the data set (through the reply handler).
+// Command 7: reads the instrument's identification texts into CommState().IdShort and
+// IdLong; the data set keeps its own.
 bool ReadID();
-// Command 8: writes the data set's identification texts; a failure shows text 18 and
-// answers false.
-bool WriteID();
+// Command 8: writes the two texts (blank-padded to 16 and 48 characters) to the
+// instrument; once it confirmed, CommState() holds them as the instrument's. A failure
+// answers false after saying that the instrument did not confirm the write (the reply may
+// have been lost after the instrument stored the texts).
+bool WriteID(const QString& idShort, const QString& idLong);
 // Command 14: stops a monitoring session.
 bool StopMonitor();
 // Command 10, then the settings decoding for a good or a missing reply (a good one sets
@@ -42,5 +45,6 @@ MonitorSettingsHooks& MonitorSettingsDecoder();
 // Programs and starts a session from MonitorParams: clock (11), parameters (12), start
 // (13), each stage shown through MonitorStages(). True when the session runs; the link is
 // released then. On any failure the keep-alive runs again while connected and the progress
-// frame goes away once the user closed it.
+// frame goes away once the user closed it; after a failed start (13) the settings are read
+// back (ReadMonitorSettings), so that the dialog shows whether the session runs.
 bool StartMonitoraggio();

@@ -18,10 +18,5 @@ struct LinkReplyHooks {
     // Command 4: the memory image (SplitUploadData); reply is the whole frame, the image is
     // bytes 4 .. size-3. True when the image became the data set.
     std::function<bool(const QByteArray& reply)> Download;
-    // Command 7: the instrument's identification texts, trimmed then blank-padded to 16 and
-    // 48 characters (the data set's IDShort and IDLong).
-    std::function<void(const QString& idShort, const QString& idLong)> StoreIdTexts;
-    // Command 8 sends the data set's IDShort and IDLong.
-    std::function<void(QString& idShort, QString& idLong)> CurrentIdTexts;
 };
 LinkReplyHooks& LinkReplyHook();

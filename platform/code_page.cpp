@@ -25,6 +25,16 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
+std::optional<char> Windows1252Byte(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return static_cast<char>(code);
+    for (int i = 0; i < 32; ++i)
+        if (HighControls[i] == code)
+            return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
 QString DecodeSystemText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);

@@ -4,7 +4,6 @@
 #include "core/error_report.h"
 #include "core/language.h"
 #include "core/message_box.h"
-#include "data/dataset.h"
 #include "data/files/realtime_log.h"
 #include "data/live/realtime_hooks.h"
 #include "data/live/realtime_set.h"
@@ -36,8 +35,8 @@ bool start() {
     }
     CallHook(hooks.EnableInstrumentButtons, false);
     if (ReadID()) {
-        set.RtIDShort = CurrentData().IDShort.trimmed();
-        set.RtIDLong = CurrentData().IDLong.trimmed();
+        set.RtIDShort = CommState().IdShort.trimmed();
+        set.RtIDLong = CommState().IdLong.trimmed();
     } else {
         set.LowRangeFullScale = 5.0;
         set.RtIDShort = QStringLiteral("(Nessun ID)");

@@ -78,12 +78,4 @@ bool UploadData() {
 void RegisterDataReplyHandlers() {
     LinkReplyHooks& replies = LinkReplyHook();
     replies.Download = [](const QByteArray& reply) { return SplitUploadData(reply); };
-    replies.StoreIdTexts = [](const QString& idShort, const QString& idLong) {
-        CurrentData().IDShort = idShort;
-        CurrentData().IDLong = idLong;
-    };
-    replies.CurrentIdTexts = [](QString& idShort, QString& idLong) {
-        idShort = CurrentData().IDShort;
-        idLong = CurrentData().IDLong;
-    };
 }

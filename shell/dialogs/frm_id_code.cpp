@@ -4,6 +4,7 @@
 #include "core/message_box.h"
 #include "core/program_events.h"
 #include "data/dataset.h"
+#include "link/comm_state.h"
 #include "link/instrument_commands.h"
 #include "shell/dialogs/id_code_rules.h"
 #include "text/blank_trim.h"
@@ -100,8 +101,6 @@ frmIDCode::frmIDCode(QWidget* parent) : QDialog(parent) {
     connect(btnReadID, &QPushButton::clicked, this, &frmIDCode::btnReadID_Click);
     connect(btnWriteID, &QPushButton::clicked, this, &frmIDCode::btnWriteID_Click);
     connect(btnCancel, &QPushButton::clicked, this, &frmIDCode::btnCancel_Click);
-    shownShort_ = DesignShort;
-    shownLong_ = DesignLong;
 }
 
 void frmIDCode::Form_Load() {
@@ -128,19 +127,12 @@ void frmIDCode::btnWriteID_Click() {
             return;
         }
     }
-    DataSet& data = CurrentData();
-    const QString previousShort = data.IDShort;
-    const QString previousLong = data.IDLong;
-    data.IDShort = PadIdText(idShort, IdCode::ShortWidth);
-    data.IDLong = PadIdText(idLong, IdCode::LongWidth);
-    if (WriteID()) {
-        shownShort_ = idShort;
-        shownLong_ = idLong;
-    } else {
-        // The instrument still holds the old texts: so do the data set and the boxes.
-        data.IDShort = previousShort;
-        data.IDLong = previousLong;
-        showTexts(shownShort_, shownLong_);
+    // Only a write the instrument confirmed gives the data set these texts. Otherwise the
+    // data set and the pane keep theirs, and the boxes keep what was typed for another try.
+    if (WriteID(PadIdText(idShort, IdCode::ShortWidth), PadIdText(idLong, IdCode::LongWidth))) {
+        DataSet& data = CurrentData();
+        data.IDShort = PadIdText(idShort, IdCode::ShortWidth);
+        data.IDLong = PadIdText(idLong, IdCode::LongWidth);
     }
     emit Events().InfoChanged();
 }
@@ -161,14 +153,17 @@ bool frmIDCode::eventFilter(QObject* watched, QEvent* event) {
 void frmIDCode::readId() {
     if (!ReadID())
         return;
-    DataSet& data = CurrentData();
-    const QString idShort = TrimBlanks(data.IDShort);
-    const QString idLong = TrimBlanks(data.IDLong);
-    data.IDShort = PadIdText(idShort, IdCode::ShortWidth);
-    data.IDLong = PadIdText(idLong, IdCode::LongWidth);
-    shownShort_ = idShort;
-    shownLong_ = idLong;
+    const QString idShort = TrimBlanks(CommState().IdShort);
+    const QString idLong = TrimBlanks(CommState().IdLong);
     showTexts(idShort, idLong);
+    // A loaded session keeps the identification it was recorded with; with none loaded,
+    // the pane shows the instrument's.
+    DataSet& data = CurrentData();
+    if (!data.DataPresent) {
+        data.IDShort = PadIdText(idShort, IdCode::ShortWidth);
+        data.IDLong = PadIdText(idLong, IdCode::LongWidth);
+        emit Events().InfoChanged();
+    }
 }
 
 void frmIDCode::showTexts(const QString& idShort, const QString& idLong) {

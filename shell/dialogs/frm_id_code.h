@@ -34,13 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // ReadID, and on success the trimmed texts into the boxes and back, padded, into the
-    // data set.
+    // ReadID, and on success the instrument's trimmed texts into the boxes (and into the
+    // data set while it holds no session).
     void readId();
     void showTexts(const QString& idShort, const QString& idLong);
-
-    // What the boxes showed after the last read or write that went through (or the design
-    // strings): a failed write puts it back.
-    QString shownShort_;
-    QString shownLong_;
 };

@@ -448,8 +448,17 @@ void frmMonitor::btnStartMonitor_Click() {
 }
 
 void frmMonitor::btnStopMonitor_Click() {
-    if (starting_ || !StopMonitor())
+    if (starting_)
         return;
+    if (!StopMonitor()) {
+        // The reply was lost, garbled or refused: the session may have stopped or not. The
+        // dialog shows what the instrument says now, and the message says the stop was not
+        // confirmed.
+        if (CommState().Connected)
+            ReadMonitorSettings();
+        MessBox(ResString(3802), QString(), -1, -1);
+        return;
+    }
     CommState().MonitorState = 0;
     emit Events().InfoChanged();
     lblStatus->setText(StopReasonText(4));

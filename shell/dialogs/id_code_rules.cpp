@@ -1,12 +1,13 @@
 #include "shell/dialogs/id_code_rules.h"
 
 #include "core/language.h"
+#include "platform/code_page.h"
 
 QString FilterIdText(const QString& text) {
     QString kept;
     kept.reserve(text.size());
     for (QChar c : text)
-        if (c != u'"' && c.category() != QChar::Other_Control)
+        if (c != u'"' && c.category() != QChar::Other_Control && Windows1252Byte(c))
             kept.append(c);
     return kept;
 }

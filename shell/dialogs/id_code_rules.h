@@ -10,7 +10,8 @@ constexpr int LongWidth = 48;
 
 // What a text box keeps of typed or pasted text: line feeds, carriage returns, quote marks
 // and every other control character are left out (the instrument's texts end up inside
-// quoted session files).
+// quoted session files), and so is every character the instrument's code page
+// (Windows-1252) cannot hold.
 QString FilterIdText(const QString& text);
 // The text left-justified in width characters, blank-padded.
 QString PadIdText(const QString& text, int width);

@@ -79,13 +79,12 @@ TEST_F(ExchangeTest, BadRepliesFailAndEndTheExchange) {
         {"settings short", 10, Kl720Instrument::BuildReply(10, QByteArray(18, '\0'))},
         {"garbage first", 7, QByteArray("\x00\x55", 2) + good7.left(68)},
     };
-    int stored = 0;
-    LinkReplyHook().StoreIdTexts = [&](const QString&, const QString&) { ++stored; };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetCommState();
         connectQuietly();
         CommState().MonitorSettings.fill(0xAB);
+        CommState().IdShort = QStringLiteral("KEPT");
         replyWith(c.reply);
         EXPECT_FALSE(SendCommand(static_cast<quint8>(c.cmd), true));
         EXPECT_FALSE(CommState().CommandPending());
@@ -93,22 +92,19 @@ TEST_F(ExchangeTest, BadRepliesFailAndEndTheExchange) {
         EXPECT_EQ(lastPicture(), CommPicture::Failed);
         EXPECT_EQ(lastStatusText(), QStringLiteral("Invalid reply"));
         EXPECT_EQ(CommState().MonitorSettings[0], 0xAB);
+        EXPECT_EQ(CommState().IdShort, QStringLiteral("KEPT"));
         time.Block(10000);
         port->DiscardInput();
     }
-    EXPECT_EQ(stored, 0);
 }
 
 TEST_F(ExchangeTest, GoodRepliesAreHandedToTheirOwners) {
     connectQuietly();
-    QString idShort, idLong;
-    LinkReplyHook().StoreIdTexts = [&](const QString& s, const QString& l) {
-        idShort = s;
-        idLong = l;
-    };
     instrument.idShort = QByteArray("  AB 12     \xE8  ").leftJustified(16, ' ');
     instrument.idLong = QByteArray("Long text").leftJustified(48, ' ');
     EXPECT_TRUE(SendCommand(7, true));
+    const QString idShort = CommState().IdShort;
+    const QString idLong = CommState().IdLong;
     EXPECT_EQ(idShort, QStringLiteral("AB 12     è     ").leftJustified(16));
     EXPECT_EQ(idShort.size(), 16);
     EXPECT_EQ(idLong, QStringLiteral("Long text").leftJustified(48));
@@ -257,11 +253,7 @@ TEST_F(ExchangeTest, WaitingReadsAreNotStolenByTheReceiveEvent) {
 // still the six-byte frame.
 TEST_F(ExchangeTest, RequestDataNeverCarriesOver) {
     connectQuietly();
-    LinkReplyHook().CurrentIdTexts = [](QString& s, QString& l) {
-        s = QStringLiteral("ID");
-        l = QStringLiteral("LONG");
-    };
-    WriteID();
+    WriteID(QStringLiteral("ID"), QStringLiteral("LONG"));
     ASSERT_EQ(port->writes.size(), 1);
     EXPECT_EQ(port->writes[0].size(), 70);
     EXPECT_EQ(port->writes[0].left(4), Hex("3E 00 43 08"));

@@ -132,7 +132,9 @@ TEST_F(StartMonitorTest, AFailedStageMarksItsRowAndSendsNothingMore) {
     const Case cases[] = {
         {11, {11}, 0},
         {12, {11, 12}, 1},
-        {13, {11, 12, 13}, 3},
+        // The start may have gone through before its reply failed: the settings are read
+        // back.
+        {13, {11, 12, 13, 10}, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failingCommand);
@@ -207,33 +209,48 @@ using CommandsTest = LinkTest;
 
 TEST_F(CommandsTest, WriteIdPadsAndReportsAFailure) {
     connectQuietly();
-    LinkReplyHook().CurrentIdTexts = [](QString& s, QString& l) {
-        s = QStringLiteral("àb");
-        l = QStringLiteral("€ x");
-    };
-    EXPECT_TRUE(WriteID());
+    EXPECT_TRUE(WriteID(QStringLiteral("àb"), QStringLiteral("€ x")));
     EXPECT_EQ(instrument.idShort, QByteArray("\xE0"
                                              "b")
                                       .leftJustified(16, ' '));
     EXPECT_EQ(instrument.idLong, QByteArray("\x80 x").leftJustified(48, ' '));
     EXPECT_TRUE(ui.messageCalls.isEmpty());
-    instrument.SetFault(Kl720Instrument::Fault::ErrorReply, 1);
-    EXPECT_FALSE(WriteID());
-    ASSERT_EQ(ui.messageCalls.size(), 1);
-    EXPECT_EQ(ui.messageCalls[0].message, ResString(18));
+    EXPECT_EQ(CommState().IdShort, QStringLiteral("àb").leftJustified(16));
+    EXPECT_EQ(CommState().IdLong, QStringLiteral("€ x").leftJustified(48));
+}
+
+// A write whose reply is lost, garbled or refused: the instrument may have stored the
+// texts (the emulator does, then its reply goes wrong), so the message claims nothing
+// either way, and the link keeps the texts it last knew the instrument to hold.
+TEST_F(CommandsTest, AnUnconfirmedWriteSaysSoAndKeepsTheLastKnownTexts) {
+    connectQuietly();
+    ASSERT_TRUE(WriteID(QStringLiteral("OLD"), QStringLiteral("old")));
+    for (Kl720Instrument::Fault fault :
+         {Kl720Instrument::Fault::Silence, Kl720Instrument::Fault::BadCrc,
+          Kl720Instrument::Fault::ErrorReply}) {
+        ui.messageCalls.clear();
+        instrument.SetFault(fault, 1, 8);
+        EXPECT_FALSE(WriteID(QStringLiteral("NEW"), QStringLiteral("new")));
+        ASSERT_EQ(ui.messageCalls.size(), 1);
+        EXPECT_EQ(ui.messageCalls[0].message, ResString(3833));
+        EXPECT_EQ(ui.messageCalls[0].message,
+                  QStringLiteral("The instrument did not confirm the writing of the "
+                                 "identification code: it may or may not have stored it. "
+                                 "Press Read to see the texts it holds."));
+        EXPECT_EQ(CommState().IdShort, QStringLiteral("OLD").leftJustified(16));
+        time.Block(10000);
+        CommState().TimeoutCount = 0;
+    }
 }
 
 // Texts that came from a file or an older instrument may hold quote marks and control
 // characters; none of them reaches the instrument, and the widths stay.
 TEST_F(CommandsTest, WriteIdSendsNoQuoteOrControlCharacter) {
     connectQuietly();
-    LinkReplyHook().CurrentIdTexts = [](QString& s, QString& l) {
-        s = QStringLiteral("A\"B\rC\nD\tE\x01"
-                           "F\x7F"
-                           "G");
-        l = QStringLiteral("\"quoted\"").leftJustified(48, u' ');
-    };
-    EXPECT_TRUE(WriteID());
+    EXPECT_TRUE(WriteID(QStringLiteral("A\"B\rC\nD\tE\x01"
+                                       "F\x7F"
+                                       "G"),
+                        QStringLiteral("\"quoted\"").leftJustified(48, u' ')));
     EXPECT_EQ(instrument.idShort, QByteArray("A B C D E F G").leftJustified(16, ' '));
     EXPECT_EQ(instrument.idLong, QByteArray(" quoted ").leftJustified(48, ' '));
 }

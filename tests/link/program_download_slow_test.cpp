@@ -98,23 +98,26 @@ TEST_F(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane
     EXPECT_EQ(window.lblCommStatus()->text(), QStringLiteral("Last Command OK"));
 }
 
-// The identification texts go to the instrument from the data set and come back into it.
-TEST_F(ProgramDownload, TheIdentificationTextsGoOutAndComeBackThroughTheDataSet) {
+// The identification texts go to the instrument and come back as the instrument's, apart
+// from the data set's.
+TEST_F(ProgramDownload, TheIdentificationTextsGoOutAndComeBackAsTheInstruments) {
     Start();
     ASSERT_TRUE(InitCommunication());
-    CurrentData().IDShort = QStringLiteral("ROOF-2").leftJustified(16);
-    CurrentData().IDLong = QStringLiteral("North side \u00e8").leftJustified(48);
-    WriteID();
+    CurrentData().IDShort = QStringLiteral("SESSION").leftJustified(16);
+    CurrentData().IDLong = QStringLiteral("session long").leftJustified(48);
+    WriteID(QStringLiteral("ROOF-2").leftJustified(16),
+            QStringLiteral("North side \u00e8").leftJustified(48));
     EXPECT_EQ(server.With([](Kl720Instrument& k) { return k.idShort; }),
               QByteArray("ROOF-2").leftJustified(16, ' '));
     EXPECT_EQ(server.With([](Kl720Instrument& k) { return k.idLong; }),
               QByteArray("North side \xE8").leftJustified(48, ' '));
 
-    CurrentData().IDShort.clear();
-    CurrentData().IDLong.clear();
+    CommState().IdShort.clear();
+    CommState().IdLong.clear();
     ASSERT_TRUE(ReadID());
-    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("ROOF-2").leftJustified(16));
-    EXPECT_EQ(CurrentData().IDLong, QStringLiteral("North side \u00e8").leftJustified(48));
+    EXPECT_EQ(CommState().IdShort, QStringLiteral("ROOF-2").leftJustified(16));
+    EXPECT_EQ(CommState().IdLong, QStringLiteral("North side \u00e8").leftJustified(48));
+    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("SESSION").leftJustified(16));
     EXPECT_EQ(ui.messageCalls.size(), 1) << "the connect question only";
 }
 } // namespace

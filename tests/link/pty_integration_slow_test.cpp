@@ -32,14 +32,6 @@ protected:
         events.On(&ProgramEvents::CommStatus, [this](int, const QString& t) { statuses << t; });
         events.On(&ProgramEvents::LinkStateChanged, [this](bool c) { connected << c; });
         events.On(&ProgramEvents::PortLost, [this] { ++lost; });
-        LinkReplyHook().StoreIdTexts = [this](const QString& s, const QString& l) {
-            idShort = s;
-            idLong = l;
-        };
-        LinkReplyHook().CurrentIdTexts = [this](QString& s, QString& l) {
-            s = idShort;
-            l = idLong;
-        };
         SerialError error = SerialError::Other;
         ASSERT_TRUE(OpenCommPort(1, &error));
         EXPECT_EQ(error, SerialError::None);
@@ -69,7 +61,6 @@ protected:
     QList<bool> connected;
     int lost = 0;
     EventScope events;
-    QString idShort, idLong;
 };
 
 TEST_F(PtyLinkTest, ConnectsReadsAndWritesTheIdentification) {
@@ -86,12 +77,10 @@ TEST_F(PtyLinkTest, ConnectsReadsAndWritesTheIdentification) {
     EXPECT_EQ(ui.messageCalls[0].message, ResString(19));
 
     EXPECT_TRUE(ReadID());
-    EXPECT_EQ(idShort, QStringLiteral("SN 0042").leftJustified(16));
+    EXPECT_EQ(CommState().IdShort, QStringLiteral("SN 0042").leftJustified(16));
     EXPECT_EQ(statuses.last(), QStringLiteral("Last Command OK"));
 
-    idShort = QStringLiteral("NEW");
-    idLong = QStringLiteral("New long identification");
-    WriteID();
+    WriteID(QStringLiteral("NEW"), QStringLiteral("New long identification"));
     EXPECT_EQ(ui.messageCalls.size(), 1);
     EXPECT_EQ(server->With([](Kl720Instrument& k) { return k.idShort + k.idLong; }),
               QByteArray("NEW").leftJustified(16, ' ') +

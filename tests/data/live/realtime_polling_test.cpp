@@ -74,6 +74,19 @@ protected:
     int trendClears = 0;
 };
 
+// The live view shows the instrument's identification; a session loaded meanwhile keeps
+// the one it was recorded with, for its save, its pane and its printed pages.
+TEST_F(RealTimePollingTest, TheLiveStartShowsTheInstrumentsIdentificationAndLeavesTheSessions) {
+    CurrentData().DataPresent = true;
+    CurrentData().IDShort = QStringLiteral("SESSION-A").leftJustified(16);
+    CurrentData().IDLong = QStringLiteral("Another site").leftJustified(48);
+    ASSERT_TRUE(RealTimeView(QStringLiteral("Start")));
+    EXPECT_EQ(RealTimeSet().RtIDShort, QStringLiteral("SN0042"));
+    EXPECT_EQ(RealTimeSet().RtIDLong, QStringLiteral("Cantiere nord"));
+    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("SESSION-A").leftJustified(16));
+    EXPECT_EQ(CurrentData().IDLong, QStringLiteral("Another site").leftJustified(48));
+}
+
 TEST_F(RealTimePollingTest, PollsEveryThreeSecondsInPlaceOfTheKeepAliveAndGivesItBack) {
     ASSERT_TRUE(RealTimeView(QStringLiteral("Start")));
     EXPECT_EQ(writesOf(3), 1);

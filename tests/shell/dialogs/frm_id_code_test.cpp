@@ -110,6 +110,10 @@ TEST_F(IdCodeTest, TheBoxesKeepNoQuoteOrControlCharacterTypedOrPasted) {
         {"typed quote", false, QStringLiteral("ab\"c"), QStringLiteral("abc")},
         {"typed line feed", false, QStringLiteral("ab\nc\r"), QStringLiteral("abc")},
         {"typed accents", false, QStringLiteral("è µ'x"), QStringLiteral("è µ'x")},
+        // The instrument's code page holds "€" and "è", not "Ω", "ł" or an emoji.
+        {"typed beyond the code page", false, QStringLiteral("aΩb€łè"), QStringLiteral("ab€è")},
+        {"pasted beyond the code page", true, QStringLiteral("x\U0001F600y\u4E2Dz"),
+         QStringLiteral("xyz")},
         {"pasted lines", true, QStringLiteral("x\r\ny\"z\tw\x01v"), QStringLiteral("xyzwv")},
         {"pasted quotes only", true, QStringLiteral("\"\""), QString()},
     };
@@ -151,26 +155,60 @@ TEST_F(IdCodeTest, AWriteRefreshesThePaneWithTheNewTexts) {
     EXPECT_EQ(dialog.result(), 0) << "the dialog stays open";
 }
 
-// The write failed: the boxes, the data set and the pane go back to the texts the
-// instrument was last known to hold.
-TEST_F(IdCodeTest, AFailedWritePutsThePreviousTextsBack) {
+// The write was not confirmed: the data set and the pane keep the texts they had, the boxes
+// keep what the user typed for another try, and the message claims nothing it cannot know.
+TEST_F(IdCodeTest, AnUnconfirmedWriteKeepsTheTypedTextsAndTheDataSetsOwn) {
     frmIDCode& dialog = open();
     const QString oldShort = CurrentData().IDShort;
     const QString oldLong = CurrentData().IDLong;
     ASSERT_EQ(oldShort, QStringLiteral("KL720-TEST").leftJustified(16));
-    dialog.txtIDShort->setText(QStringLiteral("NEW"));
-    dialog.txtIDLong->setText(QStringLiteral("new long"));
     QStringList paneShowed;
     events.On(&ProgramEvents::InfoChanged, [&] { paneShowed << CurrentData().IDShort; });
-    instrument.SetFault(Kl720Instrument::Fault::ErrorReply, 1);
+    for (Kl720Instrument::Fault fault :
+         {Kl720Instrument::Fault::ErrorReply, Kl720Instrument::Fault::Silence}) {
+        ui.messageCalls.clear();
+        paneShowed.clear();
+        dialog.txtIDShort->setText(QStringLiteral("NEW"));
+        dialog.txtIDLong->setText(QStringLiteral("new long"));
+        instrument.SetFault(fault, 1, 8);
+        dialog.btnWriteID->click();
+        ASSERT_EQ(ui.messageCalls.size(), 1);
+        EXPECT_EQ(ui.messageCalls[0].message, ResString(3833));
+        EXPECT_EQ(shown(dialog), (QStringList{QStringLiteral("NEW"), QStringLiteral("new long")}));
+        EXPECT_EQ(CurrentData().IDShort, oldShort);
+        EXPECT_EQ(CurrentData().IDLong, oldLong);
+        EXPECT_EQ(paneShowed, QStringList{oldShort});
+        time.Block(10000);
+    }
+    // The next try goes out with what the boxes kept.
     dialog.btnWriteID->click();
-    ASSERT_EQ(ui.messageCalls.size(), 1);
-    EXPECT_EQ(ui.messageCalls[0].message, ResString(18));
+    EXPECT_EQ(instrument.idShort, QByteArray("NEW").leftJustified(16, ' '));
+    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("NEW").leftJustified(16));
+}
+
+// A loaded session keeps the identification it was recorded with: reading the
+// instrument's for the dialog changes neither the data set nor the pane; only a write the
+// instrument confirmed gives the data set the new texts.
+TEST_F(IdCodeTest, ReadingTheInstrumentsTextsLeavesALoadedSessionsOwn) {
+    DataSet loaded;
+    loaded.DataPresent = true;
+    loaded.IDShort = QStringLiteral("FROM FILE").leftJustified(16);
+    loaded.IDLong = QStringLiteral("Recorded on the roof").leftJustified(48);
+    ReplaceCurrentData(std::move(loaded));
+    const int updates = infoUpdates;
+    frmIDCode& dialog = open();
+    dialog.btnReadID->click();
     EXPECT_EQ(shown(dialog),
               (QStringList{QStringLiteral("KL720-TEST"), QStringLiteral("EMULATED INSTRUMENT")}));
-    EXPECT_EQ(CurrentData().IDShort, oldShort);
-    EXPECT_EQ(CurrentData().IDLong, oldLong);
-    EXPECT_EQ(paneShowed, QStringList{oldShort});
+    EXPECT_EQ(CommState().IdShort, QStringLiteral("KL720-TEST").leftJustified(16));
+    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("FROM FILE").leftJustified(16));
+    EXPECT_EQ(CurrentData().IDLong, QStringLiteral("Recorded on the roof").leftJustified(48));
+    EXPECT_EQ(infoUpdates, updates);
+
+    dialog.txtIDShort->setText(QStringLiteral("RELABELLED"));
+    dialog.btnWriteID->click();
+    EXPECT_EQ(CurrentData().IDShort, QStringLiteral("RELABELLED").leftJustified(16));
+    EXPECT_EQ(CommState().IdShort, QStringLiteral("RELABELLED").leftJustified(16));
 }
 
 TEST_F(IdCodeTest, CancelCloses) {

@@ -263,6 +263,75 @@ TEST_F(MonitorDialogTest, AFailedStageStaysMarkedUntilClosed) {
     EXPECT_TRUE(d.btnStartMonitor->isEnabled());
 }
 
+// The start's reply is lost or garbled after the instrument started: the settings are read
+// back and the dialog shows the session running, with Stop to hand, while the start's row
+// stays marked as not confirmed.
+TEST_F(MonitorDialogTest, AStartWhoseReplyIsLostShowsWhatTheInstrumentDoes) {
+    for (Kl720Instrument::Fault fault :
+         {Kl720Instrument::Fault::Silence, Kl720Instrument::Fault::BadCrc,
+          Kl720Instrument::Fault::WrongLength}) {
+        SCOPED_TRACE(int(fault));
+        setSettings(instrument, "00 00 07 95 03 03 10 00 00 00 00 00 00 00 00 00 00 00 00");
+        CommState().MonitorState = 0;
+        frmMonitor& d = load();
+        ASSERT_TRUE(d.btnStartMonitor->isEnabled());
+        d.txtStepSize->setText(QStringLiteral("15"));
+        d.cboStepResolution->setCurrentIndex(1);
+        d.optStartDate[0]->setChecked(true);
+        instrument.commands.clear();
+        instrument.SetFault(fault, 1, 13);
+        ui.messageAnswers = {true};
+        closeProgressWhenAsked(d);
+        d.btnStartMonitor_Click();
+        EXPECT_EQ(instrument.commands, (QList<int>{11, 12, 13, 10}));
+        EXPECT_EQ(instrument.settings[16], 0x03) << "the emulated instrument records";
+        EXPECT_EQ(d.lblStatus->text(), ResString(3010));
+        EXPECT_FALSE(d.btnStartMonitor->isEnabled());
+        EXPECT_TRUE(d.btnStopMonitor->isEnabled());
+        EXPECT_EQ(CommState().MonitorState, 1);
+        EXPECT_FALSE(d.imgStatus[3]->pixmap().isNull()) << "the start's row is marked";
+        EXPECT_TRUE(d.lblText[3]->styleSheet().contains(QLatin1String("#FF0000")));
+        EXPECT_TRUE(CommState().Connected);
+        EXPECT_TRUE(time.IsTimerRunning(CommState().PollTimerId));
+        Window<frmMonitor>().Unload();
+        time.Block(10000);
+    }
+}
+
+// The stop's reply is lost: the settings are read back and shown, and a message says the
+// stop was not confirmed. When the read-back fails too, the state shows as unknown.
+TEST_F(MonitorDialogTest, AStopWhoseReplyIsLostShowsWhatTheInstrumentSaysAndSaysSo) {
+    const struct {
+        const char* name;
+        int faultCount; // replies lost from the stop on
+        QString status;
+        bool startEnabled;
+    } cases[] = {
+        {"stop reply lost", 1, QStringLiteral("TERMINATO (STOP UTENTE)"), true},
+        {"stop and read-back lost", 2, ResString(5), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setSettings(instrument, "05 30 08 95 03 03 15 00 00 00 00 00 00 00 00 00 03 00 00");
+        frmMonitor& d = load();
+        ASSERT_EQ(d.lblStatus->text(), ResString(3010));
+        ui.messageCalls.clear();
+        instrument.commands.clear();
+        instrument.SetFault(Kl720Instrument::Fault::Silence, c.faultCount);
+        d.btnStopMonitor_Click();
+        EXPECT_EQ(instrument.commands, (QList<int>{14, 10}));
+        EXPECT_EQ(d.lblStatus->text(), c.status);
+        EXPECT_EQ(d.btnStartMonitor->isEnabled(), c.startEnabled);
+        ASSERT_EQ(ui.messageCalls.size(), 1);
+        EXPECT_EQ(ui.messageCalls[0].message, ResString(3802));
+        EXPECT_EQ(ui.messageCalls[0].iconKind, 0) << "the failure look";
+        EXPECT_EQ(ui.messageCalls[0].buttonKind, 1);
+        Window<frmMonitor>().Unload();
+        time.Block(10000);
+        CommState().TimeoutCount = 0;
+    }
+}
+
 TEST_F(MonitorDialogTest, RefusalsSendNothing) {
     struct Case {
         const char* name;

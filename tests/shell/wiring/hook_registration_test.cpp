@@ -15,8 +15,6 @@ TEST(HookRegistration, TheProgramRegistersEveryHookADownloadNeeds) {
     LinkReplyHook() = LinkReplyHooks{};
     RegisterShellHooks();
     EXPECT_TRUE(LinkReplyHook().Download) << "the download reply goes nowhere";
-    EXPECT_TRUE(LinkReplyHook().StoreIdTexts);
-    EXPECT_TRUE(LinkReplyHook().CurrentIdTexts);
     const ProgramEvents& events = Events();
     EXPECT_TRUE(events.HasReceivers(SIGNAL(DataSetReplaced()))) << "a new data set shows nowhere";
     EXPECT_TRUE(events.HasReceivers(SIGNAL(InfoChanged())));
