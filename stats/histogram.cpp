@@ -3,7 +3,23 @@
 #include "core/error_report.h"
 #include "text/format_pattern.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+
+namespace {
+// A value as the six significant digits that single precision always holds give it: the
+// decimal that a single-precision figure, after a product or two, stands for (9 x 0.1 is
+// 0.9000000358 there, and gives 0.9).
+double singleDigits(double value) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 5).ptr;
+    double read = value;
+    std::from_chars(buffer, end, read);
+    return read;
+}
+} // namespace
 
 HistogramClasses& Histogram() {
     static HistogramClasses classes;
@@ -33,24 +49,40 @@ bool DoStatistics(HistogramClasses& classes, std::span<const double> samples, fl
         }
         result.ClassLabel[classCount] = QStringLiteral(">") + FormatPattern(maxValue, format);
 
+        // The limits and the width are single precision: a bound such as 9 x 0.1 lies a
+        // little off 0.9 there, and off the sample 0.90 in double precision. Bounds and
+        // limits are taken at the single's six sure significant digits, the decimals the
+        // labels stand for, and the samples compared with them as they are: a sample equal
+        // to a bound belongs to the class above it, one at or above the upper limit to the
+        // last.
         const int lastBounded = classCount - 1 - low;
+        std::array<double, MaxHistogramClasses + 1> bounds{};
+        for (int k = 0; k <= lastBounded; ++k)
+            bounds[static_cast<std::size_t>(k)] =
+                singleDigits(static_cast<double>(static_cast<float>(k) * width) + minValue);
+        const double lowLimit = singleDigits(minValue);
+        const double highLimit = singleDigits(maxValue);
+        const auto bound = [&](int k) { return bounds[static_cast<std::size_t>(k)]; };
         for (const double value : samples) {
             if (!(value > 0.0))
                 continue;
-            // The class number is clamped while still a floating value, so a far outlier
-            // lands in the last class instead of overflowing.
-            const double quotient =
-                std::floor((value - static_cast<double>(minValue)) / static_cast<double>(width));
             int k;
-            // The limits are single precision: a sample equal to the lower limit at that
-            // precision (the data set's own minimum, as the window first offers it) belongs
-            // to the first bounded class, not to the one below the limit.
-            if (quotient < 0.0)
-                k = static_cast<float>(value) < minValue ? -1 : 0;
-            else if (quotient > lastBounded)
+            if (value >= highLimit) {
                 k = lastBounded;
-            else
-                k = static_cast<int>(quotient);
+            } else if (value < lowLimit) {
+                k = -low;
+            } else {
+                // The quotient is clamped while still a floating value, so a far outlier
+                // cannot overflow; the bounds then settle a quotient that rounded across one.
+                const double quotient = std::floor((value - lowLimit) / static_cast<double>(width));
+                k = !(quotient > 0.0)                                 ? 0
+                    : quotient > static_cast<double>(lastBounded - 1) ? lastBounded - 1
+                                                                      : static_cast<int>(quotient);
+                while (k < lastBounded - 1 && value >= bound(k + 1))
+                    ++k;
+                while (k > 0 && value < bound(k))
+                    --k;
+            }
             result.ClassCount[static_cast<std::size_t>(k + 1 + low)] += 1.0;
         }
 

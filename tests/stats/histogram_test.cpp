@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,11 +42,43 @@ TEST(Histogram, FromZeroTheFirstClassStartsAtZero) {
     EXPECT_EQ(labels.last(), QStringLiteral(">1.00"));
 }
 
-TEST(Histogram, TheSinglePrecisionWidthDecidesTheBoundaries) {
-    // The width 0.1 in single precision is a little above 0.1, so a value on a printed
-    // bound stays in the lower class, and 1.00 is not yet above the top.
-    EXPECT_EQ(ClassesOf({0.1, 0.3, 1.0, 1.5, 0.05}, 0.0f, 1.0f, 11),
-              (std::vector<int>{1, 3, 10, 11, 1}));
+// A sample equal to a bound as its label shows it belongs to the class above it, one at the
+// upper limit to ">", and one a hundredth below a bound to the class below it, however the
+// single-precision width lies against the decimal bound.
+TEST(Histogram, ASampleOnABoundBelongsToTheClassAboveIt) {
+    struct Case {
+        float min, max;
+        int classes;
+        double step; // the classes' width as the labels show it
+    };
+    const Case cases[] = {
+        {0.0f, 1.0f, 11, 0.1},  {0.0f, 2.0f, 11, 0.2},   {0.0f, 0.7f, 8, 0.1},
+        {0.0f, 0.1f, 11, 0.01}, {0.0f, 0.09f, 10, 0.01}, {0.0f, 50.0f, 11, 5.0},
+        {0.5f, 2.5f, 6, 0.5},   {0.2f, 1.2f, 7, 0.2},    {1.0f, 3.7f, 11, 0.3},
+        {0.3f, 2.7f, 10, 0.3},
+    };
+    for (const Case& c : cases) {
+        const int low = c.min > 0.0f ? 1 : 0;
+        const int bounded = c.classes - low - 1;
+        for (int j = 0; j <= bounded; ++j) {
+            // The bound's decimal value, and the one a hundredth below, as two-decimal
+            // samples hold them.
+            const double hundredths = std::round((double(c.min) + j * c.step) * 100.0);
+            const double bound = hundredths / 100.0, below = (hundredths - 1.0) / 100.0;
+            const std::string what = std::to_string(c.min) + ".." + std::to_string(c.max) +
+                                     " bound " + std::to_string(bound);
+            if (bound > 0.0) // samples of 0 are counted nowhere
+                EXPECT_EQ(ClassesOf({bound}, c.min, c.max, c.classes),
+                          (std::vector<int>{j + 1 + low}))
+                    << what;
+            if (below > 0.0 && (j > 0 || low == 1))
+                EXPECT_EQ(ClassesOf({below}, c.min, c.max, c.classes), (std::vector<int>{j + low}))
+                    << what << " less a hundredth";
+        }
+    }
+    // Far above the top and between the bounds.
+    EXPECT_EQ(ClassesOf({1.5, 0.05, 0.95, 1.01}, 0.0f, 1.0f, 11),
+              (std::vector<int>{11, 1, 10, 11}));
 }
 
 TEST(Histogram, AboveZeroAClassGathersTheValuesBelowTheMinimum) {

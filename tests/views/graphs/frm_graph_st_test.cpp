@@ -170,9 +170,9 @@ TEST_F(GraphStWindow, RefreshBuildsTheClassesOfTheLimits) {
          11,
          QStringList{"0.00-0.10", "0.10-0.20", "0.20-0.30", "0.30-0.40", "0.40-0.50", "0.50-0.60",
                      "0.60-0.70", "0.70-0.80", "0.80-0.90", "0.90-1.00", ">1.00"},
-         // 0.3 sits just below the single-precision bound 0.3 and stays in 0.20-0.30; 1.0
-         // is not yet above the last bound; 0.5 stays in 0.40-0.50 likewise.
-         {one, 0, one, 0, one, 0, 0, 0, 0, 2 * one, 2 * one}},
+         // A sample on a bound goes to the class above it: 0.3 to 0.30-0.40, 0.5 to
+         // 0.50-0.60, and 1.0 to ">1.00" with 2.5 and 9.0.
+         {one, 0, 0, one, 0, one, 0, 0, 0, one, 3 * one}},
         {"0.5",
          "2.5",
          6,
