@@ -81,14 +81,19 @@ BlockRefusal BlockUnpacker::SpacchettaBlocco(qint32 block, QByteArrayView bytes,
         data_.DataPresent = true;
         data_.DataSaved = false;
         started_ = true;
+        fillers_ = 0;
     } else {
-        // The gap from where the samples stopped to this block's start, in whole steps of
-        // the data set, so each sample keeps the time start + (i - 1) x step.
-        const qint64 gapMinutes = DateDiff(QStringLiteral("n"), next_, when);
+        // The gap from where the samples stopped to this block's start, counted in whole
+        // minutes (40 seconds are none), then in whole steps of the data set, so each
+        // sample keeps the time start + (i - 1) x step.
+        const qint64 gapSeconds = DateDiff(QStringLiteral("s"), next_, when);
+        const qint64 gapMinutes = gapSeconds <= 0 ? 0 : gapSeconds / 60;
         if (gapMinutes > Blocks::MaxGapMinutes)
             return BlockRefusal::GapTooLong;
-        const qint64 fillers =
-            gapMinutes <= 0 ? 0 : gapMinutes / std::max<qint32>(data_.SampleStep, 1);
+        const qint64 fillers = gapMinutes / std::max<qint32>(data_.SampleStep, 1);
+        if (fillers_ + fillers > Blocks::MaxFillerSamples)
+            return BlockRefusal::GapTooLong;
+        fillers_ += fillers;
         first = data_.NumSamples;
         const qint32 total = first + static_cast<qint32>(fillers) + header.count;
         data_.DataX.resize(total + 1);

@@ -14,8 +14,12 @@
 namespace Blocks {
 inline constexpr int MaxBlockSamples = 1000;
 inline constexpr int HeaderBytes = 11;
-// A gap before a block is filled with samples that are not available, for at most a day.
-inline constexpr qint64 MaxGapMinutes = 24 * 60;
+// A gap before a block is filled with samples that are not available: an instrument that
+// was off over a weekend or a holiday is read whole. Only a corrupt date lies further
+// away than a year, and the whole download's fillers stay within a year of one-minute
+// samples, so a run of such dates cannot grow the data set without bound.
+inline constexpr qint64 MaxGapMinutes = 366 * 24 * 60;
+inline constexpr qint64 MaxFillerSamples = MaxGapMinutes;
 } // namespace Blocks
 
 struct BlockHeader {
@@ -35,7 +39,7 @@ enum class BlockRefusal {
     None,
     TooManySamples, // a count above 1000
     NoStep,         // a first block whose step is 0 minutes: its samples would have no times
-    GapTooLong,     // more than a day of fillers before the block
+    GapTooLong,     // more than a year before the block, or a year of fillers in all
     Short,          // fewer bytes than a block
 };
 
@@ -56,5 +60,6 @@ public:
 private:
     DataSet data_;
     QDateTime next_;
+    qint64 fillers_ = 0; // samples added for gaps so far
     bool started_ = false;
 };

@@ -80,15 +80,69 @@ TEST(TressilBlocks, RefusesWhatNoBlockHolds) {
     EXPECT_EQ(unpacker.SpacchettaBlocco(2, TressilMemory::Block(0, Ten.addSecs(3 * 60), flat(1))),
               BlockRefusal::None);
     EXPECT_EQ(unpacker.Data().SampleStep, 1);
-    // Exactly a day of fillers still goes; more does not.
-    EXPECT_EQ(unpacker.SpacchettaBlocco(
-                  4, TressilMemory::Block(1, Ten.addSecs((4 + 1441) * 60), flat(1))),
-              BlockRefusal::GapTooLong);
-    EXPECT_EQ(unpacker.SpacchettaBlocco(
-                  4, TressilMemory::Block(1, Ten.addSecs((4 + 1440) * 60), flat(1))),
-              BlockRefusal::None);
-    EXPECT_EQ(unpacker.Data().NumSamples, 4 + 1440 + 1);
     EXPECT_EQ(unpacker.SpacchettaBlocco(6, QByteArray(100, '\0')), BlockRefusal::Short);
+}
+
+// Every gap up to a year is filled, in whole minutes and then whole steps; beyond a year
+// (only a corrupt date gets there) the block is refused.
+TEST(TressilBlocks, FillsEveryGapUpToAYearByWholeMinutes) {
+    const QDateTime halfPast = Ten.addSecs(30); // next samples due at half past a minute
+    const qint64 year = 366 * 24 * 60;
+    const struct {
+        const char* what;
+        qint32 step;
+        qint64 gapSeconds; // from the next sample time to the block's
+        qint64 fillers;    // -1: refused
+    } cases[] = {
+        {"40 s, across a minute's turn", 1, 40, 0},
+        {"59 s", 1, 59, 0},
+        {"61 s", 1, 61, 1},
+        {"7 minutes", 1, 7 * 60, 7},
+        {"22 minutes of 5-minute steps", 5, 22 * 60, 4},
+        {"a block before its time", 1, -300, 0},
+        {"a weekend off", 1, 3 * 24 * 3600, 3 * 24 * 60},
+        {"a day and a minute", 1, (24 * 60 + 1) * 60, 24 * 60 + 1},
+        {"a year", 1, year * 60, year},
+        {"a year and a minute", 1, (year + 1) * 60, -1},
+        {"a year and a minute of hourly steps", 60, (year + 1) * 60, -1},
+    };
+    for (const auto& c : cases) {
+        BlockUnpacker unpacker;
+        ASSERT_EQ(unpacker.SpacchettaBlocco(0, TressilMemory::Block(c.step, halfPast, flat(3))),
+                  BlockRefusal::None);
+        const QDateTime next = unpacker.NextSampleTime();
+        ASSERT_EQ(next, halfPast.addSecs(3 * 60 * c.step));
+        const BlockRefusal refusal = unpacker.SpacchettaBlocco(
+            2, TressilMemory::Block(c.step, next.addSecs(c.gapSeconds), flat(2, 50)));
+        if (c.fillers < 0) {
+            EXPECT_EQ(refusal, BlockRefusal::GapTooLong) << c.what;
+            EXPECT_EQ(unpacker.Data().NumSamples, 3) << c.what;
+            continue;
+        }
+        ASSERT_EQ(refusal, BlockRefusal::None) << c.what;
+        const DataSet& data = unpacker.Data();
+        ASSERT_EQ(data.NumSamples, 3 + c.fillers + 2) << c.what;
+        for (qint64 i = 4; i <= 3 + c.fillers; ++i)
+            ASSERT_EQ(data.DataRes[i], -1.0) << c.what << " filler " << i;
+        EXPECT_NE(data.DataRes[4 + c.fillers], -1.0) << c.what;
+    }
+}
+
+// A run of blocks each a long way after the last fills no more than a year of one-minute
+// samples in all.
+TEST(TressilBlocks, TheWholeDownloadFillsAtMostAYearOfSamples) {
+    BlockUnpacker unpacker;
+    ASSERT_EQ(unpacker.SpacchettaBlocco(0, TressilMemory::Block(1, Ten, flat(1))),
+              BlockRefusal::None);
+    const qint64 gap = 200 * 24 * 60;
+    ASSERT_EQ(unpacker.SpacchettaBlocco(
+                  2, TressilMemory::Block(1, unpacker.NextSampleTime().addSecs(gap * 60), flat(1))),
+              BlockRefusal::None);
+    EXPECT_EQ(unpacker.Data().NumSamples, 1 + gap + 1);
+    EXPECT_EQ(unpacker.SpacchettaBlocco(
+                  4, TressilMemory::Block(1, unpacker.NextSampleTime().addSecs(gap * 60), flat(1))),
+              BlockRefusal::GapTooLong);
+    EXPECT_EQ(unpacker.Data().NumSamples, 1 + gap + 1);
 }
 
 TEST(TressilBlocks, ABadDateTakesTheZeroDateAndSaysSo) {
@@ -99,7 +153,7 @@ TEST(TressilBlocks, ABadDateTakesTheZeroDateAndSaysSo) {
     ASSERT_EQ(unpacker.SpacchettaBlocco(0, block, &badDate), BlockRefusal::None);
     EXPECT_TRUE(badDate);
     EXPECT_EQ(unpacker.Data().StartDate, QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC));
-    // A good block after it lies decades away: far more than a day of fillers.
+    // A good block after it lies decades away: far more than a year of fillers.
     EXPECT_EQ(unpacker.SpacchettaBlocco(2, TressilMemory::Block(1, Ten, flat(2))),
               BlockRefusal::GapTooLong);
 }

@@ -202,9 +202,9 @@ TEST_F(BlockDownloadPty, BrokenDownloadsLeaveThePreviousDataSetWhole) {
         {"a first block without a step",
          [](TressilMemory& m) { m.SendTwice({TressilMemory::Block(0, Ten, samples(3))}); },
          ResString(3970).arg(1)},
-        {"a gap over a day",
+        {"a gap over a year",
          [&](TressilMemory& m) {
-             m.SendTwice({good, TressilMemory::Block(1, Ten.addDays(2), samples(3))});
+             m.SendTwice({good, TressilMemory::Block(1, Ten.addDays(400), samples(3))});
          },
          ResString(3747).arg(3)},
     };
