@@ -62,22 +62,24 @@ bool RealTimeLogOpen() {
 bool OpenLastLog() {
     CloseLastLog();
     return Trapped("OpenLastLog", false, [] {
+        // The clock read once: the file's start and the live set's are the same second.
+        // The live set takes them before the file is tried, so that the view and the pane
+        // show this run's start even when no log can be made.
+        QDateTime start = CurrentClock().Now().addSecs(3);
+        start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
+        RealTimeSetState& set = RealTimeSet();
+        set.RtStartDate = start;
+        set.RtStepUnit = QStringLiteral("s");
+        set.RtStep = 3;
+        set.RtSourceName = QStringLiteral("Real Time");
+
         const QString path = RealTimeLogPath();
         if (QFileInfo::exists(path) && !QFile::remove(path))
             RaiseError(ErrorNumber::PermissionDenied, QStringLiteral("Permission denied"));
         auto file = std::make_unique<QFile>(path);
         if (!file->open(QIODevice::ReadWrite | QIODevice::Truncate))
             RaiseError(ErrorNumber::PathFileAccess, file->errorString());
-
-        // The clock read once: the file's start and the live set's are the same second.
-        QDateTime start = CurrentClock().Now().addSecs(3);
-        start.setTime(QTime(start.time().hour(), start.time().minute(), start.time().second()));
         const FileTextLocale text;
-        RealTimeSetState& set = RealTimeSet();
-        set.RtStartDate = start;
-        set.RtStepUnit = QStringLiteral("s");
-        set.RtStep = 3;
-        set.RtSourceName = QStringLiteral("Real Time");
 
         QByteArray head;
         appendValueLine(head, QString::fromLatin1(SessionLogHeader));

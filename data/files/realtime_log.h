@@ -22,8 +22,9 @@ QString RealTimeLogPath();
 
 // Creates (or replaces) the log and writes lines 1 to 6: the start time (the clock plus
 // 3 s, in whole seconds) and the live readings' identification texts. Also sets the live
-// set's start time, step 3 "s" and source "Real Time". A failure goes to the error report
-// under "OpenLastLog" and leaves the log closed; false then.
+// set's start time, step 3 "s" and source "Real Time", first, so that they hold for this
+// run even when the log cannot be made. A failure goes to the error report under
+// "OpenLastLog" and leaves the log closed; false then.
 bool OpenLastLog();
 // Writes the count in place and closes the log. Nothing when it is not open.
 void CloseLastLog();

@@ -35,6 +35,8 @@ struct RealTimeSetState {
     QString RtSourceName;
     QString RtIDShort, RtIDLong;
     bool RealTimeActive = false;
+    // The status bar tells of a dropped reading: the next good reading or start clears it.
+    bool DroppedReadingShown = false;
     // µT of 1024 counts in each range; the low range reads 5.0 µT from a start at which the
     // instrument gave no identification on.
     double LowRangeFullScale = 2.0;

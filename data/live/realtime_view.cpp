@@ -7,6 +7,7 @@
 #include "data/files/realtime_log.h"
 #include "data/live/realtime_hooks.h"
 #include "data/live/realtime_set.h"
+#include "data/live/split_data_read_data.h"
 #include "link/comm_state.h"
 #include "link/exchange.h"
 #include "link/instrument_commands.h"
@@ -29,6 +30,8 @@ StopWait& stopWait() {
 bool start() {
     RealTimeSetState& set = RealTimeSet();
     RealTimeHooks& hooks = RealTimeHook();
+    // A dropped reading of an earlier run is no news about this one.
+    ClearDroppedReadingText();
     if (!SendCommand(3, true, true, QByteArray(), Link::DefaultTimeoutMs)) {
         CallHook(hooks.ShowPolling, PollingShown::Idle);
         return false;
@@ -127,6 +130,15 @@ void StopRealTimeWhenIdle() {
         CallHook(RealTimeHook().ShowPolling, PollingShown::Stopping);
         wait.timer = Timers().SetTimer(StopCheckMs, [] { checkStopWait(); });
         if (wait.timer == 0)
+            RealTimeView(QStringLiteral("Stop"));
+    });
+}
+
+void RealTimeLinkLost() {
+    Trapped("RealTimeView", [] {
+        // Nothing answers any more: no reply is waited for, the run ends as a stop does and
+        // the keep-alive stays off with the link.
+        if (RealTimeSet().RealTimeActive)
             RealTimeView(QStringLiteral("Stop"));
     });
 }

@@ -27,5 +27,8 @@ bool StartRealTimeAfterQuestion();
 // The stop button and the view's close: no poll goes out any more; once no reply is
 // outstanding the polling stops. Only the first call of a polling run acts.
 void StopRealTimeWhenIdle();
+// The link went down while polling (replies missed, the port lost): the run ends as a stop
+// does, with the log closed and the view idle. Nothing while not polling.
+void RealTimeLinkLost();
 // A stop is waiting for the outstanding reply.
 bool RealTimeStopWaiting();

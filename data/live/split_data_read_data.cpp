@@ -21,8 +21,10 @@ void SplitDataReadData(const QByteArray& reply) {
         if (!decoded.Good()) {
             // Dropped whole: nothing of it is appended, logged or drawn.
             Events().StatusText(ResString(3860));
+            set.DroppedReadingShown = true;
             return;
         }
+        ClearDroppedReadingText();
         const LiveReading& r = decoded.Reading;
         AppendLiveReading(set, r.X, r.Y, r.Z, r.Res);
         CallHook(hooks.ShowLiveInfo);
@@ -30,6 +32,14 @@ void SplitDataReadData(const QByteArray& reply) {
             Events().StatusText(ResString(3861));
         CallHook(hooks.DrawReading);
     });
+}
+
+void ClearDroppedReadingText() {
+    RealTimeSetState& set = RealTimeSet();
+    if (!set.DroppedReadingShown)
+        return;
+    set.DroppedReadingShown = false;
+    Events().StatusText(QString());
 }
 
 void RegisterLiveReplyHandler() {

@@ -182,6 +182,12 @@ frmView::frmView(QWidget* parent) : QWidget(parent) {
     imgStato->setAlignment(Qt::AlignCenter);
     connect(btnStartRealTime, &QPushButton::clicked, this, [this] { btnStartRealTime_Click(); });
     connect(btnStopRealTime, &QPushButton::clicked, this, [this] { btnStopRealTime_Click(); });
+    // The link gone while polling (replies missed, the port lost) ends the run: the view
+    // returns to idle instead of showing a polling that no longer happens.
+    connect(&Events(), &ProgramEvents::LinkStateChanged, this, [](bool connected) {
+        if (!connected)
+            RealTimeLinkLost();
+    });
 
     CallOnActivation(this, [this] { Form_Activate(); });
 }

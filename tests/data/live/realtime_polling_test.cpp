@@ -10,8 +10,10 @@
 #include "data/live/realtime_view.h"
 #include "data/live/split_data_read_data.h"
 #include "data/upload/upload_data.h"
+#include "link/connection.h"
 #include "link/exchange.h"
 #include "tests/link/link_fixture.h"
+#include "text/date_math.h"
 #include "text/file_text_locale.h"
 
 #include <QFile>
@@ -253,10 +255,74 @@ TEST_F(RealTimePollingTest, AHighRangeCountPastTheRangeIsReportedAndDroppedWhole
     EXPECT_EQ(loggedSamples(), 1);
 }
 
+// The status line's "Live reading dropped" stays only until the next good reading or the
+// next start.
+TEST_F(RealTimePollingTest, TheDroppedReadingTextGoesWithAGoodReadingOrANewStart) {
+    const struct {
+        const char* what;
+        bool restart; // else the next reading is good
+    } cases[] = {{"a good reading", false}, {"a new start", true}};
+    for (const auto& c : cases) {
+        RealTimeView(QStringLiteral("Stop"));
+        instrument.liveX = 0x8000; // past the high range: dropped
+        instrument.liveStatus = 0x81;
+        ASSERT_TRUE(RealTimeView(QStringLiteral("Start"))) << c.what;
+        QSignalSpy status(&Events(), &ProgramEvents::StatusText);
+        time.RunFor(ViewTimerMs + 100);
+        ASSERT_EQ(status.count(), 1) << c.what;
+        EXPECT_EQ(status.at(0).at(0).toString(), ResString(3860)) << c.what;
+        if (c.restart) {
+            RealTimeView(QStringLiteral("Stop"));
+            ASSERT_TRUE(RealTimeView(QStringLiteral("Start"))) << c.what;
+        } else {
+            instrument.liveX = 0x0100;
+            instrument.liveStatus = 0x00;
+            time.RunFor(ViewTimerMs);
+            EXPECT_EQ(RealTimeSet().RtCount, 1) << c.what;
+        }
+        ASSERT_EQ(status.count(), 2) << c.what;
+        EXPECT_EQ(status.at(1).at(0).toString(), QString()) << c.what;
+        // Nothing more to take away: later good readings leave the status line alone.
+        instrument.liveX = 0x0100;
+        instrument.liveStatus = 0x00;
+        time.RunFor(2 * ViewTimerMs);
+        EXPECT_EQ(status.count(), 2) << c.what;
+    }
+}
+
+// The link gone while polling ends the run as a stop does, without the keep-alive.
+TEST_F(RealTimePollingTest, TheLinkLostEndsTheRunAndTheKeepAliveStaysOff) {
+    ASSERT_TRUE(RealTimeView(QStringLiteral("Start")));
+    time.RunFor(ViewTimerMs + 100);
+    DropCommunication();
+    RealTimeLinkLost();
+    EXPECT_FALSE(RealTimeSet().RealTimeActive);
+    EXPECT_FALSE(RealTimeLogOpen());
+    EXPECT_EQ(loggedSamples(), 1);
+    EXPECT_EQ(shown.back(), PollingShown::Idle);
+    EXPECT_EQ(instrumentButtons.back(), true);
+    EXPECT_FALSE(keepAliveRunning());
+    shown.clear();
+    RealTimeLinkLost(); // while idle: nothing
+    EXPECT_TRUE(shown.empty());
+}
+
 TEST_F(RealTimePollingTest, ALogThatCannotBeMadeIsReportedOnceAndTheReadingsAreStillDrawn) {
+    // What an earlier run left: the chart's labels and the pane must not show it.
+    RealTimeSet().RtStartDate = NaiveDateTime(2001, 1, 1, 0, 0, 0);
+    RealTimeSet().RtStep = 7;
+    RealTimeSet().RtStepUnit = QStringLiteral("n");
+    RealTimeSet().RtSourceName.clear();
     SetWritableFolderForTests(dir.filePath(QStringLiteral("gone/away")));
+    const QDateTime before = time.Now();
     ASSERT_TRUE(RealTimeView(QStringLiteral("Start")));
     EXPECT_EQ(ui.standardCalls.size(), 1);
+    EXPECT_FALSE(RealTimeLogOpen());
+    EXPECT_GE(RealTimeSet().RtStartDate, before.addSecs(2));
+    EXPECT_LE(RealTimeSet().RtStartDate, time.Now().addSecs(3));
+    EXPECT_EQ(RealTimeSet().RtStep, 3);
+    EXPECT_EQ(RealTimeSet().RtStepUnit, QStringLiteral("s"));
+    EXPECT_EQ(RealTimeSet().RtSourceName, QStringLiteral("Real Time"));
     time.RunFor(2 * ViewTimerMs + 100);
     EXPECT_EQ(RealTimeSet().RtCount, 2);
     EXPECT_EQ(drawn.size(), 2u);

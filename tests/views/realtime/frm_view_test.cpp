@@ -1,7 +1,12 @@
 // The real-time view offscreen: its state after load, one reading drawn, the scale buttons,
 // the hide boxes, the layout rule and an unload while idle.
 #include "core/options.h"
+#include "data/files/realtime_log.h"
+#include "data/live/realtime_hooks.h"
 #include "data/live/realtime_set.h"
+#include "data/live/realtime_view.h"
+#include "data/live/split_data_read_data.h"
+#include "link/exchange.h"
 #include "platform/chart/chart_widget.h"
 #include "tests/link/link_fixture.h"
 #include "views/realtime/bar_meter.h"
@@ -13,6 +18,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -167,5 +173,67 @@ TEST_F(FrmViewTest, ClosingWhileIdleStopsNothing) {
     EXPECT_FALSE(Window<frmView>().IsOpen());
     EXPECT_EQ(CommState().ViewTimerId, 0u);
     EXPECT_EQ(CommState().PollTimerId, 0u);
+}
+
+// The view polling the emulated instrument on the fake link, its polling shown as the
+// program's wiring shows it.
+class FrmViewPollingTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        SetWritableFolderForTests(dir.path());
+        SetDefaultOptions(Options());
+        ResetRealTimeSet();
+        RegisterLiveReplyHandler();
+        view = &Window<frmView>().Load();
+        RealTimeHook().ShowPolling = [this](PollingShown shown) { view->ShowPolling(shown); };
+        instrument.SetFault(Kl720Instrument::Fault::None);
+        connectQuietly();
+        ASSERT_TRUE(StartKeepAlive());
+    }
+    void TearDown() override {
+        Window<frmView>().Unload();
+        RealTimeView(QStringLiteral("Stop"));
+        RealTimeHook() = RealTimeHooks();
+        CloseLastLog();
+        ResetRealTimeSet();
+        SetWritableFolderForTests(QString());
+        LinkTest::TearDown();
+    }
+    bool idleShown() const {
+        return view->btnStartRealTime->isEnabled() && !view->btnStopRealTime->isEnabled() &&
+               view->imgStato->property("picture").toInt() == 0;
+    }
+
+    QTemporaryDir dir;
+    frmView* view = nullptr;
+};
+
+TEST_F(FrmViewPollingTest, TheLinkLostWhilePollingReturnsTheViewToIdle) {
+    const struct {
+        const char* how;
+        std::function<void()> lose;
+    } cases[] = {
+        {"three missed replies", [this] { instrument.SetFault(Kl720Instrument::Fault::Silence); }},
+        {"the port lost", [this] { port->Vanish(); }},
+    };
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        QTest::mouseClick(view->btnStartRealTime, Qt::LeftButton);
+        ASSERT_TRUE(RealTimeSet().RealTimeActive) << c.how;
+        ASSERT_FALSE(idleShown()) << c.how;
+        time.RunFor(ViewTimerMs + 100);
+        ASSERT_EQ(RealTimeSet().RtCount, 1) << c.how;
+
+        c.lose();
+        time.RunFor(4 * ViewTimerMs);
+        EXPECT_FALSE(CommState().Connected) << c.how;
+        EXPECT_TRUE(idleShown()) << c.how;
+        EXPECT_FALSE(RealTimeSet().RealTimeActive) << c.how;
+        EXPECT_FALSE(RealTimeLogOpen()) << c.how << ": the log is closed with its count";
+        EXPECT_EQ(CommState().ViewTimerId, 0u) << c.how;
+        EXPECT_EQ(CommState().PollTimerId, 0u) << c.how << ": no keep-alive without the link";
+    }
 }
 } // namespace
