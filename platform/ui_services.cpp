@@ -84,15 +84,27 @@ bool QtUiServices::StandardBox(const QString& text, const QString& title, Standa
 }
 
 bool QtUiServices::ShowMessageBox(const MessageBoxRequest& request) {
-    static const StandardIcon icons[] = {StandardIcon::Information, StandardIcon::Warning,
-                                         StandardIcon::Critical};
-    QMessageBox box(toQt(icons[qBound(0, request.iconKind, 2)]), request.title, request.message,
+    return AskMessageBox(request) == BoxAnswer::Yes;
+}
+
+BoxAnswer QtUiServices::AskMessageBox(const MessageBoxRequest& request) {
+    // The kinds as the program's own box shows them: a failure, a warning, a question.
+    static const QMessageBox::Icon icons[] = {QMessageBox::Critical, QMessageBox::Warning,
+                                              QMessageBox::Question};
+    QMessageBox box(icons[qBound(0, request.iconKind, 2)], request.title, request.message,
                     QMessageBox::NoButton, Owner());
     QPushButton* ok = box.addButton(request.okCaption, QMessageBox::AcceptRole);
+    QPushButton* no = request.buttonKind == 3
+                          ? box.addButton(request.noCaption, QMessageBox::DestructiveRole)
+                          : nullptr;
     if (request.buttonKind != 1)
-        box.addButton(request.cancelCaption, QMessageBox::RejectRole);
+        box.setEscapeButton(box.addButton(request.cancelCaption, QMessageBox::RejectRole));
     box.exec();
-    return box.clickedButton() == ok;
+    if (box.clickedButton() == ok)
+        return BoxAnswer::Yes;
+    if (no && box.clickedButton() == no)
+        return BoxAnswer::No;
+    return request.buttonKind == 0 ? BoxAnswer::No : BoxAnswer::Cancel;
 }
 
 FileDialogResult QtUiServices::OpenFile(const FileDialogRequest& request) {

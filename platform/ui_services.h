@@ -23,10 +23,14 @@ struct MessageBoxRequest {
     QString message;
     QString title;
     int iconKind = 0;   // 0..2
-    int buttonKind = 1; // 0 Yes/No, 1 OK, 2 OK/Cancel
+    int buttonKind = 1; // 0 Yes/No, 1 OK, 2 OK/Cancel, 3 Yes/No/Cancel
     QString okCaption;
     QString cancelCaption;
+    QString noCaption; // the middle button of Yes/No/Cancel
 };
+
+// The answer to a box: OK or Yes, No, or Cancel (the close box included).
+enum class BoxAnswer { Yes, No, Cancel };
 
 struct FileDialogRequest {
     QString title;
@@ -54,6 +58,11 @@ public:
                              StandardButtons buttons) = 0;
     // Returns true for OK or Yes; false for Cancel, No and the close box.
     virtual bool ShowMessageBox(const MessageBoxRequest& request) = 0;
+    // Any box, Yes/No/Cancel included: which button ended it. Services that show only the
+    // two-button boxes answer a refusal as Cancel, which changes nothing.
+    virtual BoxAnswer AskMessageBox(const MessageBoxRequest& request) {
+        return ShowMessageBox(request) ? BoxAnswer::Yes : BoxAnswer::Cancel;
+    }
     virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
     virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
     virtual Qt::KeyboardModifiers KeyboardModifiers() = 0;
@@ -81,6 +90,7 @@ public:
     bool StandardBox(const QString& text, const QString& title, StandardIcon icon,
                      StandardButtons buttons) override;
     bool ShowMessageBox(const MessageBoxRequest& request) override;
+    BoxAnswer AskMessageBox(const MessageBoxRequest& request) override;
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     Qt::KeyboardModifiers KeyboardModifiers() override;

@@ -22,21 +22,35 @@ FileDialogRequest SaveBeforeReplaceRequest(const QString& lastFolder) {
     return request;
 }
 
-bool OfferToSaveCurrentData(const SaveChosenFile& save) {
+bool OfferToSaveCurrentData(const SaveChosenFile& save, bool cancellable) {
     const DataSet& data = CurrentData();
     while (data.DataPresent && !data.DataSaved) {
-        if (!MessBox(ResString(31), QString(), -1, 0))
+        // A question, not a failure: the question's look, and Cancel where the caller can
+        // still keep everything as it is.
+        const BoxAnswer answer =
+            cancellable
+                ? MessBoxYesNoCancel(ResString(31), QString(), 2)
+                : (MessBox(ResString(31), QString(), 2, 0) ? BoxAnswer::Yes : BoxAnswer::No);
+        if (answer == BoxAnswer::No)
             return true;
+        if (answer == BoxAnswer::Cancel)
+            return false;
         const FileDialogResult chosen =
             Ui().SaveFile(SaveBeforeReplaceRequest(Options().LastFolder));
-        if (!chosen.accepted || chosen.fileName.isEmpty())
-            return false;
+        if (!chosen.accepted || chosen.fileName.isEmpty()) {
+            if (cancellable)
+                return false;
+            continue;
+        }
         const SaveOutcome outcome = save ? save(chosen.fileName) : SaveOutcome::Failed;
         if (outcome == SaveOutcome::Saved)
             return true;
         // Declining to replace a file is no failure: the question comes again instead.
-        if (outcome == SaveOutcome::Failed)
+        if (outcome == SaveOutcome::Failed) {
             MessBox(ResString(8), QString(), -1, -1);
+            if (cancellable)
+                return false;
+        }
     }
     return true;
 }

@@ -21,6 +21,12 @@ MessageBoxPlacement PlaceMessageBox(const MessageBoxMetrics& m) {
     const int centre = m.innerWidth / 2;
     if (m.singleButton) {
         p.ok = QRect(QPoint(centre - m.button.width() / 2, buttonTop), m.button);
+    } else if (m.threeButtons) {
+        const int half = m.button.width() / 2;
+        p.no = QRect(QPoint(centre - half, buttonTop), m.button);
+        p.ok = QRect(QPoint(p.no.left() - MessageBoxGap - m.button.width(), buttonTop), m.button);
+        p.cancel =
+            QRect(QPoint(p.no.left() + m.button.width() + MessageBoxGap, buttonTop), m.button);
     } else {
         p.ok = QRect(QPoint(centre - MessageBoxGap / 2 - m.button.width(), buttonTop), m.button);
         p.cancel = QRect(QPoint(centre + MessageBoxGap / 2, buttonTop), m.button);

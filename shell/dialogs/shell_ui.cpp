@@ -6,3 +6,8 @@ bool ShellUi::ShowMessageBox(const MessageBoxRequest& request) {
     frmMessageBox box(Owner());
     return box.MessBox(request);
 }
+
+BoxAnswer ShellUi::AskMessageBox(const MessageBoxRequest& request) {
+    frmMessageBox box(Owner());
+    return box.Ask(request);
+}

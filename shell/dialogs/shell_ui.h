@@ -6,4 +6,5 @@
 class ShellUi : public QtUiServices {
 public:
     bool ShowMessageBox(const MessageBoxRequest& request) override;
+    BoxAnswer AskMessageBox(const MessageBoxRequest& request) override;
 };

@@ -212,16 +212,24 @@ DockHost& frmMain::DockControl() {
     return *dockControl_;
 }
 
-void frmMain::runShutDown() {
+bool frmMain::runShutDown() {
     if (shutDownRun_)
-        return;
+        return true;
     shutDownRun_ = true;
-    if (MainWindowHooks& hooks = MainWindowHook(); hooks.ShutDown)
-        hooks.ShutDown(this);
+    MainWindowHooks& hooks = MainWindowHook();
+    if (hooks.ShutDown && !hooks.ShutDown(this)) {
+        // The user kept the program and its data: a later close asks again.
+        shutDownRun_ = false;
+        return false;
+    }
+    return true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    runShutDown();
+    if (!runShutDown()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

@@ -111,7 +111,8 @@ private:
     void bringToFront(QWidget* view);
     void showView(int button);
     void showHelp(int command);
-    void runShutDown();
+    // False when the user kept the program running.
+    bool runShutDown();
 
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolbar_ = nullptr;

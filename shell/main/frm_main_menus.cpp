@@ -210,7 +210,8 @@ void frmMain::runMenuItem(TopMenu menu, int index) {
             OpenRequestedForms();
         break;
     case MenuCommand::Exit:
-        runShutDown();
+        if (!runShutDown())
+            break;
         close();
         QCoreApplication::quit();
         break;

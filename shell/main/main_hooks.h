@@ -25,8 +25,8 @@ struct MainWindowHooks {
         std::function<QWidget*()> Window; // the open window, for its geometry
     };
 
-    // Start-up and shutdown.
-    std::function<void(QWidget* closing)> ShutDown;
+    // Start-up and shutdown: false when the user kept the program running.
+    std::function<bool(QWidget* closing)> ShutDown;
 
     // Session files and the recent-files list.
     std::function<bool(const QString& name)> LoadFile;

@@ -13,9 +13,12 @@ void RestartProgram() {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
         [] {
-            Shell().RestartRequested = true;
             QWidget* main = MainWindowLoaded() ? &MainWindow() : nullptr;
-            ShutDown(main);
+            // The user kept the program and its data: the new language waits for the next
+            // start, as when the restart is declined.
+            if (!ShutDown(main))
+                return;
+            Shell().RestartRequested = true;
             if (main)
                 main->close(); // its close finds the shutdown done
             QCoreApplication::quit();

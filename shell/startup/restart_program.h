@@ -8,7 +8,8 @@
 // Ends the program as its Exit command does and has it started again: the shutdown runs
 // once (it offers to save the data set and writes the options file, which holds the new
 // language the next start reads). It runs from the event loop once the caller (the
-// settings dialog) has closed.
+// settings dialog) has closed. A user who keeps the program at the shutdown's question
+// keeps it running, with the new language for the next start.
 void RestartProgram();
 
 // Launches a program detached from this one; true when it started.

@@ -49,26 +49,35 @@ void unloadWindows(QWidget* frm) {
 }
 } // namespace
 
-void ShutDown(QWidget* frm) {
+bool ShutDown(QWidget* frm) {
     ShellState& shell = Shell();
     if (shell.ShutDownStarted)
-        return;
+        return true;
     shell.ShutDownStarted = true;
+    // The unsaved data set comes first, while everything still runs: Cancel, a cancelled
+    // save dialog or a failed save keep the program as it was, timers, windows and data.
+    // Without a window (a failed start, the event loop gone) the program ends whatever the
+    // answer, so the question then offers no Cancel and comes again until it is answered.
+    const bool keep = !Trapped("ShutDown", true, [frm] {
+        return OfferToSaveCurrentData(
+            [](const QString& fileName) {
+                const auto& save = ShellHook().SaveFile;
+                const SaveOutcome outcome = save ? save(fileName) : SaveOutcome::Failed;
+                if (outcome == SaveOutcome::Saved)
+                    SaveMRUFile(fileName); // stored with the options below
+                return outcome;
+            },
+            frm != nullptr);
+    });
+    if (keep && frm) {
+        shell.ShutDownStarted = false;
+        return false;
+    }
     // A failure in one step is reported and the later steps still run, so that the
     // options are written and a failed start still ends.
     Trapped("ShutDown", [] {
         if (ShellHook().KillTimers)
             ShellHook().KillTimers();
-    });
-    // A cancelled save dialog lets the data go: the shutdown goes on.
-    Trapped("ShutDown", [] {
-        OfferToSaveCurrentData([](const QString& fileName) {
-            const auto& save = ShellHook().SaveFile;
-            const SaveOutcome outcome = save ? save(fileName) : SaveOutcome::Failed;
-            if (outcome == SaveOutcome::Saved)
-                SaveMRUFile(fileName); // stored with the options below
-            return outcome;
-        });
     });
     Trapped("ShutDown", [] { storeMainWindowState(); });
     Trapped("ShutDown", [frm] { unloadWindows(frm); });
@@ -76,4 +85,5 @@ void ShutDown(QWidget* frm) {
     SaveOptions();
     if (!frm)
         shell.Ended = true;
+    return true;
 }

@@ -57,7 +57,7 @@ void showChild(QWidget* window) {
 }
 
 void registerCommands(MainWindowHooks& hooks) {
-    hooks.ShutDown = [](QWidget* closing) { ShutDown(closing); };
+    hooks.ShutDown = [](QWidget* closing) { return ShutDown(closing); };
     hooks.LoadFile = [](const QString& name) { return LoadFile(name); };
     hooks.SaveFile = [](const QString& name) {
         const SaveOutcome outcome = SaveSessionFile(name);

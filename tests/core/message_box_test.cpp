@@ -48,6 +48,22 @@ TEST_F(MessBoxFront, KindsTitlesAndCaptionsAreResolved) {
     EXPECT_TRUE(MessBox(QStringLiteral("x"), QString(), -1, -1));
 }
 
+TEST_F(MessBoxFront, YesNoCancelTellsTheThreeAnswersApart) {
+    for (const BoxAnswer answer : {BoxAnswer::Yes, BoxAnswer::No, BoxAnswer::Cancel}) {
+        ui.messageCalls.clear();
+        ui.choiceAnswers = {answer};
+        EXPECT_EQ(MessBoxYesNoCancel(QStringLiteral("testo"), QString(), 2), answer);
+        ASSERT_EQ(ui.messageCalls.size(), 1);
+        const MessageBoxRequest& r = ui.messageCalls[0];
+        EXPECT_EQ(r.buttonKind, 3);
+        EXPECT_EQ(r.iconKind, 2);
+        EXPECT_EQ(r.title, ResString(4));
+        EXPECT_EQ(r.okCaption, ResString(4003));
+        EXPECT_EQ(r.noCaption, ResString(4004));
+        EXPECT_EQ(r.cancelCaption, ResString(4002));
+    }
+}
+
 TEST_F(MessBoxFront, AnIconKindWithNoPictureIsReportedAndAnswersFalse) {
     for (int kind : {3, -2}) {
         ui.standardCalls.clear();

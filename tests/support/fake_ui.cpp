@@ -28,6 +28,15 @@ bool FakeUi::ShowMessageBox(const MessageBoxRequest& request) {
     return next(messageAnswers, true);
 }
 
+BoxAnswer FakeUi::AskMessageBox(const MessageBoxRequest& request) {
+    if (request.buttonKind != 3)
+        return ShowMessageBox(request) ? BoxAnswer::Yes : BoxAnswer::No;
+    messageCalls.append(request);
+    if (!choiceAnswers.empty())
+        return next(choiceAnswers, BoxAnswer::Yes);
+    return next(messageAnswers, true) ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
 FileDialogResult FakeUi::OpenFile(const FileDialogRequest& request) {
     openCalls.append(request);
     return next(openAnswers, FileDialogResult{});

@@ -24,6 +24,7 @@ public:
     bool StandardBox(const QString& text, const QString& title, StandardIcon icon,
                      StandardButtons buttons) override;
     bool ShowMessageBox(const MessageBoxRequest& request) override;
+    BoxAnswer AskMessageBox(const MessageBoxRequest& request) override;
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     Qt::KeyboardModifiers KeyboardModifiers() override { return modifiers; }
@@ -35,6 +36,9 @@ public:
     // Answers given in turn; when a script runs out the answer is true (OK / Yes).
     std::deque<bool> standardAnswers;
     std::deque<bool> messageAnswers;
+    // Answers of the Yes/No/Cancel boxes in turn; when this script runs out they take the
+    // next of messageAnswers (true Yes, false No).
+    std::deque<BoxAnswer> choiceAnswers;
     std::deque<FileDialogResult> openAnswers;
     std::deque<FileDialogResult> saveAnswers;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;

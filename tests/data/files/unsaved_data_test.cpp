@@ -36,12 +36,23 @@ protected:
 } // namespace
 
 TEST_F(UnsavedData, NoGoesOnWithoutSaving) {
-    ui.messageAnswers = {false};
+    ui.choiceAnswers = {BoxAnswer::No};
     EXPECT_TRUE(MayReplaceCurrentData());
     EXPECT_EQ(questions(), 1);
-    EXPECT_EQ(ui.messageCalls[0].buttonKind, 0) << "a Yes/No question";
+    EXPECT_EQ(ui.messageCalls[0].buttonKind, 3) << "Yes, No and Cancel";
+    EXPECT_EQ(ui.messageCalls[0].iconKind, 2) << "a question, not a failure";
+    EXPECT_EQ(ui.messageCalls[0].title, ResString(4));
     EXPECT_TRUE(ui.saveCalls.isEmpty());
     EXPECT_FALSE(CurrentData().DataSaved);
+}
+
+TEST_F(UnsavedData, CancelKeepsTheDataSetAndShowsNoDialog) {
+    ui.choiceAnswers = {BoxAnswer::Cancel};
+    EXPECT_FALSE(MayReplaceCurrentData());
+    EXPECT_EQ(questions(), 1);
+    EXPECT_TRUE(ui.saveCalls.isEmpty());
+    EXPECT_FALSE(CurrentData().DataSaved);
+    EXPECT_EQ(CurrentData().NumSamples, 2);
 }
 
 TEST_F(UnsavedData, YesSavesThroughTheSaveDialogFirst) {
@@ -62,16 +73,30 @@ TEST_F(UnsavedData, ACancelledSaveDialogCancelsTheReplacement) {
     EXPECT_EQ(CurrentData().NumSamples, 2);
 }
 
-TEST_F(UnsavedData, AFailedSaveIsSaidAndAskedAgain) {
-    // Yes, what the write met, the failure notice, then No.
-    ui.messageAnswers = {true, true, true, false};
+TEST_F(UnsavedData, AFailedSaveIsSaidAndKeepsTheDataSet) {
+    ui.choiceAnswers = {BoxAnswer::Yes};
     ui.saveAnswers = {{true, path("no/such/folder/a.log"), 0}};
-    EXPECT_TRUE(MayReplaceCurrentData());
-    EXPECT_EQ(questions(), 2);
-    EXPECT_TRUE(ui.messageCalls.size() >= 4);
+    EXPECT_FALSE(MayReplaceCurrentData());
+    EXPECT_EQ(questions(), 1);
+    // What the write met, then the failure notice.
+    ASSERT_EQ(ui.messageCalls.size(), 3);
     EXPECT_TRUE(ui.messageCalls[1].message.startsWith(
         ResString(3704).arg(QDir::toNativeSeparators(path("no/such/folder/a.log")))));
     EXPECT_EQ(ui.messageCalls[2].message, ResString(8));
+    EXPECT_FALSE(CurrentData().DataSaved);
+    EXPECT_EQ(CurrentData().NumSamples, 2);
+}
+
+// Where the program ends whatever the answer there is no Cancel: the question comes again
+// until the data set is saved or the user said No.
+TEST_F(UnsavedData, WithoutCancelTheQuestionComesAgainUntilAnswered) {
+    ui.messageAnswers = {true, true, true, false}; // Yes, Yes, the failure notice, No
+    ui.saveAnswers = {FileDialogResult{}, {true, path("no/such/folder/a.log"), 0}};
+    EXPECT_TRUE(OfferToSaveCurrentData([](const QString&) { return SaveOutcome::Failed; }, false));
+    EXPECT_EQ(questions(), 3);
+    EXPECT_EQ(ui.messageCalls[0].buttonKind, 0) << "Yes and No only";
+    EXPECT_EQ(ui.messageCalls[0].iconKind, 2);
+    EXPECT_EQ(ui.saveCalls.size(), 2);
 }
 
 TEST_F(UnsavedData, ASavedOrEmptyDataSetAsksNothing) {

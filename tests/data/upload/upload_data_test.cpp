@@ -127,9 +127,11 @@ TEST_F(UploadDataTest, AnUnsavedDataSetIsOfferedForSavingBeforeTheDownload) {
         std::deque<bool> answers;
         std::deque<FileDialogResult> saveDialogs;
         bool downloads;
+        std::deque<BoxAnswer> choices = {};
     } cases[] = {
         {"no: the download goes on", {false}, {}, true},
         {"yes, then the save dialog cancelled: nothing sent", {true}, {FileDialogResult{}}, false},
+        {"cancel: nothing sent", {}, {}, false, {BoxAnswer::Cancel}},
     };
     for (const auto& c : cases) {
         CurrentData().DataSourceName = QStringLiteral("File");
@@ -138,6 +140,7 @@ TEST_F(UploadDataTest, AnUnsavedDataSetIsOfferedForSavingBeforeTheDownload) {
         port->commandsSent.clear();
         ui.messageCalls.clear();
         ui.messageAnswers = c.answers;
+        ui.choiceAnswers = c.choices;
         ui.saveAnswers = c.saveDialogs;
         EXPECT_EQ(UploadData(), c.downloads) << c.what;
         ASSERT_EQ(ui.messageCalls.size(), 1) << c.what;

@@ -45,6 +45,22 @@ TEST(MessageBoxLayout, IconAndMessageAreCentredAboveTheButtons) {
     }
 }
 
+TEST(MessageBoxLayout, ThreeButtonsStandSideBySideAboutTheCentre) {
+    MessageBoxMetrics m;
+    m.innerWidth = 400;
+    m.messageHeight = 14;
+    m.singleButton = false;
+    m.threeButtons = true;
+    const MessageBoxPlacement p = PlaceMessageBox(m);
+    EXPECT_EQ(p.ok.top(), p.no.top());
+    EXPECT_EQ(p.no.top(), p.cancel.top());
+    EXPECT_LT(p.ok.right(), p.no.left());
+    EXPECT_LT(p.no.right(), p.cancel.left());
+    EXPECT_EQ(p.no.left() + p.no.width() / 2, 400 / 2) << "the middle button stands in the centre";
+    EXPECT_EQ(400 - p.cancel.right() - 1, p.ok.left()) << "the three are centred";
+    EXPECT_GE(p.ok.left(), MessageBoxMargin);
+}
+
 namespace {
 // Acts on the message box once it is up, from the event loop its modal show runs.
 void whenBoxIsUp(std::function<void(frmMessageBox*)> act) {
@@ -106,6 +122,48 @@ TEST_F(MessageBoxWindow, ButtonsAnswerByKind) {
         if (!single)
             EXPECT_EQ(cancelText, ResString(c.buttonKind == 0 ? 4004 : 4002));
     }
+}
+
+TEST_F(MessageBoxWindow, YesNoCancelShowsThreeButtonsAndTellsThemApart) {
+    struct Case {
+        const char* press; // nullptr: the close box
+        BoxAnswer answer;
+    };
+    const Case cases[] = {{"btnOk", BoxAnswer::Yes},
+                          {"btnNo", BoxAnswer::No},
+                          {"btnCancel", BoxAnswer::Cancel},
+                          {nullptr, BoxAnswer::Cancel}};
+    for (const Case& c : cases) {
+        QStringList captions;
+        bool allShown = false, apart = false;
+        whenBoxIsUp([&](frmMessageBox* box) {
+            QPushButton* ok = button(box, "btnOk");
+            QPushButton* no = button(box, "btnNo");
+            QPushButton* cancel = button(box, "btnCancel");
+            captions = {ok->text(), no->text(), cancel->text()};
+            allShown = ok->isVisible() && no->isVisible() && cancel->isVisible();
+            apart = ok->geometry().right() < no->geometry().left() &&
+                    no->geometry().right() < cancel->geometry().left() &&
+                    cancel->geometry().right() < box->width();
+            if (c.press)
+                QTest::mouseClick(button(box, c.press), Qt::LeftButton);
+            else
+                box->close();
+        });
+        EXPECT_EQ(MessBoxYesNoCancel(QStringLiteral("Salvare?"), QString(), 2), c.answer)
+            << (c.press ? c.press : "close box");
+        EXPECT_TRUE(allShown);
+        EXPECT_TRUE(apart) << "side by side inside the window";
+        EXPECT_EQ(captions, (QStringList{ResString(4003), ResString(4004), ResString(4002)}));
+    }
+    // A two-button box shows no third one, and its second button is still No.
+    bool noShown = true;
+    whenBoxIsUp([&](frmMessageBox* box) {
+        noShown = button(box, "btnNo")->isVisible();
+        button(box, "btnCancel")->click();
+    });
+    EXPECT_FALSE(MessBox(QStringLiteral("x"), QString(), 2, 0));
+    EXPECT_FALSE(noShown);
 }
 
 TEST_F(MessageBoxWindow, TheCloseBoxAnswersFalseAndEscapeDoesNothing) {

@@ -220,9 +220,11 @@ TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt)
         std::deque<bool> answers;
         std::deque<FileDialogResult> saveDialogs;
         bool loads;
+        std::deque<BoxAnswer> choices = {};
     } cases[] = {
         {"no: the load goes on", {false}, {}, true},
         {"yes, then the save dialog cancelled: no load", {true}, {FileDialogResult{}}, false},
+        {"cancel: no load", {}, {}, false, {BoxAnswer::Cancel}},
     };
     for (const auto& c : cases) {
         for (int entry = 0; entry < 2; ++entry) { // the open dialog, then the recent files
@@ -232,6 +234,7 @@ TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt)
             frmMain window;
             ui.messageCalls.clear();
             ui.messageAnswers = c.answers;
+            ui.choiceAnswers = c.choices;
             ui.saveAnswers = c.saveDialogs;
             ui.openAnswers = {chosen(QStringLiteral("/srv/other/b.log"))};
             const QString folder = Options().LastFolder;
@@ -241,6 +244,7 @@ TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt)
                 window.RecentFilesMenu()->actions().at(0)->trigger();
             ASSERT_FALSE(Messages().isEmpty()) << c.what;
             EXPECT_EQ(Messages().first(), ResString(31)) << c.what;
+            EXPECT_EQ(ui.messageCalls.first().iconKind, 2) << "a question";
             EXPECT_EQ(files.calls.size() > 0, c.loads) << c.what << " " << entry;
             if (!c.loads)
                 EXPECT_EQ(Options().LastFolder, folder) << "a cancelled load changes nothing";

@@ -3,7 +3,11 @@
 #include "shell/main/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
+
+#include <functional>
 
 TEST_F(MainWindowTest, ExitRunsShutDownOnceAndClosesTheWindow) {
     int shutDowns = 0;
@@ -11,6 +15,7 @@ TEST_F(MainWindowTest, ExitRunsShutDownOnceAndClosesTheWindow) {
     MainWindowHook().ShutDown = [&](QWidget* frm) {
         ++shutDowns;
         closing = frm;
+        return true;
     };
     frmMain window;
     window.show();
@@ -24,11 +29,45 @@ TEST_F(MainWindowTest, ExitRunsShutDownOnceAndClosesTheWindow) {
 
 TEST_F(MainWindowTest, ClosingTheWindowRunsShutDown) {
     int shutDowns = 0;
-    MainWindowHook().ShutDown = [&](QWidget*) { ++shutDowns; };
+    MainWindowHook().ShutDown = [&](QWidget*) {
+        ++shutDowns;
+        return true;
+    };
     frmMain window;
     window.show();
     window.close();
     EXPECT_EQ(shutDowns, 1);
+}
+
+// A shutdown the user declined (Cancel at the unsaved data's question) leaves the window
+// open, whichever way it was asked for; the next try asks again.
+TEST_F(MainWindowTest, AShutDownTheUserDeclinedKeepsTheWindowOpen) {
+    const struct {
+        const char* road;
+        std::function<void(frmMain&)> take;
+    } roads[] = {
+        {"Exit", [](frmMain& w) { w.MenuItem(TopMenu::File, 9)->trigger(); }},
+        {"Ctrl+X", [](frmMain& w) { QTest::keyClick(&w, Qt::Key_X, Qt::ControlModifier); }},
+        {"the close box", [](frmMain& w) { w.close(); }},
+    };
+    for (const auto& r : roads) {
+        int shutDowns = 0;
+        bool keep = true;
+        MainWindowHook().ShutDown = [&](QWidget*) {
+            ++shutDowns;
+            return !keep;
+        };
+        frmMain window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        r.take(window);
+        EXPECT_EQ(shutDowns, 1) << r.road;
+        EXPECT_TRUE(window.isVisible()) << r.road;
+        keep = false;
+        r.take(window);
+        EXPECT_EQ(shutDowns, 2) << r.road << ": asked again";
+        EXPECT_FALSE(window.isVisible()) << r.road;
+    }
 }
 
 TEST_F(MainWindowTest, StatusBarStartsUnknownAndShowsProgressText) {

@@ -1,10 +1,16 @@
+#include "shell/main/menu_tree.h"
 #include "shell/startup/shut_down.h"
 #include "shell/startup/start_up.h"
 #include "tests/shell/startup/startup_fixture.h"
 #include "views/windows/single_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QTest>
+
+#include <functional>
 
 #include <stdexcept>
 
@@ -62,43 +68,59 @@ TEST_F(Shutdown, WithNoDataItAsksNothingAndWritesTheOptionsOnce) {
 TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
     struct Case {
         const char* what;
-        std::deque<bool> answers;             // questions and failure notices, in turn
+        std::deque<BoxAnswer> choices;        // the questions, in turn
         std::deque<FileDialogResult> dialogs; // save dialogs, in turn
         std::deque<SaveOutcome> saves;        // SaveFile results, in turn
         int questions, shownDialogs, savesTried, failureNotices;
+        bool ends; // else the program keeps running with its data
     };
     const FileDialogResult chosen{true, QStringLiteral("/tmp/sessione.log"), 0};
     const FileDialogResult cancelled{};
+    using A = BoxAnswer;
     const Case cases[] = {
-        {"no", {false}, {}, {}, 1, 0, 0, 0},
-        {"yes, cancel", {true}, {cancelled}, {}, 1, 1, 0, 0},
-        {"yes, saved", {true}, {chosen}, {SaveOutcome::Saved}, 1, 1, 1, 0},
-        {"yes, failed, then no", {true, true, false}, {chosen}, {SaveOutcome::Failed}, 2, 1, 1, 1},
+        {"no", {A::No}, {}, {}, 1, 0, 0, 0, true},
+        {"cancel", {A::Cancel}, {}, {}, 1, 0, 0, 0, false},
+        {"yes, dialog cancelled", {A::Yes}, {cancelled}, {}, 1, 1, 0, 0, false},
+        {"yes, saved", {A::Yes}, {chosen}, {SaveOutcome::Saved}, 1, 1, 1, 0, true},
+        {"yes, failed", {A::Yes}, {chosen}, {SaveOutcome::Failed}, 1, 1, 1, 1, false},
         // Declining to replace the file is no failure: no notice, the question again.
-        {"yes, declined, then no", {true, false}, {chosen}, {SaveOutcome::Declined}, 2, 1, 1, 0},
+        {"yes, declined, then no",
+         {A::Yes, A::No},
+         {chosen},
+         {SaveOutcome::Declined},
+         2,
+         1,
+         1,
+         0,
+         true},
+        {"yes, declined, then cancel",
+         {A::Yes, A::Cancel},
+         {chosen},
+         {SaveOutcome::Declined},
+         2,
+         1,
+         1,
+         0,
+         false},
         {"yes, declined, yes, saved",
-         {true, true},
+         {A::Yes, A::Yes},
          {chosen, chosen},
          {SaveOutcome::Declined, SaveOutcome::Saved},
          2,
          2,
          2,
-         0},
-        {"yes, failed, yes, saved",
-         {true, true, true},
-         {chosen, chosen},
-         {SaveOutcome::Failed, SaveOutcome::Saved},
-         2,
-         2,
-         2,
-         1},
+         0,
+         true},
     };
     for (const Case& c : cases) {
         resetAll();
         SetUp();
         unsavedData();
         Options().MRU[1] = QString(4096, u' ');
-        ui.messageAnswers = c.answers;
+        QFile::remove(ini());
+        int timerKills = 0;
+        ShellHook().KillTimers = [&] { ++timerKills; };
+        ui.choiceAnswers = c.choices;
         ui.saveAnswers = c.dialogs;
         std::deque<SaveOutcome> saves = c.saves;
         QStringList savedNames;
@@ -111,15 +133,18 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         };
         // Texts are looked up before the shutdown frees the table.
         const QString question = ResString(31), notice = ResString(8);
-        const QString title = ResString(3003);
-        ShutDown(&MainWindow());
+        const QString title = ResString(3003), questionTitle = ResString(4);
+        EXPECT_EQ(ShutDown(&MainWindow()), c.ends) << c.what;
 
         int questions = 0, notices = 0;
         for (const MessageBoxRequest& r : ui.messageCalls) {
             questions += r.message == question ? 1 : 0;
             notices += r.message == notice ? 1 : 0;
-            if (r.message == question)
-                EXPECT_EQ(r.buttonKind, 0) << "a Yes/No question";
+            if (r.message == question) {
+                EXPECT_EQ(r.buttonKind, 3) << "Yes, No and Cancel";
+                EXPECT_EQ(r.iconKind, 2) << "a question, not a failure";
+                EXPECT_EQ(r.title, questionTitle);
+            }
         }
         EXPECT_EQ(questions, c.questions) << c.what;
         EXPECT_EQ(notices, c.failureNotices) << c.what;
@@ -131,12 +156,89 @@ TEST_F(Shutdown, TheSaveOfferFollowsTheAnswers) {
         }
         for (const QString& name : savedNames)
             EXPECT_EQ(name, chosen.fileName);
-        EXPECT_EQ(QFileInfo(ini()).size(), 24658) << c.what;
+        if (c.ends) {
+            EXPECT_EQ(QFileInfo(ini()).size(), 24658) << c.what;
+            EXPECT_EQ(timerKills, 1) << c.what;
+        } else {
+            // Kept: the program runs on as it was, and a later shutdown asks again.
+            EXPECT_FALSE(QFile::exists(ini())) << c.what << ": nothing written";
+            EXPECT_EQ(timerKills, 0) << c.what << ": the timers still run";
+            EXPECT_TRUE(Language().Loaded) << c.what;
+            EXPECT_TRUE(MainWindowLoaded() && MainWindow().isVisible()) << c.what;
+            EXPECT_TRUE(CurrentData().DataPresent && !CurrentData().DataSaved) << c.what;
+            EXPECT_FALSE(Shell().ShutDownStarted) << c.what;
+        }
         // A saved session joins the recent files before the options are written.
         const bool saved =
             std::find(c.saves.begin(), c.saves.end(), SaveOutcome::Saved) != c.saves.end();
         EXPECT_EQ(Options().MRU[1].trimmed() == chosen.fileName, saved) << c.what;
     }
+}
+
+// Every road out keeps the program and its data when the user keeps them, and ends it when
+// the user lets the data go.
+TEST_F(Shutdown, EveryRoadOutKeepsTheProgramWhenTheUserKeepsTheData) {
+    const struct {
+        const char* road;
+        std::function<void()> take;
+    } roads[] = {
+        {"Exit", [] { MainWindow().MenuItem(TopMenu::File, 9)->trigger(); }},
+        {"Ctrl+X",
+         [] {
+             QApplication::setActiveWindow(&MainWindow());
+             MainWindow().setFocus();
+             QTest::keyClick(&MainWindow(), Qt::Key_X, Qt::ControlModifier);
+         }},
+        {"the close box", [] { MainWindow().close(); }},
+        {"the restart after a new language",
+         [] {
+             ShellHook().RestartProgram();
+             QApplication::sendPostedEvents();
+         }},
+    };
+    const struct {
+        const char* answer;
+        BoxAnswer choice;
+        std::deque<FileDialogResult> dialogs;
+    } keeps[] = {
+        {"cancel", BoxAnswer::Cancel, {}},
+        {"yes, dialog cancelled", BoxAnswer::Yes, {FileDialogResult{}}},
+        {"yes, save failed", BoxAnswer::Yes, {{true, QStringLiteral("/no/such/folder/a.log"), 0}}},
+    };
+    for (const auto& r : roads) {
+        for (const auto& k : keeps) {
+            resetAll();
+            SetUp();
+            // The program's own hooks, as its main registers them: the window's close and
+            // Exit reach the shutdown, the settings the restart.
+            RegisterShellHooks();
+            unsavedData();
+            QFile::remove(ini());
+            ui.choiceAnswers = {k.choice};
+            ui.saveAnswers = k.dialogs;
+            const QString question = ResString(31);
+            r.take();
+            const QString what =
+                QString::fromUtf8(r.road) + QStringLiteral(", ") + QString::fromUtf8(k.answer);
+            ASSERT_FALSE(ui.messageCalls.isEmpty()) << qPrintable(what);
+            EXPECT_EQ(ui.messageCalls.first().message, question) << qPrintable(what);
+            EXPECT_TRUE(MainWindowLoaded() && MainWindow().isVisible()) << qPrintable(what);
+            EXPECT_TRUE(CurrentData().DataPresent && !CurrentData().DataSaved) << qPrintable(what);
+            EXPECT_FALSE(QFile::exists(ini())) << qPrintable(what) << ": nothing written";
+            EXPECT_TRUE(Language().Loaded) << qPrintable(what);
+            EXPECT_FALSE(Shell().RestartRequested) << qPrintable(what);
+
+            // Asked again on the same road, No lets the data go and the program ends.
+            ui.messageCalls.clear();
+            ui.choiceAnswers = {BoxAnswer::No};
+            r.take();
+            EXPECT_EQ(ui.messageCalls.size(), 1) << qPrintable(what);
+            EXPECT_FALSE(MainWindowLoaded() && MainWindow().isVisible()) << qPrintable(what);
+            EXPECT_EQ(QFileInfo(ini()).size(), 24658) << qPrintable(what);
+            EXPECT_FALSE(Language().Loaded) << qPrintable(what);
+        }
+    }
+    Shell().RestartRequested = false;
 }
 
 TEST_F(Shutdown, ASavedDataSetAsksNothing) {
