@@ -332,3 +332,36 @@ TEST_F(MainWindowTest, PaneClosedByTheUserRaisesItsButton) {
     window.tbrToolbar_ButtonClick(20); // shows it again, docked as the mark says
     EXPECT_EQ(window.DockControl().State("frmInfo"), 1);
 }
+
+// The docking library moves the pane as the user drags it and tells the main window: the
+// Window menu's marks and button 20 follow, and the pane comes back where it was left.
+TEST_F(MainWindowTest, MarksFollowThePaneTheDockingLibraryMoved) {
+    Options().InfoPaneVisible = true;
+    Options().InfoPaneDocked = true;
+    frmMain window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* host = dynamic_cast<DockableHost*>(&window.DockControl());
+    ASSERT_NE(host, nullptr);
+    QAction* show = window.MenuItem(TopMenu::Windows, 0);
+    QAction* dock = window.MenuItem(TopMenu::Windows, 1);
+    QAction* button = window.ToolbarButton(20);
+    dock->trigger(); // Ctrl+A: floats
+    QCoreApplication::processEvents();
+    ASSERT_EQ(host->State("frmInfo"), 2);
+    EXPECT_FALSE(dock->isChecked());
+
+    host->Control().SetState("frmInfo", 1); // dragged back to its edge
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dock->isChecked());
+    EXPECT_TRUE(show->isChecked());
+    EXPECT_TRUE(button->isChecked());
+
+    host->Control().SetState("frmInfo", 0); // its close box
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_FALSE(show->isChecked());
+    button->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(host->State("frmInfo"), 1) << "back docked, as it was left";
+}
