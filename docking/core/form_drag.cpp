@@ -56,6 +56,23 @@ void FormDrag::move(Point cursor, DragQuery& query, int floatWidth, int floatHei
         if (sizeBottom_) {
             track_.bottom += dy;
         }
+        // The track is the window without its frame.
+        const int minWidth = std::max(0, minWidth_ - 2 * cx_);
+        const int minHeight = std::max(0, minHeight_ - 2 * cy_);
+        if (track_.width() < minWidth) {
+            if (sizeLeft_) {
+                track_.left = track_.right - minWidth;
+            } else {
+                track_.right = track_.left + minWidth;
+            }
+        }
+        if (track_.height() < minHeight) {
+            if (sizeTop_) {
+                track_.top = track_.bottom - minHeight;
+            } else {
+                track_.bottom = track_.top + minHeight;
+            }
+        }
         return;
     }
     if (!moving_) {
@@ -72,8 +89,9 @@ void FormDrag::move(Point cursor, DragQuery& query, int floatWidth, int floatHei
             if (floatFrame_) {
                 keepBase = true;
             } else {
-                base_ = Rect::fromSize(cursor.x - 10, cursor.y - 10, floatWidth - 2 * cx_,
-                                       floatHeight - 2 * cy_);
+                base_ = Rect::fromSize(cursor.x - 10, cursor.y - 10,
+                                       std::max(floatWidth, minWidth_) - 2 * cx_,
+                                       std::max(floatHeight, minHeight_) - 2 * cy_);
             }
         } else if (hit.side == DropOnPane) {
             base_ = query.paneRect(hit.pane);

@@ -39,6 +39,13 @@ class FormDrag {
 public:
     FormDrag(int cxFrame, int cyFrame) : cx_(cxFrame), cy_(cyFrame) {}
 
+    // The smallest floating window, frame included: sizing stops there, whichever side is
+    // dragged how far, and a form floated out of its pane is never smaller.
+    void setMinimumSize(int width, int height) {
+        minWidth_ = width;
+        minHeight_ = height;
+    }
+
     // A press on the caption: a floating form drags its frame, a docked one its pane.
     void pressCaption(Point cursor, bool floating, Rect windowRect, Rect paneRect);
     // A press on a floating form's sizing frame, by hit-test code (10 left ... 17 bottom
@@ -58,6 +65,8 @@ public:
 private:
     int cx_;
     int cy_;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
     bool moving_ = false;
     bool moved_ = false;
     bool sizing_ = false;

@@ -1,5 +1,7 @@
 #include "docking/core/layout_store.h"
 
+#include "docking/core/placement.h"
+
 namespace dockable {
 
 namespace {
@@ -136,6 +138,11 @@ void loadForm(const LayoutReader& r, FormRecord& f) {
         r.bad.append(n + "/AlignWhenDocked");
         read.AlignWhenDocked = f.AlignWhenDocked;
     }
+    // A placement no screen has would overflow the window arithmetic: kept within bounds.
+    read.LeftWhenUnDocked = boundedCoordinate(read.LeftWhenUnDocked);
+    read.TopWhenUnDocked = boundedCoordinate(read.TopWhenUnDocked);
+    read.WidthWhenUnDocked = boundedSize(read.WidthWhenUnDocked);
+    read.HeightWhenUnDocked = boundedSize(read.HeightWhenUnDocked);
     f = read;
 }
 

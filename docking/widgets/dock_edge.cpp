@@ -101,6 +101,7 @@ void DockEdge::leafCreated(int slot, const QString& key) {
         w.grabber = new GrabberBar(form->frame(), w.outer);
         w.grabber->SetEnabled(form->rec.GrabberBar);
         w.grabber->SetCloseButton(form->rec.GrabberBarXBtn);
+        w.frame->setFloatingMinimum(false);
         w.frame->setParent(w.inner, Qt::Widget);
         w.frame->show();
         w.frame->raise();

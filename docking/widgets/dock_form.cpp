@@ -1,6 +1,7 @@
 #include "docking/widgets/dock_form.h"
 
 #include "docking/core/frame_hit.h"
+#include "docking/core/placement.h"
 #include "docking/core/window_menu.h"
 #include "docking/widgets/dockable_private.h"
 #include "docking/widgets/form_frame.h"
@@ -11,8 +12,10 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 
 namespace dockable {
@@ -45,6 +48,9 @@ Qt::CursorShape cursorFor(int hit) {
 DockForm::DockForm(DockablePrivate* parent, QWidget* form)
     : parent_(parent), form_(form), drag_(parent->metrics.cxFrame, parent->metrics.cyFrame) {
     rec.name = form->objectName();
+    // Whether the host ever placed the form is known only now: its frame places it next.
+    placedByHost_ = form->isWindow() && form->testAttribute(Qt::WA_Moved);
+    const QPoint hostPlacement = form->pos();
     frame_ = new FormFrame(form, parent->metrics.cxFrame, parent->metrics.cyFrame,
                            parent->metrics.captionHeight);
     // Until it docks or floats, the form window is a hidden window of its own above the
@@ -52,6 +58,9 @@ DockForm::DockForm(DockablePrivate* parent, QWidget* form)
     frame_->setParent(parent->host ? parent->host->window() : nullptr,
                       Qt::Tool | Qt::FramelessWindowHint);
     frame_->hide();
+    if (placedByHost_) {
+        frame_->move(hostPlacement);
+    }
     frame_->setMouseTracking(true);
     WindowHooks::SubClass(frame_, this);
     WindowHooks::SubClass(frame_->caption(), this);
@@ -113,6 +122,7 @@ void DockForm::setFloatingWindow() {
     if (frame_->parentWidget() != owner || !frame_->isWindow()) {
         frame_->setParent(owner, Qt::Tool | Qt::FramelessWindowHint);
     }
+    frame_->setFloatingMinimum(true);
 }
 
 void DockForm::PrepareToShowUnDocked() {
@@ -121,19 +131,29 @@ void DockForm::PrepareToShowUnDocked() {
         frame_->hide();
     }
     setFloatingWindow();
-    if (!everShownFloating_ && rec.LeftWhenUnDocked == 0 && rec.TopWhenUnDocked == 0 && form_ &&
-        !form_->testAttribute(Qt::WA_Moved) && parent_->host) {
-        // A form that never stood anywhere on the screen first floats near the host's
-        // top left corner rather than at the screen's.
-        const QPoint p = parent_->host->mapToGlobal(QPoint(40, 40));
+    if (!everShownFloating_ && rec.LeftWhenUnDocked == 0 && rec.TopWhenUnDocked == 0 &&
+        !placedByHost_ && parent_->host) {
+        // A form that never stood anywhere on the screen first floats near the top left
+        // corner of the host's docking area (below its menus) rather than at the screen's.
+        QWidget* near =
+            parent_->area ? static_cast<QWidget*>(parent_->area.data()) : parent_->host.data();
+        const QPoint p = near->mapToGlobal(QPoint(40, 40));
         rec.LeftWhenUnDocked = p.x();
         rec.TopWhenUnDocked = p.y();
     }
     // A placement left of or above the screen's origin is still a placement: what tells
-    // a stored one from none is its size.
+    // a stored one from none is its size. It is brought onto a screen that shows it.
     if (frame_ && rec.WidthWhenUnDocked > 0 && rec.HeightWhenUnDocked > 0) {
-        frame_->setGeometry(rec.LeftWhenUnDocked, rec.TopWhenUnDocked, rec.WidthWhenUnDocked,
-                            rec.HeightWhenUnDocked);
+        const QSize minimum = frame_->minimumFloatingSize();
+        const Rect r = placeOnScreens(Rect::fromSize(rec.LeftWhenUnDocked, rec.TopWhenUnDocked,
+                                                     rec.WidthWhenUnDocked, rec.HeightWhenUnDocked),
+                                      screenAreas(), minimum.width(), minimum.height(),
+                                      frame_->captionHeight());
+        frame_->setGeometry(r.left, r.top, r.width(), r.height());
+        rec.LeftWhenUnDocked = r.left;
+        rec.TopWhenUnDocked = r.top;
+        rec.WidthWhenUnDocked = r.width();
+        rec.HeightWhenUnDocked = r.height();
     }
     rec.StateWhenVisible = FormUndocked;
 }
@@ -214,6 +234,7 @@ void DockForm::captionPress(QPoint global) {
         return;
     }
     const bool floating = rec.State == FormUndocked;
+    takeMinimumSize();
     drag_.pressCaption(toPoint(global), floating, globalRect(frame_), globalRect(pane_));
     showOutline();
 }
@@ -333,10 +354,36 @@ void DockForm::execute(const DragCommand& c) {
     parent_->stateChanged(*this);
 }
 
+std::vector<Rect> DockForm::screenAreas() const {
+    std::vector<Rect> areas;
+    QScreen* first = parent_->host ? parent_->host->screen() : QGuiApplication::primaryScreen();
+    auto add = [&areas](const QScreen* s) {
+        const QRect g = s->availableGeometry();
+        areas.push_back(Rect::fromSize(g.x(), g.y(), g.width(), g.height()));
+    };
+    if (first) {
+        add(first);
+    }
+    for (const QScreen* s : QGuiApplication::screens()) {
+        if (s != first) {
+            add(s);
+        }
+    }
+    return areas;
+}
+
+void DockForm::takeMinimumSize() {
+    if (frame_) {
+        const QSize minimum = frame_->minimumFloatingSize();
+        drag_.setMinimumSize(minimum.width(), minimum.height());
+    }
+}
+
 bool DockForm::framePress(QMouseEvent* event) {
     if (rec.State != FormUndocked || !frame_) {
         return false;
     }
+    takeMinimumSize();
     const QPoint p = event->position().toPoint();
     const int hit =
         frameHitTest(frame_->width(), frame_->height(), {p.x(), p.y()}, parent_->metrics.cxFrame,

@@ -8,6 +8,8 @@
 
 #include <QPointer>
 
+#include <vector>
+
 namespace dockable {
 
 class DockablePrivate;
@@ -61,6 +63,9 @@ private:
     void showOutline();
     void execute(const DragCommand& command);
     void setFloatingWindow();
+    // The screens' available areas, the host's first.
+    std::vector<Rect> screenAreas() const;
+    void takeMinimumSize();
 
     DockablePrivate* parent_;
     QPointer<QWidget> form_;
@@ -68,6 +73,7 @@ private:
     QPointer<QWidget> pane_;
     FormDrag drag_;
     bool everShownFloating_ = false;
+    bool placedByHost_ = false; // the host put the form somewhere before it came here
 };
 
 } // namespace dockable

@@ -56,6 +56,7 @@ FormFrame::FormFrame(QWidget* form, int cxFrame, int cyFrame, int captionHeight)
         connect(form, &QWidget::windowTitleChanged, this, [this](const QString& title) {
             caption_->setTitle(title);
             setWindowTitle(title);
+            setFloatingMinimum(floatingMinimum_);
         });
         // A form never given a size of its own takes the size its contents ask for, so
         // that it first floats at a size that shows them.
@@ -77,6 +78,21 @@ FormFrame::~FormFrame() {
 
 QSize FormFrame::frameSizeFor(QSize formSize) const {
     return {formSize.width() + 2 * cx_, formSize.height() + 2 * cy_ + captionHeight_};
+}
+
+QSize FormFrame::minimumFloatingSize() const {
+    QFont bold = caption_->font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(caption_->title());
+    // As the caption paints: 4 pixels before the title, 4 after it, the close box and a
+    // pixel beyond.
+    const int closeBox = std::max(0, captionHeight_ - 2);
+    return {2 * cx_ + 4 + title + 4 + closeBox + 1, 2 * cy_ + captionHeight_};
+}
+
+void FormFrame::setFloatingMinimum(bool on) {
+    floatingMinimum_ = on;
+    setMinimumSize(on ? minimumFloatingSize() : QSize(0, 0));
 }
 
 void FormFrame::layoutChildren() {

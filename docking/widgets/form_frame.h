@@ -39,6 +39,11 @@ public:
     int captionHeight() const { return captionHeight_; }
     // Size of the frame around a form of that size.
     QSize frameSizeFor(QSize formSize) const;
+    // The smallest floating window: its frame, the caption's height, and a width that
+    // shows the caption's title and its close box.
+    QSize minimumFloatingSize() const;
+    // Floating, the window keeps that minimum; docked, its pane decides its size.
+    void setFloatingMinimum(bool on);
 
 signals:
     void closeClicked();
@@ -55,6 +60,7 @@ private:
     int cx_;
     int cy_;
     int captionHeight_;
+    bool floatingMinimum_ = false;
 };
 
 } // namespace dockable

@@ -316,3 +316,51 @@ TEST_F(DragTest, StateChangedTellsEveryChangeOfStateOrEdgeOnce) {
     dock->RemoveForm("frmInfo");
     EXPECT_EQ(told(), "frmInfo=0");
 }
+
+TEST_F(DragTest, AFloatingFrameKeepsASizeThatShowsItsCaption) {
+    dock->AddForm(makeForm("frmInfo", "Information"));
+    dock->Show("frmInfo", NoEAlign);
+    FormFrame* frame = wrapper("frmInfo").frame();
+    const QRect before = frame->geometry();
+    // The left edge dragged past the right one, the top past the bottom.
+    const QPoint left = frame->mapToGlobal(QPoint(1, frame->height() / 2));
+    drag(frame, left, {left + QPoint(before.width() + 300, 0)});
+    settle();
+    const QPoint top = frame->mapToGlobal(QPoint(frame->width() / 2, 1));
+    drag(frame, top, {top + QPoint(0, before.height() + 300)});
+    settle();
+    auto shown = [frame] {
+        QFont bold = frame->caption()->font();
+        bold.setBold(true);
+        return frame->width() > QFontMetrics(bold).horizontalAdvance("Information") +
+                                    frame->caption()->closeButton()->width() &&
+               frame->caption()->height() == frame->captionHeight() &&
+               frame->height() >= frame->captionHeight() + 8;
+    };
+    EXPECT_TRUE(shown()) << frame->width() << "x" << frame->height();
+    EXPECT_EQ(frame->geometry().right(), before.right()); // the other sides stay
+    EXPECT_EQ(frame->geometry().bottom(), before.bottom());
+    dock->Hide("frmInfo");
+    dock->Show("frmInfo", EAlignPrevious);
+    settle();
+    EXPECT_TRUE(shown()) << frame->width() << "x" << frame->height();
+    // Docked, the pane decides: a narrow edge takes the form at its own width.
+    dock->Show("frmInfo", EAlignLeft);
+    dock->SetLeftEdgeWidth(600); // 40 pixels
+    settle();
+    EXPECT_LT(wrapper("frmInfo").form()->width(), 40);
+}
+
+TEST_F(DragTest, TheFirstFloatOpensOverTheHostNotAtTheScreensCorner) {
+    dock->AddForm(makeForm("frmInfo"));
+    dock->Show("frmInfo", NoEAlign);
+    const QRect area = areaOnScreen();
+    const QPoint at = wrapper("frmInfo").frame()->pos();
+    EXPECT_TRUE(area.contains(at)) << at.x() << "," << at.y();
+    // A form the host placed itself floats where it was put.
+    QWidget* placed = makeForm("frmPlaced");
+    placed->move(300, 250);
+    dock->AddForm(placed);
+    dock->Show("frmPlaced", NoEAlign);
+    EXPECT_EQ(wrapper("frmPlaced").frame()->pos(), QPoint(300, 250));
+}

@@ -4,6 +4,8 @@
 #include "docking/widgets/form_frame.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
@@ -191,6 +193,46 @@ TEST_F(PersistenceTest, AFormFloatingWhenTheHostEndsFloatsAgainInTheNextRun) {
         newRun();
         showHost();
         EXPECT_EQ(layout().toStdString(), first.toStdString());
+        EXPECT_EQ(errors->count(), 0);
+    }
+}
+
+// Placements stored by another screen layout, or by nobody this control knows.
+TEST_F(PersistenceTest, StoredPlacementsComeBackOnAScreenAtAUsableSize) {
+    const struct {
+        int left, top, width, height;
+    } cases[] = {{120, 2000000000, 300, 2000000000},
+                 {-5000, -5000, 300, 200},
+                 {100000, 100000, 300, 200},
+                 {150, 150, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1,%2 %3x%4")
+                         .arg(c.left)
+                         .arg(c.top)
+                         .arg(c.width)
+                         .arg(c.height)
+                         .toStdString());
+        QFile::remove(file());
+        newRun();
+        {
+            QSettings stored(file(), QSettings::IniFormat);
+            const QString s =
+                QString::fromLatin1(QUrl::toPercentEncoding(dock->AppName())) + "/frmc/";
+            stored.setValue(s + "state", "2");
+            stored.setValue(s + "statewhenvisible", "2");
+            stored.setValue(s + "leftwhenundocked", QString::number(c.left));
+            stored.setValue(s + "topwhenundocked", QString::number(c.top));
+            stored.setValue(s + "widthwhenundocked", QString::number(c.width));
+            stored.setValue(s + "heightwhenundocked", QString::number(c.height));
+        }
+        showHost();
+        ASSERT_EQ(dock->State("frmC"), FormUndocked);
+        const FormFrame* frame = wrapper("frmC").frame();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect caption(frame->pos(), QSize(frame->width(), frame->captionHeight()));
+        EXPECT_TRUE(screen.contains(caption)) << frame->x() << "," << frame->y();
+        EXPECT_GE(frame->width(), frame->minimumFloatingSize().width());
+        EXPECT_GE(frame->height(), frame->minimumFloatingSize().height());
         EXPECT_EQ(errors->count(), 0);
     }
 }
