@@ -2,7 +2,7 @@
 
 #include "text/decimal_digits.h"
 
-#include <cstdlib>
+#include <charconv>
 #include <string>
 
 namespace {
@@ -40,7 +40,9 @@ template <class T> double roundedTo(T value, int decimals) {
     std::string rounded = digits.substr(0, static_cast<size_t>(integerDigits));
     if (decimals > 0)
         rounded += '.' + digits.substr(static_cast<size_t>(integerDigits));
-    const double result = std::strtod(rounded.c_str(), nullptr);
+    // Our own "." text: read without the C library, whose number locale is the user's.
+    double result = 0.0;
+    std::from_chars(rounded.data(), rounded.data() + rounded.size(), result);
     return negative && result != 0.0 ? -result : result; // never "-0"
 }
 
