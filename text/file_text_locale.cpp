@@ -2,6 +2,7 @@
 
 #include "platform/trapped_error.h"
 #include "text/pattern_number.h"
+#include "text/unmistakable_dates.h"
 
 #include <QStringDecoder>
 
@@ -44,7 +45,11 @@ bool FileTextLocale::ParseDateTime(QStringView text, QDateTime* when) const {
     // No date-time text is that long: a longer one is refused before it is read.
     if (text.trimmed().size() > MaxDateTimeTextLength)
         return false;
-    const QDateTime read = format_.Read(text, true);
+    // The locale's own texts first; then the forms that no locale misreads, so a file
+    // written under another locale still opens.
+    QDateTime read = format_.Read(text, true);
+    if (!read.isValid())
+        read = ReadUnmistakableDateTime(text, format_, true);
     if (!read.isValid())
         return false;
     *when = read;

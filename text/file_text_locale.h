@@ -24,8 +24,10 @@ public:
     QString TimeText(QTime time) const;
     // Reads a date-time text of this locale, DateTimeText's or one a person writes (with or
     // without leading zeros and seconds, two- or four-digit years; a date alone means
-    // midnight, a time alone the zero date); false when it is no valid date-time, and at
-    // once for a text longer than MaxDateTimeTextLength.
+    // midnight, a time alone the zero date), else one of the texts no locale misreads
+    // (ReadUnmistakableDateTime: ISO dates, month names, a 24-hour time after the locale's
+    // numeric date); false when it is no valid date-time, and at once for a text longer
+    // than MaxDateTimeTextLength.
     bool ParseDateTime(QStringView text, QDateTime* when) const;
 
     // The decimal separator of the numbers in files: the locale's when it is "," and "."

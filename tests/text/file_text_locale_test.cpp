@@ -123,3 +123,63 @@ TEST(FileTextDecoding, Utf8ElseWindows1252) {
               u"caf\u00E8");
     EXPECT_EQ(DecodeFileText("caf\xE8 \x80 \x81 \xFF"), u"caf\u00E8 \u20AC \u0081 \u00FF");
 }
+
+// A file's date read under each of five locales: the locale's own texts, then only what
+// no locale misreads (ISO dates, month names, a 24-hour time after the locale's own numeric
+// date); a numeric date in another order of day and month is refused, never swapped.
+TEST(FileDates, TextsWrittenUnderOneLocaleReadUnderAnother) {
+    const char* const locales[] = {"C", "en_GB", "en_US", "it_IT", "de_DE"};
+    const QDateTime none;
+    const QDateTime dec10 = NaiveDateTime(2026, 12, 10, 21, 1, 58);
+    const QDateTime oct12 = NaiveDateTime(2026, 10, 12, 21, 1, 58);
+    const QDateTime mar4 = NaiveDateTime(2026, 3, 4, 21, 15, 0);
+    const QDateTime apr3 = NaiveDateTime(2026, 4, 3, 21, 15, 0);
+    const QDateTime iso = NaiveDateTime(2026, 3, 4, 9, 15, 0);
+    const struct {
+        const char16_t* text;
+        QDateTime read[5]; // C, en_GB, en_US, it_IT, de_DE
+    } cases[] = {
+        // Each locale's own session-log text.
+        {u"10 Dec 2026 21:01:58", {dec10, dec10, dec10, dec10, dec10}},
+        {u"10/12/2026 21:01:58", {none, dec10, oct12, dec10, none}},
+        {u"12/10/2026 9:01:58 PM", {none, none, dec10, none, none}},
+        {u"10.12.2026 21:01:58", {none, none, none, none, dec10}},
+        // Station files.
+        {u"3/4/2026 21:15:00", {none, apr3, mar4, apr3, none}},
+        {u"3/4/2026 21:15", {none, apr3, mar4, apr3, none}},
+        {u"2026-03-04 09:15:00", {iso, iso, iso, iso, iso}},
+        {u"2026-03-04 09:15", {iso, iso, iso, iso, iso}},
+        {u"2026-03-04T09:15:00", {iso, iso, iso, iso, iso}},
+        {u"2026-03-04",
+         {NaiveDateTime(2026, 3, 4), NaiveDateTime(2026, 3, 4), NaiveDateTime(2026, 3, 4),
+          NaiveDateTime(2026, 3, 4), NaiveDateTime(2026, 3, 4)}},
+        // Month names in English everywhere, in the locale's language where it is its own.
+        {u"December 10, 2026 9:01:58 PM", {dec10, dec10, dec10, dec10, dec10}},
+        {u"Dec 10 2026 21:01:58", {dec10, dec10, dec10, dec10, dec10}},
+        {u"10-DEC-2026 21:01:58", {dec10, dec10, dec10, dec10, dec10}},
+        {u"10 dicembre 2026 21:01:58", {none, none, none, dec10, none}},
+        {u"10. Dezember 2026 21:01:58", {none, none, none, none, dec10}},
+        // Never read: a day that is no month, a wrong field, an unknown name, half texts.
+        {u"31/12/2026 21:01:58",
+         {none, NaiveDateTime(2026, 12, 31, 21, 1, 58), none,
+          NaiveDateTime(2026, 12, 31, 21, 1, 58), none}},
+        {u"13/31/2026 21:01:58", {none, none, none, none, none}},
+        {u"2026-13-04 09:15:00", {none, none, none, none, none}},
+        {u"2026-03-04 24:15:00", {none, none, none, none, none}},
+        {u"10 Dec 2026 13:01:58 PM", {none, none, none, none, none}},
+        {u"10 Decembre 2026 21:01:58", {none, none, none, none, none}},
+        {u"Dec 2026 21:01:58", {none, none, none, none, none}},
+        {u"10 Dec 26 21:01 x", {none, none, none, none, none}},
+    };
+    for (int l = 0; l < 5; ++l) {
+        const FileTextLocale text{QLocale(QLatin1String(locales[l]))};
+        for (const auto& c : cases) {
+            const QString input = QString::fromUtf16(c.text);
+            QDateTime when;
+            const bool read = text.ParseDateTime(input, &when);
+            EXPECT_EQ(read, c.read[l].isValid()) << locales[l] << " " << input.toStdString();
+            if (read && c.read[l].isValid())
+                EXPECT_EQ(when, c.read[l]) << locales[l] << " " << input.toStdString();
+        }
+    }
+}

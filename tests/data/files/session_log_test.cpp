@@ -478,3 +478,31 @@ TEST(SessionLogWriter, EveryHundredthBelowTenThousandAsTheLongWayWritesIt) {
                                     values[size_t(2 * count + i - 1)]};
     });
 }
+
+// A session saved under one locale opens under another: one saved under C (month names)
+// opens everywhere, one saved under a locale opens under it and under those that write the
+// same numeric dates.
+TEST(SessionLogLocales, ASessionSavedUnderOneLocaleOpensUnderAnother) {
+    const DataSet saved = goldenSession();
+    const struct {
+        const char* writer;
+        std::vector<const char*> readers;
+    } cases[] = {
+        {"C", {"C", "en_GB", "en_US", "it_IT", "de_DE"}},
+        {"en_GB", {"en_GB", "it_IT"}},
+        {"it_IT", {"en_GB", "it_IT"}},
+        {"en_US", {"en_US"}},
+        {"de_DE", {"de_DE"}},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes = SessionLogBytes(saved, locale(c.writer));
+        for (const char* reader : c.readers) {
+            DataSet data;
+            ASSERT_EQ(ReadSessionLog(bytes, locale(reader), data), LoadRefusal::None)
+                << c.writer << " read under " << reader;
+            EXPECT_EQ(data.StartDate, saved.StartDate) << c.writer << " read under " << reader;
+            EXPECT_EQ(data.StopDate, saved.StopDate) << c.writer << " read under " << reader;
+            EXPECT_EQ(data.NumSamples, saved.NumSamples) << c.writer << " read under " << reader;
+        }
+    }
+}

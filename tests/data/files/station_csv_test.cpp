@@ -130,6 +130,32 @@ TEST(StationCsv, NumbersReadTheSameInEveryLocale) {
     }
 }
 
+// A station writing 24-hour times or ISO dates is read under a locale that writes AM/PM:
+// the first record's date to the second.
+TEST(StationCsv, DatesOfAStationInAnotherLocaleAreRead) {
+    const QLocale american(QStringLiteral("en_US"));
+    const struct {
+        const char* first;
+        const char* second;
+        QDateTime start;
+    } cases[] = {
+        {"3/4/2026 21:15:00", "3/4/2026 21:15:05", NaiveDateTime(2026, 3, 4, 21, 15, 0)},
+        {"2026-03-04 09:15:00", "2026-03-04 09:15:05", NaiveDateTime(2026, 3, 4, 9, 15, 0)},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes =
+            QByteArray(c.first) + ",1,2,3,4,5,6\n" + c.second + ",1,2,3,4,5,6\n";
+        DataSet data;
+        ASSERT_EQ(read(bytes, data, american).refusal, StationCsvRefusal::None) << c.first;
+        EXPECT_EQ(data.StartDate, c.start) << c.first;
+        EXPECT_EQ(data.NumSamples, 2) << c.first;
+    }
+    // A day that is no month in the locale's order is refused, never swapped.
+    DataSet data;
+    EXPECT_EQ(read("21/4/2026 21:15:00,1,2,3,4,5,6\n", data, american).refusal,
+              StationCsvRefusal::BadDate);
+}
+
 TEST(StationCsv, RefusesWithTheLineAndField) {
     const QByteArray good = record(0, "1,2,3,4,5,6");
     const struct {
