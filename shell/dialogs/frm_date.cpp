@@ -6,6 +6,7 @@
 #include "platform/ui_services.h"
 #include "text/date_pattern.h"
 #include "text/typed_date.h"
+#include "views/windows/month_calendar.h"
 #include "views/windows/single_window.h"
 
 #include <QCalendarWidget>
@@ -45,7 +46,7 @@ frmDate::frmDate(QWidget* parent) : QDialog(parent), startDate_(NoDateAnswer()) 
     lblDate->setFrameShadow(QFrame::Sunken);
     btnDate = new QToolButton(this);
     btnDate->setText(QStringLiteral("..."));
-    monDate = new QCalendarWidget(this);
+    monDate = NewMonthCalendar(this);
     monDate->setVisible(false);
     dtpTime = new QTimeEdit(this);
     lblTimeText->setBuddy(dtpTime);

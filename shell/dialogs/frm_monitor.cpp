@@ -15,6 +15,7 @@
 #include "platform/ui_services.h"
 #include "shell/dialogs/step_up_down.h"
 #include "text/date_pattern.h"
+#include "views/windows/month_calendar.h"
 #include "views/windows/single_window.h"
 
 #include <QApplication>
@@ -64,8 +65,7 @@ QPixmap stagePicture(bool ok) {
 }
 
 QString shortDateText(QDate date) {
-    static const DatePattern pattern(ShortDatePattern(), QLocale());
-    return date.isValid() ? pattern.Text(date) : QString();
+    return date.isValid() ? GeneralFormatOf(QLocale()).Date().Text(date) : QString();
 }
 
 // Row styles of the progress display: waiting, in work (the light green of a stage under
@@ -243,7 +243,7 @@ void frmMonitor::build() {
     progress->addWidget(btnClose, 5, 1, Qt::AlignRight);
     fmeProgress->hide();
 
-    monDate = new QCalendarWidget(this);
+    monDate = NewMonthCalendar(this);
     monDate->setObjectName(QStringLiteral("monDate"));
     monDate->setGridVisible(true);
     monDate->hide();

@@ -3,6 +3,7 @@
 #include "core/language.h"
 #include "platform/clock.h"
 #include "text/typed_date.h"
+#include "views/windows/month_calendar.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -27,7 +28,7 @@ IntEliDate1::IntEliDate1(QWidget* parent) : QWidget(parent) {
     CmdMuestra->setText(QStringLiteral("..."));
     CmdMuestra->setToolTip(ResString(TextId::CalendarButton));
     CmdMuestra->setAccessibleName(CmdMuestra->toolTip());
-    cal = new QCalendarWidget(this);
+    cal = NewMonthCalendar(this);
     cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     cal->setAccessibleName(ResString(TextId::Calendar));
     cal->setVisible(false);

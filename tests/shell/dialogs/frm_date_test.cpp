@@ -1,8 +1,11 @@
 #include "data/upload/upload_hooks.h"
 #include "shell/dialogs/frm_date.h"
+#include "tests/support/calendar_typing.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/language_scope.h"
 #include "text/date_math.h"
+#include "text/typed_date.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
@@ -124,3 +127,33 @@ TEST_F(DateDialogTest, ClosingTheCalendarWithoutAChoiceKeepsTheDate) {
     EXPECT_EQ(dialog.lblDate->text(), QStringLiteral("15/03/2014"));
 }
 } // namespace
+
+// A date typed on the open calendar is the typed date or none at all: OK never hands a date
+// misread from the typed text to the download.
+TEST(DateDialogCalendar, ADateTypedOnTheCalendarIsReadRightOrNotAtAll) {
+    LanguageScope language;
+    FakeClock clock;
+    clock.now = NaiveDateTime(2026, 12, 10, 9, 15, 20);
+    const struct {
+        const char* locale;
+        const char* typed;
+    } cases[] = {{"it_IT", "21/01/2027"}, {"en_US", "1/21/27"}, {"en_US", "1/21/2027"}};
+    const QDate today(2026, 12, 10);
+    const QDate typed(2027, 1, 21);
+    for (const auto& c : cases) {
+        const DefaultLocale locale{QLocale(QLatin1String(c.locale))};
+        frmDate dialog;
+        dialog.Form_Load();
+        dialog.show();
+        dialog.btnDate->click();
+        ASSERT_FALSE(dialog.monDate->isHidden());
+        TypeOnCalendar(dialog.monDate, QLatin1String(c.typed));
+        const QDate label = ReadTypedDate(dialog.lblDate->text());
+        EXPECT_TRUE(label == today || label == typed)
+            << c.locale << " " << c.typed << ": " << dialog.lblDate->text().toStdString();
+        dialog.btnOk->click();
+        const QDate answer = dialog.StartDate().date();
+        EXPECT_TRUE(answer == today || answer == typed)
+            << c.locale << " " << c.typed << ": " << answer.toString(Qt::ISODate).toStdString();
+    }
+}

@@ -9,6 +9,8 @@
 #include "shell/dialogs/step_up_down.h"
 #include "shell/wiring/wire_monitor.h"
 #include "tests/link/link_fixture.h"
+#include "tests/support/calendar_typing.h"
+#include "tests/support/default_locale.h"
 #include "text/date_pattern.h"
 #include "views/windows/single_window.h"
 
@@ -210,6 +212,34 @@ TEST_F(MonitorDialogTest, TheCalendarPicksTheDateOfItsRow) {
     d.btnDate[0]->click();
     d.btnCancel_Click();
     EXPECT_FALSE(d.isVisible());
+}
+
+// A date typed on the open calendar is the typed date or none at all: the row never takes
+// a date misread from the typed text.
+TEST_F(MonitorDialogTest, ADateTypedOnTheCalendarIsReadRightOrNotAtAll) {
+    const struct {
+        const char* locale;
+        const char* typed;
+    } cases[] = {{"it_IT", "21/01/2027"}, {"en_US", "1/21/27"}, {"en_US", "1/21/2027"}};
+    const QDate today(2014, 3, 15);
+    const QDate typed(2027, 1, 21);
+    for (const auto& c : cases) {
+        const DefaultLocale locale{QLocale(QLatin1String(c.locale))};
+        frmMonitor& d = load();
+        d.optStartDate[1]->setChecked(true);
+        d.show();
+        d.btnDate[0]->click();
+        ASSERT_TRUE(d.monDate->isVisible());
+        TypeOnCalendar(d.monDate, QLatin1String(c.typed));
+        const QDate row = d.RowDateTime(0).date();
+        EXPECT_TRUE(row == today || row == typed)
+            << c.locale << " " << c.typed << ": " << row.toString(Qt::ISODate).toStdString();
+        const QString label = d.lblDate[0]->text();
+        EXPECT_TRUE(label == dateText(today) || label == dateText(typed))
+            << c.locale << " " << c.typed << ": " << label.toStdString();
+        d.btnCancel_Click();
+        Window<frmMonitor>().Unload();
+    }
 }
 
 TEST_F(MonitorDialogTest, StartsASessionAtADateThroughEveryStage) {

@@ -1,6 +1,9 @@
+#include "tests/support/calendar_typing.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/language_scope.h"
 #include "text/date_math.h"
+#include "text/typed_date.h"
 #include "views/windows/date_entry.h"
 
 #include <QCalendarWidget>
@@ -78,6 +81,33 @@ TEST_F(DateEntryTest, TheButtonShowsAndHidesTheCalendar) {
     EXPECT_EQ(entry.txtlib->text(), QStringLiteral("1 luglio 2014"));
     EXPECT_EQ(entry.value(), QStringLiteral("01/07/2014"));
     EXPECT_EQ(entry.CmdMuestra->accessibleName(), ResString(3830));
+}
+
+// A date typed on the open calendar is the typed date or none at all: the value stays the
+// calendar's day, never a date misread from the typed text.
+TEST_F(DateEntryTest, ADateTypedOnTheCalendarIsReadRightOrNotAtAll) {
+    const struct {
+        const char* locale;
+        const char* typed;
+    } cases[] = {{"it_IT", "21/01/2027"}, {"en_US", "1/21/27"}, {"en_US", "1/21/2027"}};
+    const QDate shown(2013, 3, 5);
+    const QDate typed(2027, 1, 21);
+    for (const auto& c : cases) {
+        const DefaultLocale locale{QLocale(QLatin1String(c.locale))};
+        IntEliDate1 entry;
+        entry.show();
+        entry.setValue(ShortDateText(shown));
+        entry.CmdMuestra->click();
+        ASSERT_FALSE(entry.cal->isHidden());
+        TypeOnCalendar(entry.cal, QLatin1String(c.typed));
+        const QDate picked = entry.cal->selectedDate();
+        EXPECT_TRUE(picked == shown || picked == typed)
+            << c.locale << " " << c.typed << ": " << picked.toString(Qt::ISODate).toStdString();
+        const QString value = entry.value();
+        EXPECT_TRUE(value == ShortDateText(shown) || value == ShortDateText(typed))
+            << c.locale << " " << c.typed << ": " << value.toStdString();
+        EXPECT_EQ(entry.txtlib->text(), LongDateText(ReadTypedDate(value))) << c.locale;
+    }
 }
 
 TEST_F(DateEntryTest, InicializaClearsTheBoxAndPresetsToday) {
