@@ -1,4 +1,5 @@
 #include "data/dataset.h"
+#include "tests/support/default_locale.h"
 #include "text/date_math.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,8 @@ TEST(SampleTime, EndIsOneStepPastTheLastSample) {
 }
 
 TEST(SampleTime, TextOfEverySampleWithMidnightLeftOut) {
+    const DefaultLocale cLocale{QLocale::c()};
     DataSet d = WithSamples(QStringLiteral("n"), 30, {1.0, 2.0, 3.0});
-    // The tests run in the C locale.
     EXPECT_EQ(SampleTimeTexts(d), (QVector<QString>{"", "28 Feb 2012 23:30:00", "29 Feb 2012",
                                                     "29 Feb 2012 00:30:00"}));
     EXPECT_EQ(SampleTimeText(d, 2), QStringLiteral("29 Feb 2012"));

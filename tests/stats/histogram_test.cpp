@@ -1,4 +1,5 @@
 #include "stats/histogram.h"
+#include "tests/support/default_locale.h"
 
 #include <QStringList>
 
@@ -32,6 +33,7 @@ std::vector<int> ClassesOf(const std::vector<double>& values, float min, float m
 }
 
 TEST(Histogram, FromZeroTheFirstClassStartsAtZero) {
+    const DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     HistogramClasses h;
     ASSERT_TRUE(DoStatistics(h, std::vector<double>{0.5}, 0.0f, 1.0f, 11));
     EXPECT_EQ(h.ClassNumber, 11);
@@ -82,6 +84,7 @@ TEST(Histogram, ASampleOnABoundBelongsToTheClassAboveIt) {
 }
 
 TEST(Histogram, AboveZeroAClassGathersTheValuesBelowTheMinimum) {
+    const DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     HistogramClasses h;
     ASSERT_TRUE(DoStatistics(h, std::vector<double>{1.0}, 0.5f, 2.5f, 6));
     EXPECT_EQ(Labels(h), (QStringList{"<0.5", "0.5-1.0", "1.0-1.5", "1.5-2.0", "2.0-2.5", ">2.5"}));
@@ -101,6 +104,7 @@ TEST(Histogram, ASampleAtTheLowerLimitIsNotCountedBelowIt) {
 }
 
 TEST(Histogram, SharesAreOfAllSamplesTheUncountedIncluded) {
+    const DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     HistogramClasses h;
     // 0 and the gap are counted nowhere.
     ASSERT_TRUE(DoStatistics(h, std::vector<double>{0.0, -1.0, 0.25, 0.75}, 0.0f, 1.0f, 3));
@@ -137,6 +141,7 @@ TEST(Histogram, RefusalsLeaveThePreviousClasses) {
 } // namespace
 
 TEST(Histogram, LabelsRoundHalvesAwayFromZeroAsTheirPatternDoes) {
+    const DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     struct Case {
         float min, max;
         int classes;

@@ -55,14 +55,18 @@ TEST_F(RealTimeLogTest, WritesTheSessionLayoutAndTheCountInPlaceAfterEveryRecord
     const QByteArray ids = "\r\n\"SN0042\"\r\n\"Cantiere  nord\"\r\n";
     EXPECT_EQ(bytes(), head + "          " + ids) << "ten blanks while no reading is in";
 
+    // The records' numbers in the user's decimal separator.
+    const auto record = [](QByteArray text) {
+        return text.replace('.', FileTextLocale().DecimalSeparator());
+    };
     ASSERT_TRUE(AppendRealTimeRecord(1.23f, 0.5f, 200.0f));
-    EXPECT_EQ(bytes(), head + " 1        " + ids + "\"1.23 0.50 200.00  0\"\r\n")
+    EXPECT_EQ(bytes(), head + " 1        " + ids + record("\"1.23 0.50 200.00  0\"\r\n"))
         << "the count is current before the log is closed";
     ASSERT_TRUE(AppendRealTimeRecord(0.0f, 0.01f, 3.12f));
     CloseLastLog();
     EXPECT_FALSE(RealTimeLogOpen());
-    EXPECT_EQ(bytes(), head + " 2        " + ids + "\"1.23 0.50 200.00  0\"\r\n" +
-                           "\"0.00 0.01 3.12  0\"\r\n");
+    EXPECT_EQ(bytes(), head + " 2        " + ids + record("\"1.23 0.50 200.00  0\"\r\n") +
+                           record("\"0.00 0.01 3.12  0\"\r\n"));
     EXPECT_FALSE(AppendRealTimeRecord(1, 1, 1)) << "nothing is written once closed";
 }
 

@@ -110,7 +110,7 @@ TEST_F(SessionFileTest, CorruptFilesAreRefusedAndTheDataSetStays) {
         {"missing.log", QByteArray(), 21},
         {"header.log", QuotedLines({QStringLiteral("Field Activity")}), 22},
         {"date.log", goodFile().replace("9 Dec 2026 07:44:47", "9 Dex 2026 07:44:47"), 25},
-        {"stop.log", goodFile().replace("9 Dec 2026 09:44:47", "31/12/2026 09:44:47"), 25},
+        {"stop.log", goodFile().replace("9 Dec 2026 09:44:47", "31/31/2026 09:44:47"), 25},
         {"step.log", goodFile().replace("\"5s\"", "\"0s\""), 24},
         {"unit.log", goodFile().replace("\"5s\"", "\"5x\""), 24},
         {"count.log", goodFile().replace("\"25\"", "\"0\""), 25},
@@ -177,7 +177,10 @@ TEST_F(SessionFileTest, SaveWritesTheCurrentDataSetAndMarksItSaved) {
     ASSERT_TRUE(SaveFile(name));
     EXPECT_EQ(contents(QStringLiteral("out.log")),
               SessionLogBytes(CurrentData(), FileTextLocale(QLocale::system())));
-    EXPECT_TRUE(contents(QStringLiteral("out.log")).endsWith("\"8.00 8.00 8.00  0\"\r\n"));
+    // The numbers in the user's decimal separator.
+    QByteArray last = "\"8.00 8.00 8.00  0\"\r\n";
+    last.replace('.', FileTextLocale(QLocale::system()).DecimalSeparator());
+    EXPECT_TRUE(contents(QStringLiteral("out.log")).endsWith(last));
     EXPECT_TRUE(CurrentData().DataSaved);
     EXPECT_EQ(CurrentData().CurrentFileName, name);
     EXPECT_TRUE(ui.messageCalls.isEmpty()) << "no question for a new name";

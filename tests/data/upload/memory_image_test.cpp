@@ -1,5 +1,6 @@
 #include "data/upload/memory_image.h"
 #include "image_builder.h"
+#include "tests/support/default_locale.h"
 #include "text/date_math.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,7 @@ TEST(MemoryImage, StampYearNearNowAndFieldsCarried) {
 }
 
 TEST(MemoryImage, HeaderFieldsBecomeTheDataSet) {
+    const DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     ImageBuilder b;
     b.Set(7, {0xF3}).Set(8, {0x15}).Set(20, {3}); // unit code 3 (bits 0-2): minutes, step 15
     b.SetIds("KL720 n.12\xE8", "Site \xFF"

@@ -1,6 +1,7 @@
 #include "core/options.h"
 #include "data/dataset.h"
 #include "data/warnings/generate_warnings.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/language_scope.h"
 #include "text/date_math.h"
 
@@ -27,6 +28,7 @@ protected:
         WarningsPane() = savedHooks_;
     }
     QStringList calls;
+    DefaultLocale cLocale{QLocale::c()}; // the figures below are the C locale's
 
 private:
     DataSet savedData_;

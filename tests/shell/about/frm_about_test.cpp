@@ -2,6 +2,7 @@
 #include "platform/program_version.h"
 #include "shell/about/frm_about.h"
 #include "shell/about/frm_hidden.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/language_scope.h"
 
@@ -31,6 +32,7 @@ protected:
 
     LanguageScope language{1};
     FakeUi ui;
+    DefaultLocale cLocale{QLocale::c()}; // the figures below are the C locale's
 };
 } // namespace
 

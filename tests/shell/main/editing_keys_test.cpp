@@ -5,6 +5,7 @@
 #include "shell/main/frm_main.h"
 #include "shell/wiring/wire_data_table.h"
 #include "shell/wiring/wire_main_window.h"
+#include "tests/support/default_locale.h"
 #include "views/table/frm_source.h"
 #include "views/table/table_hooks.h"
 #include "views/table/table_text_box.h"
@@ -59,6 +60,7 @@ protected:
         QTest::keyClick(w, key, Qt::ControlModifier);
     }
     int idCodeDialogs = 0;
+    DefaultLocale cLocale{QLocale::c()}; // the figures below are the C locale's
 };
 } // namespace
 

@@ -15,6 +15,7 @@
 #include "shell/panes/frm_warnings.h"
 #include "shell/wiring/wire_main_window.h"
 #include "shell/wiring/wire_panes.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/fake_serial_port.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
@@ -95,6 +96,7 @@ protected:
         return rows;
     }
 
+    DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     ScratchProgramFolder folder;
     FakeUi ui;
     VirtualTime time{NaiveDateTime(2026, 12, 10, 9, 0, 0)};

@@ -1,6 +1,7 @@
 #include "platform/chart/chart_widget.h"
 #include "platform/paths.h"
 #include "stats/histogram.h"
+#include "tests/support/default_locale.h"
 #include "tests/support/fake_ui.h"
 #include "tests/views/graphs/graphs_fixture.h"
 #include "views/graphs/frm_graph_st.h"
@@ -47,6 +48,7 @@ DataSet ResultantSet(const std::vector<double>& values) {
 
 class GraphStWindow : public GraphWindowTest<frmGraphSt> {
 protected:
+    DefaultLocale cLocale{QLocale::c()}; // the figures below are the C locale's
     void SetUp() override {
         GraphWindowTest::SetUp();
         Histogram() = HistogramClasses();

@@ -9,6 +9,7 @@
 #include "link/exchange.h"
 #include "platform/chart/chart_widget.h"
 #include "tests/link/link_fixture.h"
+#include "tests/support/default_locale.h"
 #include "views/realtime/bar_meter.h"
 #include "views/realtime/frm_view.h"
 #include "views/realtime/realtime_drawing.h"
@@ -36,6 +37,7 @@ protected:
     int points(int series) { return view->teeRealEvolution->Model().Series(series).Count(); }
 
     EnglishTexts texts;
+    DefaultLocale cLocale{QLocale::c()}; // the figures below are the C locale's
     frmView* view = nullptr;
 };
 

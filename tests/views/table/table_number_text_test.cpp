@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTime>
 
+#include "tests/support/default_locale.h"
 #include "text/format_pattern.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ template <class T> QString quick(T value, const char* point = ".") {
 } // namespace
 
 TEST(TableNumbers, TwoDecimalsRoundTheDecimalTextHalvesAwayFromZero) {
+    const DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     struct Case {
         double value;
         const char* text;

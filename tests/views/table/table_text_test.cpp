@@ -1,6 +1,7 @@
 #include "tests/views/table/table_fixture.h"
 #include "views/table/table_text.h"
 
+#include "tests/support/default_locale.h"
 #include "text/date_math.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ DataSet threeSamples() {
 class TableText : public ::testing::Test {
 protected:
     TaggedLanguage language;
+    DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
 };
 } // namespace
 
