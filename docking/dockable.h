@@ -22,6 +22,41 @@ class DockablePrivate;
 // of its own above the host, or hides it; the user drags forms between edges, panes and
 // the floating state by their captions. Sizes given in twips are turned into pixels of the
 // host's screen. Failures never reach the host as errors: they are reported by Error.
+//
+// Ownership: AddForm takes the form. The control puts it in a window of its own (docked in
+// a pane, or floating) and deletes it at RemoveForm, at Terminate and when the control
+// ends. The host may still delete a form itself: the control then forgets it and its pane
+// goes. The control ends itself when its host window closes (or is deleted); the host may
+// delete the control earlier, and the host window then gets back the room of the edges.
+//
+// When forms appear: AddForm never shows a form. The first Paint puts every form where its
+// stored layout (or else the State given to AddForm) says; it runs once, by itself when
+// the host is shown or activated with forms registered, or when the host calls it. A form
+// added after it stays hidden until the host calls Show or SetState for it.
+//
+// The stored layout: while the control is Persistent (the default), it keeps the edges'
+// sizes, every form's state and placements and the panes' splits between runs. They are
+// read at the first Paint and stored once, at the first RemoveForm or when the control
+// ends (its host closing included). The store is the user's configuration folder (the
+// per-user "Dockable/Layouts" settings file, on Linux ~/.config/Dockable/Layouts.ini),
+// one entry per program, keyed by the program's full path (AppName). SetSettingsFile
+// keeps it in a file of the host's choice instead. To keep no layout, set the control not
+// persistent (SetPersistent(false), or ReadProperties with "Persistant" false) before the
+// first Paint: that Paint then deletes whatever an earlier run of the program stored.
+//
+// Placing a form: Align is the edge to dock to (EdgeAlign: 1 top, 2 bottom, 3 left,
+// 4 right), NoEAlign (0) floats it and EAlignPrevious (-1) puts it back where it last was.
+// HostPane is the Key of a form docked on that edge whose pane the new one shares (empty,
+// or naming no pane there: the edge's first pane). AlignToHostPane is the side of that pane
+// the new form takes (HostAlign: 1 above, 2 below, 3 left of, 4 right of it); a value
+// outside 1..4 takes below on the left and right edges and right of it on the top and
+// bottom edges. SplitPromille is where the shared space is split, in thousandths of its
+// height (above, below) or width (left, right) from its top or left; each part keeps the
+// splitter's minimum.
+//
+// Signals: Error and StateChanged are emitted once the call that caused them is over (or
+// the user's drag, toggle or close), so a slot may call any member, remove or add forms,
+// or delete the control.
 class DOCKABLE_EXPORT Dockable final : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +71,8 @@ public:
     // The names of the properties changed since the last ReadProperties.
     QStringList ChangedProperties() const;
 
+    // Registers a form under its object name, hidden; a second form of a registered name
+    // changes nothing. What the first Paint, SetState and Show(EAlignPrevious) go by.
     void AddForm(QWidget* frmForm, int State = FormHidden, int Align = -1,
                  const QString& HostPane = QString(), int AlignToHostPane = 0,
                  int SplitPromille = 500);
@@ -99,14 +136,16 @@ public:
     // The name the layout is stored under: the host program's full path in quotes.
     QString AppName() const;
 
-    // Ends the control before its host goes: stores the layout once when persistent and
-    // lets every registered form go. Runs by itself when the control is destroyed or its
-    // host closes; later calls do nothing.
+    // Ends the control before its host goes: stores the layout once when persistent,
+    // deletes every registered form and gives the host window back the room of the edges.
+    // Runs by itself when the control is destroyed or its host closes; later calls do
+    // nothing.
     void Terminate();
 
 signals:
     void Error(const QString& Message);
-    // A form's state changed (by a call, or by the user's drag, toggle or close box).
+    // A form's state (DockState) or, docked, its edge changed: by a call, or by the user's
+    // drag, toggle or close box; a removed form is told as hidden.
     void StateChanged(const QString& Key, int State);
 
 private:

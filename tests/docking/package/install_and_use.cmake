@@ -1,5 +1,5 @@
 # Installs the library from the build folder into a scratch prefix, then configures, builds
-# and runs a program that finds it there.
+# and runs (twice) a program that finds it there.
 file(REMOVE_RECURSE ${SCRATCH})
 # The consumer's own project file is kept under another name, so that the tests' build does
 # not take it for one of its folders.
@@ -25,7 +25,13 @@ execute_process(COMMAND ${CMAKE_COMMAND} --build ${SCRATCH}/build RESULT_VARIABL
 if(rc)
     message(FATAL_ERROR "the program using the library does not build")
 endif()
-execute_process(COMMAND ${SCRATCH}/build/dockable_consumer RESULT_VARIABLE rc)
-if(rc)
-    message(FATAL_ERROR "the program using the library did not dock its form")
-endif()
+# Two runs of the program on one layout file: the second finds its panes docked and its
+# floating form floating where the first run left it when its main window closed.
+foreach(run first again)
+    execute_process(COMMAND ${SCRATCH}/build/dockable_consumer ${run} ${SCRATCH}/layout.ini
+                            ${SCRATCH}/placement.txt
+                    RESULT_VARIABLE rc ERROR_VARIABLE said)
+    if(rc)
+        message(FATAL_ERROR "the program using the library failed in its ${run} run (${rc}):\n${said}")
+    endif()
+endforeach()

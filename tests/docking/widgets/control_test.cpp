@@ -338,3 +338,20 @@ TEST_F(ControlTest, AControlDeletedBeforeItsHostGivesTheEdgesRoomBack) {
     EXPECT_EQ(central->geometry(), host->rect());
     EXPECT_EQ(host->findChild<QWidget*>("DockableArea"), nullptr);
 }
+
+// As the public header says: the first paint places the forms registered by then; a form
+// added after it waits for its Show.
+TEST_F(ControlTest, AFormAddedAfterTheFirstPaintAppearsAtItsShow) {
+    dock->AddForm(makeForm("frmEarly"), FormDocked, EAlignLeft);
+    showHost();
+    ASSERT_TRUE(d().painted);
+    QWidget* late = makeForm("frmLate");
+    dock->AddForm(late, FormDocked, EAlignRight);
+    settle();
+    EXPECT_FALSE(late->isVisible());
+    EXPECT_EQ(edge(SideRight).Count(), 0);
+    dock->Show("frmLate", EAlignPrevious);
+    settle();
+    EXPECT_TRUE(late->isVisible());
+    EXPECT_EQ(edge(SideRight).Count(), 1);
+}
