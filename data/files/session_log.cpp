@@ -2,7 +2,6 @@
 
 #include "core/error_report.h"
 #include "data/files/session_record.h"
-#include "data/files/session_record_wide.h"
 #include "platform/trapped_error.h"
 #include "text/date_math.h"
 #include "text/text_buffer.h"
@@ -392,8 +391,8 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
         }
         return WriteSessionRecord(p, x, y, z, decimal);
     };
-    // Records by the group where the processor lays several out at once: sixteen with the
-    // 512-bit instructions, eight with the 256-bit ones, else four. A group that one way
+    // Records by the group where the processor lays several out at once: eight with the
+    // 256-bit instructions, else four. A group that one way
     // cannot take (a sample that is not available, a value that needs the long way) is
     // taken by the next narrower way, down to record by record.
     auto writeGroup = [&](char* p, qint32 first, int size) {
@@ -427,9 +426,6 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
         }
         return p;
     };
-#if defined(CORVANEL_WIDE_RECORDS)
-    const bool wide = HasWideLanes();
-#endif
     // Every tenth sample of first..end - 1 (first is 1 or more).
     auto reportProgress = [&](qint32 first, qint32 end) {
         if (progress)
@@ -437,22 +433,7 @@ QByteArray SessionLogBytes(const DataSet& data, const FileTextLocale& text,
                 progress(k, count);
     };
     while (i + 3 <= count) {
-        qint32 group = eight && i + 7 <= count ? 8 : 4;
-#if defined(CORVANEL_WIDE_RECORDS)
-        if (wide && i + 15 <= count) {
-            // Groups of sixteen in runs of a few thousand records, so that the progress keeps
-            // up; a group they cannot take goes the narrower ways.
-            const int groups = int(qMin<qint32>((count - i + 1) / 16, 256));
-            char* p = out.Room(qsizetype(groups) * 16 * 32 + 128);
-            const int done = WriteSessionRecordGroups(p, xs + i, ys + i, zs + i, groups, decimal);
-            out.Used(p);
-            reportProgress(i, i + 16 * done);
-            i += 16 * done;
-            if (done == groups)
-                continue;
-            group = 16;
-        }
-#endif
+        const qint32 group = eight && i + 7 <= count ? 8 : 4;
         reportProgress(i, i + group);
         char* p = out.Room(group * SessionRecordRoom);
         out.Used(group >= 8 ? writeEights(p, i, group) : writeFours(p, i, group));

@@ -7,9 +7,9 @@
 #include "text/file_text_locale.h"
 #include "text/pattern_number.h"
 #include "text/sample_columns.h"
-#include "text/sample_columns_wide.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
+#include "text/two_decimal_fields.h"
 
 #include <QSaveFile>
 
@@ -25,6 +25,57 @@ template <int Digits> char* writeCsvNumber(char* p, double value, char decimal) 
     *p++ = ';';
     return p;
 }
+
+#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
+// Whether both values' "#.0000" texts are their "#0.00" texts with two zeros more: from 0 up
+// to below 1000, their ten-thousandths rounded the quick way (as WritePatternNumberAs
+// rounds them) away from a half and a whole number of hundredths.
+[[gnu::always_inline]] inline bool onHundredths(__m128d values) {
+    const __m128d half = _mm_set1_pd(0.5);
+    const __m128d scaled = _mm_mul_pd(values, _mm_set1_pd(1e4));
+    __m128d ok = _mm_and_pd(_mm_cmpge_pd(values, _mm_setzero_pd()),
+                            _mm_cmplt_pd(values, _mm_set1_pd(1000.0)));
+    const __m128d whole = _mm_cvtepi32_pd(_mm_cvttpd_epi32(scaled));
+    const __m128d fraction = _mm_sub_pd(scaled, whole);
+    ok = _mm_and_pd(ok, _mm_cmpgt_pd(_mm_andnot_pd(_mm_set1_pd(-0.0), _mm_sub_pd(fraction, half)),
+                                     _mm_set1_pd(0.1)));
+    const __m128d units =
+        _mm_add_pd(whole, _mm_and_pd(_mm_cmpgt_pd(fraction, half), _mm_set1_pd(1.0)));
+    const __m128d hundredths = _mm_cvtepi32_pd(
+        _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(units, _mm_set1_pd(0.01)), _mm_set1_pd(1e-6))));
+    ok = _mm_and_pd(ok, _mm_cmpeq_pd(_mm_mul_pd(hundredths, _mm_set1_pd(100.0)), units));
+    return _mm_movemask_pd(ok) == 3;
+}
+
+// A field's text as "#.0000" has it: without its blanks and without an integer part of 0,
+// then "00;"; 11 bytes of room at p.
+[[gnu::always_inline]] inline char* writeCsvField(char* p, std::uint64_t field) {
+    int skipped = __builtin_ctzll(field & 0x0000001010101010ULL) / 8;
+    skipped += skipped == 4 && (field >> 32 & 0xFF) == '0';
+    const std::uint64_t text = field >> (8 * skipped);
+    std::memcpy(p, &text, 8);
+    p += 8 - skipped;
+    std::memcpy(p, "00;", 3);
+    return p + 3;
+}
+
+// The usual row's four numbers at once, each followed by its ";": values on a hundredth
+// below 1000, as the instrument gives them. Null, with nothing written, when a value takes
+// the way of its own.
+[[gnu::always_inline]] inline char* writeFourCsvNumbers(char* p, float x, float y, float z,
+                                                        double res, char decimal) {
+    if (!onHundredths(_mm_set_pd(y, x)) || !onHundredths(_mm_set_pd(res, z)))
+        return nullptr;
+    constexpr TwoDecimalBounds bounds{1e5, 1e5, 1e5, 1e5};
+    __m128i xy, zr;
+    if (!FourTwoDecimalFields(x, y, z, res, bounds, decimal, xy, zr))
+        return nullptr;
+    p = writeCsvField(p, FirstField(xy));
+    p = writeCsvField(p, SecondField(xy));
+    p = writeCsvField(p, FirstField(zr));
+    return writeCsvField(p, SecondField(zr));
+}
+#endif
 
 void appendCsvHeader(TextBuffer& out, QString text) {
     text += QStringLiteral(";\r\n");
@@ -97,53 +148,13 @@ void writeSampleRows(const DataSet& data, const QLocale& locale, TextBuffer& out
     }
 }
 
-// The tab export's value columns of the samples, taken in order: laid out sixteen rows ahead
-// where the processor has the 512-bit instructions, else row by row.
-class TabColumns {
-public:
-    explicit TabColumns(const DataSet& data)
-        : x_(data.DataX.constData()), y_(data.DataY.constData()), z_(data.DataZ.constData()),
-          res_(data.DataRes.constData()), last_(data.NumSamples) {}
-
-    char* operator()(char* p, qint32 i, char decimal) {
-#if defined(CORVANEL_WIDE_COLUMNS)
-        if (i >= end_) {
-            first_ = i;
-            const bool group = HasWideLanes() && i + 15 <= last_;
-            end_ = group ? i + 16 : last_ + 1;
-            ahead_ = group &&
-                     WriteSixteenSampleColumns(rows_, x_ + i, y_ + i, z_ + i, res_ + i, decimal);
-        }
-        if (ahead_) {
-            const char* row = rows_ + 32 * (i - first_);
-            for (int column = 0; column < 4; ++column) {
-                *p++ = '\t';
-                std::memcpy(p, row + 8 * column, 8);
-                p += 8;
-            }
-            return p;
-        }
-#endif
-        return WriteSampleColumns<true>(p, x_[i], y_[i], z_[i], res_[i], decimal);
-    }
-
-private:
-    const float* x_;
-    const float* y_;
-    const float* z_;
-    const double* res_;
-    qint32 last_;
-#if defined(CORVANEL_WIDE_COLUMNS)
-    alignas(64) char rows_[16 * 32];
-    qint32 first_ = 0;
-    qint32 end_ = 0;
-    bool ahead_ = false;
-#endif
-};
-
 template <class Sink>
 void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
-    writeSampleRows(data, locale, out, sink, SampleColumnsRoom, TabColumns(data));
+    writeSampleRows(data, locale, out, sink, SampleColumnsRoom,
+                    [&data](char* p, qint32 i, char decimal) {
+                        return WriteSampleColumns<true>(p, data.DataX[i], data.DataY[i],
+                                                        data.DataZ[i], data.DataRes[i], decimal);
+                    });
 }
 
 template <class Sink>
@@ -155,31 +166,46 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     for (int id : {4050, 4015, 4016, 4017, 4018})
         titles += ResString(id) + u';';
     out.Append((titles + QStringLiteral("\r\n")).toUtf8());
-    writeSampleRows(data, locale, out, sink, 4 * NumberRoom + 1,
-                    [&data](char* p, qint32 i, char decimal) {
-                        *p++ = ';';
-                        p = writeCsvNumber<SingleDigits>(p, data.DataX[i], decimal);
-                        p = writeCsvNumber<SingleDigits>(p, data.DataY[i], decimal);
-                        p = writeCsvNumber<SingleDigits>(p, data.DataZ[i], decimal);
-                        return writeCsvNumber<DoubleDigits>(p, data.DataRes[i], decimal);
-                    });
+    writeSampleRows(
+        data, locale, out, sink, 4 * NumberRoom + 1, [&data](char* p, qint32 i, char decimal) {
+            *p++ = ';';
+#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
+            if (char* end = writeFourCsvNumbers(p, data.DataX[i], data.DataY[i], data.DataZ[i],
+                                                data.DataRes[i], decimal))
+                return end;
+#endif
+            p = writeCsvNumber<SingleDigits>(p, data.DataX[i], decimal);
+            p = writeCsvNumber<SingleDigits>(p, data.DataY[i], decimal);
+            p = writeCsvNumber<SingleDigits>(p, data.DataZ[i], decimal);
+            return writeCsvNumber<DoubleDigits>(p, data.DataRes[i], decimal);
+        });
 }
 
-// About the length of a row; the whole text is sized for it at once.
-qsizetype wholeRoom(const DataSet& data) {
-    return 512 + qsizetype(qMax(data.NumSamples, 0)) * 56;
+// Room for the whole text at once, so that it is never copied into a larger one: the titles,
+// then every row as long as the first one's date and time (with a few bytes to spare for a
+// longer month or day) and four value columns of the usual length.
+qsizetype wholeRoom(const DataSet& data, const QLocale& locale) {
+    const qint32 n = qMax(data.NumSamples, 0);
+    qsizetype timeBytes = 32;
+    if (n > 0 && data.StartDate.isValid()) {
+        TextBuffer first(64);
+        RowTimeText(ShortDatePattern(locale), LongTimePattern(locale), locale)
+            .AppendDateAndTime(first, data.StartDate.toSecsSinceEpoch());
+        timeBytes = first.Size() + 4;
+    }
+    return 4096 + qsizetype(n) * (timeBytes + 4 * 10 + 2);
 }
 } // namespace
 
 QByteArray TabTableBytes(const DataSet& data, const QLocale& locale) {
-    TextBuffer out(wholeRoom(data));
+    TextBuffer out(wholeRoom(data, locale));
     WholeText whole;
     writeTabTable(data, locale, out, whole);
     return out.Take();
 }
 
 QByteArray CsvFileBytes(const DataSet& data, const QLocale& locale) {
-    TextBuffer out(wholeRoom(data));
+    TextBuffer out(wholeRoom(data, locale));
     WholeText whole;
     writeCsvFile(data, locale, out, whole);
     return out.Take();

@@ -1,5 +1,4 @@
 #include "data/files/session_record.h"
-#include "data/files/session_record_wide.h"
 
 #include <QByteArray>
 
@@ -113,26 +112,6 @@ TEST(SessionRecords, EveryWayOfLayingThemOutWritesWhatTheLongWayWrites) {
                                                                    &records.z[size_t(i)], decimal);
                                }),
                       expected);
-#endif
-#if defined(CORVANEL_WIDE_RECORDS)
-        // In runs of groups of sixteen as long as they go, each ended by a group that
-        // needs another way.
-        if (HasWideLanes()) {
-            QByteArray text(roomFor(records), Qt::Uninitialized);
-            char* p = text.data();
-            for (int i = 0; i < records.Count();) {
-                const int groups = (records.Count() - i) / 16;
-                const int done =
-                    WriteSessionRecordGroups(p, &records.x[size_t(i)], &records.y[size_t(i)],
-                                             &records.z[size_t(i)], groups, decimal);
-                i += 16 * done;
-                for (const int end = done < groups ? i + 16 : i; i < end; ++i)
-                    p = WriteSessionRecord(p, records.x[size_t(i)], records.y[size_t(i)],
-                                           records.z[size_t(i)], decimal);
-            }
-            text.truncate(p - text.data());
-            EXPECT_EQ(text, expected);
-        }
 #endif
     }
 }

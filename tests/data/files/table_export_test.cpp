@@ -338,3 +338,55 @@ TEST(TableExportRows, EveryRowsColumnsAsTheRowAloneGivesThem) {
         }
     }
 }
+
+// The CSV export's numbers, four a row laid out at once wherever they lie on a hundredth:
+// every field is what the long way gives, through the significant digits, also for values
+// below 1 (no integer digit), off a hundredth, near a half of the last decimal, negative,
+// not below 1000, not available or no number.
+TEST(TableExportRows, EveryCsvNumberAsTheLongWayGivesIt) {
+    std::mt19937 random(1004);
+    DataSet data = MakeDataSet({});
+    const double offsets[] = {0, 0, 0, 0, 0.00003, 0.00005, 0.00004999, 0.0001, -0.00002};
+    auto value = [&](int limit) {
+        const double v = double(random() % unsigned(limit)) / 100.0;
+        const unsigned special = random() % 64;
+        if (special == 0)
+            return -v;
+        if (special == 1)
+            return v + 1000;
+        if (special == 2)
+            return std::nan("");
+        return v + offsets[random() % std::size(offsets)];
+    };
+    const int n = 4000;
+    for (int i = 0; i < n; ++i) {
+        const bool missing = i % 101 == 50;
+        data.DataX.append(missing ? -1.0f : float(value(i % 3 ? 100 : 70000)));
+        data.DataY.append(missing ? -1.0f : float(value(50000)));
+        data.DataZ.append(missing ? -1.0f : float(value(300)));
+        data.DataRes.append(missing ? -1.0 : value(90000));
+    }
+    data.NumSamples = n;
+    for (const char* name : {"en_GB", "it_IT"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const char decimal = locale.decimalPoint().at(0).toLatin1();
+        auto longWay = [&](double v, int digits) {
+            char text[PatternNumberRoom];
+            return std::string(text, size_t(WritePatternNumberBySignificantDigits(
+                                                text, v, digits, 4, false, decimal) -
+                                            text));
+        };
+        const QList<QByteArray> lines = CsvFileBytes(data, locale).split('\n');
+        const qsizetype first = lines.size() - 1 - n;
+        for (qint32 i = 1; i <= n; ++i) {
+            const QList<QByteArray> fields = lines[first + i - 1].split(';');
+            ASSERT_EQ(fields.size(), 6) << name << " row " << i;
+            const std::string expected[4] = {longWay(data.DataX[i], 7), longWay(data.DataY[i], 7),
+                                             longWay(data.DataZ[i], 7),
+                                             longWay(data.DataRes[i], 15)};
+            for (int k = 0; k < 4; ++k)
+                ASSERT_EQ(fields[k + 1].toStdString(), expected[k])
+                    << name << " row " << i << " field " << k;
+        }
+    }
+}
