@@ -6,7 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 struct Pair {
@@ -67,12 +72,111 @@ MedianResult medianOfSorted(std::span<const double> sortedRes, std::span<const q
     return result;
 }
 
+// Which positions of a layout hold a value equal to the median's, one bit a position.
+class EqualBits {
+public:
+    EqualBits(std::uint64_t* words) : words_(words) {}
+    static std::size_t Words(std::size_t n) { return (n + 63) / 64; }
+    bool operator[](std::size_t p) const { return words_[p >> 6] >> (p & 63) & 1; }
+    void Take(const std::uint8_t* classes, std::size_t n) {
+        std::size_t w = 0;
+#if defined(__SSE2__)
+        const __m128i one = _mm_set1_epi8(1);
+        for (; 64 * w + 64 <= n; ++w) {
+            std::uint64_t bits = 0;
+            for (int part = 0; part < 4; ++part) {
+                const __m128i bytes =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(classes + 64 * w + 16 * part));
+                bits |= std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, one))))
+                        << (16 * part);
+            }
+            words_[w] = bits;
+        }
+#endif
+        for (; w < Words(n); ++w) {
+            std::uint64_t bits = 0;
+            const std::size_t end = std::min(n, 64 * w + 64);
+            for (std::size_t p = 64 * w; p < end; ++p)
+                bits |= std::uint64_t(classes[p] == 1) << (p & 63);
+            words_[w] = bits;
+        }
+    }
+
+private:
+    std::uint64_t* words_;
+};
+
+// One pass of the Shell sort with gap h over a layout of classes (0 below, 1 equal, 2
+// above). The insertion sort of each chain is stable, so a sorted chain holds its 0s, then
+// its 1s, then its 2s: each chain is laid out from its counts. Position 0 stays.
+void classPass(std::uint8_t* c, std::size_t n, std::size_t h, std::vector<std::uint32_t>& counts) {
+    if (n <= h + 1)
+        return;
+    if ((n - 1) / h <= 16) {
+        // Short chains, each counted and laid out along its positions.
+        for (std::size_t first = 1; first <= h && first < n; ++first) {
+            std::size_t zeros = 0, ones = 0;
+            for (std::size_t p = first; p < n; p += h) {
+                zeros += c[p] == 0;
+                ones += c[p] == 1;
+            }
+            std::size_t p = first;
+            for (; zeros > 0; --zeros, p += h)
+                c[p] = 0;
+            for (; ones > 0; --ones, p += h)
+                c[p] = 1;
+            for (; p < n; p += h)
+                c[p] = 2;
+        }
+        return;
+    }
+    if (h == 1) {
+        // One chain: the whole layout sorted.
+        std::size_t zeros = 0, ones = 0;
+        for (std::size_t p = 1; p < n; ++p) {
+            zeros += c[p] == 0;
+            ones += c[p] == 1;
+        }
+        std::memset(c + 1, 0, zeros);
+        std::memset(c + 1 + zeros, 1, ones);
+        std::memset(c + 1 + zeros + ones, 2, n - 1 - zeros - ones);
+        return;
+    }
+    // Long chains: every chain counted at once in position order, then laid out so, a row
+    // of h positions (one of each chain) at a time.
+    counts.assign(2 * h, 0);
+    std::uint32_t* zeros = counts.data();
+    std::uint32_t* ones = zeros + h;
+    for (std::size_t row = 0; row < n; row += h) {
+        const std::uint8_t* at = c + row;
+        const std::size_t end = std::min(h, n - row);
+        for (std::size_t r = row == 0 ? 1 : 0; r < end; ++r) {
+            zeros[r] += at[r] == 0;
+            ones[r] += at[r] == 1;
+        }
+    }
+    // Without a branch on the class: in the first passes the classes come in no order.
+    for (std::size_t row = 0; row < n; row += h) {
+        std::uint8_t* at = c + row;
+        const std::size_t end = std::min(h, n - row);
+        for (std::size_t r = row == 0 ? 1 : 0; r < end; ++r) {
+            const std::uint32_t zero = zeros[r], one = ones[r];
+            const std::uint32_t isZero = zero > 0;
+            const std::uint32_t isOne = (1 - isZero) & (one > 0);
+            at[r] = std::uint8_t(2 - 2 * isZero - isOne);
+            zeros[r] = zero - isZero;
+            ones[r] = one - isOne;
+        }
+    }
+}
+
 // Which sample the Shell sort puts at position pos (1-based) whose value is t. The sort
 // of each chain is stable, so it moves the values below t, those equal to t and those
 // above t as three classes alone: the classes' layout after each pass follows from the
 // layout before it, whatever the order inside a class. The passes are made on the
-// classes, one byte each, and the sample is then traced back from pos through the
-// layouts: the k-th value equal to t of a chain after a pass was its k-th before.
+// classes, one byte each, and the sample is then traced back from pos through the layouts
+// (where the values equal to t stood, a bit each): the k-th value equal to t of a chain
+// after a pass was its k-th before.
 qint32 sampleAtPosition(std::span<const double> samples, std::size_t pos, double t) {
     const std::size_t n = samples.size() + 1;
     std::vector<std::uint8_t> classes(n);
@@ -90,23 +194,28 @@ qint32 sampleAtPosition(std::span<const double> samples, std::size_t pos, double
     if (equal == 1)
         return static_cast<qint32>(lastEqual);
     const std::vector<std::size_t> gaps = shellGaps(n);
-    std::vector<std::vector<std::uint8_t>> before;
-    before.reserve(gaps.size());
-    for (const std::size_t h : gaps) {
-        before.push_back(classes);
-        shellPass(classes.data(), n, h, [](std::uint8_t c) { return c; });
+    // The layout before each pass, and after the last.
+    const std::size_t words = EqualBits::Words(n);
+    std::vector<std::uint64_t> layouts((gaps.size() + 1) * words);
+    auto layout = [&](std::size_t s) { return EqualBits(layouts.data() + s * words); };
+    std::vector<std::uint32_t> counts;
+    for (std::size_t s = 0; s < gaps.size(); ++s) {
+        layout(s).Take(classes.data(), n);
+        classPass(classes.data(), n, gaps[s], counts);
     }
+    layout(gaps.size()).Take(classes.data(), n);
     std::size_t at = pos;
     for (std::size_t s = gaps.size(); s-- > 0;) {
         const std::size_t h = gaps[s];
-        const std::vector<std::uint8_t>& after = s + 1 < gaps.size() ? before[s + 1] : classes;
+        const EqualBits after = layout(s + 1);
+        const EqualBits before = layout(s);
         const std::size_t first = at % h == 0 ? h : at % h;
         std::size_t k = 0;
         for (std::size_t p = first; p < at; p += h)
-            k += after[p] == 1;
+            k += after[p];
         std::size_t p = first;
         for (;; p += h) {
-            if (before[s][p] == 1) {
+            if (before[p]) {
                 if (k == 0)
                     break;
                 --k;

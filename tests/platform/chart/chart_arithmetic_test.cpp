@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 TEST(ChartFormat, Patterns) {
     struct Case {
@@ -246,6 +248,62 @@ TEST(ChartThin, AMillionPointsBecomeAtMostFourAColumn) {
     EXPECT_LE(kept.size(), 4u * 1601);
     EXPECT_EQ(kept.front(), 0);
     EXPECT_EQ(kept.back(), 999999);
+}
+
+namespace {
+// The thinning written out plainly: each column's unbroken runs point by point, with the
+// first of equal lowest and highest values.
+std::vector<qint32> PlainThin(const ChartValues& v, const AxisScale& scale) {
+    std::vector<qint32> out;
+    const qint32 n = qint32(v.size());
+    auto column = [&](qint32 i) { return std::floor(scale.ToPixel(i)); };
+    for (qint32 start = 0, end = 0; start < n; start = end) {
+        for (end = start + 1; end < n && column(end) == column(start);)
+            ++end;
+        for (qint32 k = start; k < end;) {
+            if (std::isnan(v[size_t(k)])) {
+                if (!out.empty() && out.back() != ThinBreak)
+                    out.push_back(ThinBreak);
+                ++k;
+                continue;
+            }
+            qint32 first = k, low = k, high = k;
+            for (; k < end && !std::isnan(v[size_t(k)]); ++k) {
+                low = v[size_t(k)] < v[size_t(low)] ? k : low;
+                high = v[size_t(k)] > v[size_t(high)] ? k : high;
+            }
+            std::vector<qint32> picks{first, low, high, k - 1};
+            std::sort(picks.begin(), picks.end());
+            picks.erase(std::unique(picks.begin(), picks.end()), picks.end());
+            out.insert(out.end(), picks.begin(), picks.end());
+        }
+    }
+    return out;
+}
+} // namespace
+
+// Columns of many points, with ties (two decimals), zeros of both signs, infinities and
+// gaps anywhere in a column, come out as the point-by-point thinning has them.
+TEST(ChartThin, DenseColumnsAsThePlainWay) {
+    std::mt19937 random(77);
+    for (const qint32 perColumn : {9, 10, 13, 64, 625}) {
+        ChartValues v(size_t(perColumn) * 300);
+        for (size_t i = 0; i < v.size(); ++i) {
+            v[i] = float(random() % 50) / 100.0f;
+            const unsigned special = random() % 400;
+            if (special == 0)
+                v[i] = NAN;
+            else if (special == 1)
+                v[i] = -0.0f;
+            else if (special == 2)
+                v[i] = INFINITY;
+            else if (special == 3)
+                v[i] = -INFINITY;
+        }
+        const qint32 n = qint32(v.size());
+        const AxisScale scale(AxisRange{0, double(n)}, false, 0, double(n) / perColumn);
+        EXPECT_EQ(ThinLineIndexes(v, 0, n - 1, scale), PlainThin(v, scale)) << perColumn;
+    }
 }
 
 TEST(ChartFormat, SmallValuesOfALogarithmicAxisKeepTheirDigits) {
