@@ -38,7 +38,7 @@ public:
     DockHost& DockControl();
 
     // The command dispatcher: runs toolbar button index's command, exactly as a click on it.
-    void tbrToolbar_ButtonClick(int index);
+    void tbrToolbar_ButtonClick(Button button);
     // An entry of the open button's drop-down: the recent file of that slot (1..4).
     void tbrToolbar_ButtonMenuClick(int slot);
     // After a load: closes and reopens the data views, then tiles the child windows.
@@ -64,6 +64,7 @@ public:
     // What other parts of the program use.
     QToolBar* tbrToolbar() const { return toolbar_; }
     QAction* ToolbarButton(int index) const; // 1..24; nullptr outside
+    QAction* ToolbarButton(Button button) const { return ToolbarButton(ButtonIndex(button)); }
     QMenu* Menu(TopMenu menu) const;
     QAction* MenuItem(TopMenu menu, int index) const; // nullptr outside the menu
     QAction* PortItem(int index) const;               // 0..9
@@ -109,7 +110,7 @@ private:
     void runMenuItem(TopMenu menu, int index);
     void tileChildWindows();
     void bringToFront(QWidget* view);
-    void showView(int button);
+    void showView(Button button);
     void showHelp(int command);
     // False when the user kept the program running.
     bool runShutDown();

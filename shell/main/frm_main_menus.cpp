@@ -114,9 +114,10 @@ QAction* frmMain::PortItem(int index) const {
 // a shortcut never runs a command whose button is off.
 void frmMain::mirrorButtonStates() {
     for (const MenuItemSpec& item : MenuItems) {
-        if (item.button == 0 || item.menu == TopMenu::Windows || item.menu == TopMenu::Help)
+        if (item.button == Button::None || item.menu == TopMenu::Windows ||
+            item.menu == TopMenu::Help)
             continue;
-        QAction* button = buttons_[static_cast<size_t>(item.button)];
+        QAction* button = buttons_[static_cast<size_t>(ButtonIndex(item.button))];
         QAction* menuItem = MenuItem(item.menu, item.index);
         menuItem->setEnabled(button->isEnabled());
         connect(button, &QAction::changed, menuItem,
@@ -126,9 +127,9 @@ void frmMain::mirrorButtonStates() {
 
 void frmMain::copyButtonStates(TopMenu menu) {
     for (const MenuItemSpec& item : MenuItems)
-        if (item.menu == menu && item.button != 0)
+        if (item.menu == menu && item.button != Button::None)
             MenuItem(menu, item.index)
-                ->setEnabled(buttons_[static_cast<size_t>(item.button)]->isEnabled());
+                ->setEnabled(buttons_[static_cast<size_t>(ButtonIndex(item.button))]->isEnabled());
 }
 
 void frmMain::mnuFile_Click() {

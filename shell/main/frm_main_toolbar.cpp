@@ -64,21 +64,21 @@ void frmMain::SetUpToolbar() {
                 if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(action)))
                     button->setPopupMode(QToolButton::MenuButtonPopup);
             }
-            if (spec.index == Button::Warnings || spec.index == Button::Info)
+            if (spec.index == ButtonIndex(Button::Warnings) || spec.index == ButtonIndex(Button::Info))
                 continue;
             if (spec.style == ButtonStyle::DropDown || spec.style == ButtonStyle::Normal) {
-                const int index = spec.index;
+                const auto button = static_cast<Button>(spec.index);
                 connect(action, &QAction::triggered, this,
-                        [this, index] { tbrToolbar_ButtonClick(index); });
+                        [this, button] { tbrToolbar_ButtonClick(button); });
             }
         }
         // The pane buttons show whether their pane is shown, and act on their pressed
         // state however it changes: a click, the keyboard or an assistive tool's toggle.
-        buttons_[Button::Warnings]->setCheckable(true);
-        buttons_[Button::Info]->setCheckable(true);
-        connect(buttons_[Button::Warnings], &QAction::toggled, this,
+        buttons_[ButtonIndex(Button::Warnings)]->setCheckable(true);
+        buttons_[ButtonIndex(Button::Info)]->setCheckable(true);
+        connect(buttons_[ButtonIndex(Button::Warnings)], &QAction::toggled, this,
                 &frmMain::setWarningsPaneShown);
-        connect(buttons_[Button::Info], &QAction::toggled, this, &frmMain::SetInfoPaneShown);
+        connect(buttons_[ButtonIndex(Button::Info)], &QAction::toggled, this, &frmMain::SetInfoPaneShown);
         RefreshRecentFiles();
         for (const ToolbarButtonSpec& spec : ToolbarButtons)
             if (!spec.enabledAtStart)
@@ -108,9 +108,9 @@ QAction* frmMain::ToolbarButton(int index) const {
                                                      : nullptr;
 }
 
-void frmMain::tbrToolbar_ButtonClick(int index) {
+void frmMain::tbrToolbar_ButtonClick(Button button) {
     MainWindowHooks& hooks = MainWindowHook();
-    switch (index) {
+    switch (button) {
     case Button::Open:
         if (OpenSessionCommand())
             OpenRequestedForms();
@@ -143,7 +143,7 @@ void frmMain::tbrToolbar_ButtonClick(int index) {
     case Button::GraphTe:
     case Button::GraphSt:
     case Button::Source:
-        showView(index);
+        showView(button);
         break;
     case Button::Settings:
         hooks.ShowSettingsDialog ? hooks.ShowSettingsDialog() : (void)CommandNotAvailable();
@@ -175,10 +175,10 @@ void frmMain::tbrToolbar_ButtonMenuClick(int slot) {
 }
 
 void frmMain::OpenRequestedForms() {
-    ReopenViews([this](int button) { tbrToolbar_ButtonClick(button); });
+    ReopenViews([this](Button button) { tbrToolbar_ButtonClick(button); });
 }
 
-void frmMain::showView(int button) {
+void frmMain::showView(Button button) {
     MainWindowHooks& hooks = MainWindowHook();
     MainWindowHooks::View& view = button == Button::GraphTe   ? hooks.GraphTe
                                   : button == Button::GraphSt ? hooks.GraphSt
@@ -224,7 +224,7 @@ void frmMain::toggleWarningsPane() {
 void frmMain::setWarningsPaneShown(bool shown) {
     if (shown != !frmWarnings_->isHidden())
         frmWarnings_->setVisible(shown);
-    buttons_[Button::Warnings]->setChecked(shown);
+    buttons_[ButtonIndex(Button::Warnings)]->setChecked(shown);
 }
 
 void frmMain::toggleInfoPane() {
@@ -251,7 +251,7 @@ void frmMain::SetInfoPaneShown(bool shown) {
 void frmMain::followInfoPane() {
     const int state = dockControl_->State(InfoFormName);
     const bool shown = state != dockable::FormHidden;
-    buttons_[Button::Info]->setChecked(shown);
+    buttons_[ButtonIndex(Button::Info)]->setChecked(shown);
     MenuItem(TopMenu::Windows, 0)->setChecked(shown);
     if (shown)
         MenuItem(TopMenu::Windows, 1)->setChecked(state == dockable::FormDocked);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/main/text_id.h"
+#include "shell/main/toolbar_buttons.h"
 
 #include <array>
 #include <cstddef>
@@ -35,7 +36,7 @@ struct MenuItemSpec {
     int captionId; // 0: separator
     const char* designCaption;
     const char* shortcut; // portable text of the key sequence, "" for none
-    int button;           // toolbar button it forwards to, 0 for none
+    Button button;        // toolbar button it forwards to, or None
     MenuCommand command = MenuCommand::Button;
 };
 
@@ -48,39 +49,39 @@ inline constexpr std::array<TopMenuSpec, 5> TopMenus{{
 }};
 
 inline constexpr MenuItemSpec MenuItems[] = {
-    {TopMenu::File, 0, TextIdOf(4101), "&Load Data File...", "Ctrl+L", 2},
-    {TopMenu::File, 1, TextIdOf(4102), "&Save Data File...", "Ctrl+S", 3},
-    {TopMenu::File, 2, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::File, 3, TextIdOf(4103), "&Upload data...", "Ctrl+U", 7},
-    {TopMenu::File, 4, TextIdOf(55), "&Import Data from Tresil", "", 0,
+    {TopMenu::File, 0, TextIdOf(4101), "&Load Data File...", "Ctrl+L", Button::Open},
+    {TopMenu::File, 1, TextIdOf(4102), "&Save Data File...", "Ctrl+S", Button::Save},
+    {TopMenu::File, 2, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::File, 3, TextIdOf(4103), "&Upload data...", "Ctrl+U", Button::Upload},
+    {TopMenu::File, 4, TextIdOf(55), "&Import Data from Tresil", "", Button::None,
      MenuCommand::DownloadTressil},
-    {TopMenu::File, 5, TextIdOf(4104), "&Export data...", "Ctrl+E", 4},
-    {TopMenu::File, 6, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::File, 7, TextIdOf(4105), "&Preferences...", "Ctrl+P", 17},
-    {TopMenu::File, 8, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::File, 9, TextIdOf(4106), "E&xit", "Ctrl+X", 0, MenuCommand::Exit},
-    {TopMenu::Monitor, 0, TextIdOf(4108), "&Direct Monitor...", "Ctrl+D", 9},
-    {TopMenu::Monitor, 1, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::Monitor, 2, TextIdOf(4109), "&Read Monitor Settings", "", 0,
+    {TopMenu::File, 5, TextIdOf(4104), "&Export data...", "Ctrl+E", Button::Export},
+    {TopMenu::File, 6, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::File, 7, TextIdOf(4105), "&Preferences...", "Ctrl+P", Button::Settings},
+    {TopMenu::File, 8, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::File, 9, TextIdOf(4106), "E&xit", "Ctrl+X", Button::None, MenuCommand::Exit},
+    {TopMenu::Monitor, 0, TextIdOf(4108), "&Direct Monitor...", "Ctrl+D", Button::RealTime},
+    {TopMenu::Monitor, 1, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::Monitor, 2, TextIdOf(4109), "&Read Monitor Settings", "", Button::None,
      MenuCommand::ReadMonitorSettings},
-    {TopMenu::Monitor, 3, TextIdOf(4110), "&Set Monitor Settings...", "Ctrl+I", 10},
-    {TopMenu::Monitor, 4, TextIdOf(4111), "Set &ID Code...", "Ctrl+C", 11},
-    {TopMenu::Monitor, 5, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::Monitor, 6, TextIdOf(4112), "S&elect Com Port", "", 0, MenuCommand::None},
-    {TopMenu::Monitor, 7, TextIdOf(4113), "Start &Communication", "Ctrl+G", 6},
-    {TopMenu::Graph, 0, TextIdOf(4115), "Show &Time Evolution...", "F4", 13},
-    {TopMenu::Graph, 1, TextIdOf(4116), "Show S&tatistics...", "F5", 14},
-    {TopMenu::Graph, 2, TextIdOf(4117), "Show &Data Source...", "F6", 15},
-    {TopMenu::Windows, 0, TextIdOf(4119), "Show &Info Window", "Ctrl+V", 20},
-    {TopMenu::Windows, 1, TextIdOf(4120), "&Dock Info Window", "Ctrl+A", 0,
+    {TopMenu::Monitor, 3, TextIdOf(4110), "&Set Monitor Settings...", "Ctrl+I", Button::Monitor},
+    {TopMenu::Monitor, 4, TextIdOf(4111), "Set &ID Code...", "Ctrl+C", Button::IdCode},
+    {TopMenu::Monitor, 5, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::Monitor, 6, TextIdOf(4112), "S&elect Com Port", "", Button::None, MenuCommand::None},
+    {TopMenu::Monitor, 7, TextIdOf(4113), "Start &Communication", "Ctrl+G", Button::Connect},
+    {TopMenu::Graph, 0, TextIdOf(4115), "Show &Time Evolution...", "F4", Button::GraphTe},
+    {TopMenu::Graph, 1, TextIdOf(4116), "Show S&tatistics...", "F5", Button::GraphSt},
+    {TopMenu::Graph, 2, TextIdOf(4117), "Show &Data Source...", "F6", Button::Source},
+    {TopMenu::Windows, 0, TextIdOf(4119), "Show &Info Window", "Ctrl+V", Button::Info},
+    {TopMenu::Windows, 1, TextIdOf(4120), "&Dock Info Window", "Ctrl+A", Button::None,
      MenuCommand::DockToggle},
-    {TopMenu::Windows, 2, TextIdOf(4155), "&Show Data Analisys Window", "Ctrl+W", 19},
-    {TopMenu::Windows, 3, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::Windows, 4, TextIdOf(4121), "&Arrange", "", 21},
-    {TopMenu::Help, 0, TextIdOf(4123), "&Index...", "F1", 24},
-    {TopMenu::Help, 1, TextIdOf(4124), "&Search in help...", "F2", 23},
-    {TopMenu::Help, 2, 0, "-", "", 0, MenuCommand::None},
-    {TopMenu::Help, 3, TextIdOf(4125), "A&bout...", "F3", 0, MenuCommand::About},
+    {TopMenu::Windows, 2, TextIdOf(4155), "&Show Data Analisys Window", "Ctrl+W", Button::Warnings},
+    {TopMenu::Windows, 3, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::Windows, 4, TextIdOf(4121), "&Arrange", "", Button::Tile},
+    {TopMenu::Help, 0, TextIdOf(4123), "&Index...", "F1", Button::HelpIndex},
+    {TopMenu::Help, 1, TextIdOf(4124), "&Search in help...", "F2", Button::HelpSearch},
+    {TopMenu::Help, 2, 0, "-", "", Button::None, MenuCommand::None},
+    {TopMenu::Help, 3, TextIdOf(4125), "A&bout...", "F3", Button::None, MenuCommand::About},
 };
 
 inline constexpr int PortMenuItems = 10;

@@ -29,13 +29,13 @@ struct Noted {
 };
 } // namespace
 
-void ReopenViews(const std::function<void(int button)>& dispatch) {
+void ReopenViews(const std::function<void(Button button)>& dispatch) {
     BusyPointer busy; // for the length of the reopening
     MainWindowHooks& hooks = MainWindowHook();
     struct ViewSlot {
         MainWindowHooks::View* view;
         bool wanted;
-        int button;
+        Button button;
     };
     const OptionsRecord& options = Options();
     const std::array<ViewSlot, 3> views{{

@@ -49,23 +49,30 @@ inline constexpr std::array<ToolbarButtonSpec, ToolbarButtonCount> ToolbarButton
 }};
 static_assert(ToolbarButtons.back().index == ToolbarButtonCount);
 
-// Button numbers the dispatcher and the menus name.
-namespace Button {
-constexpr int Open = 2;
-constexpr int Save = 3;
-constexpr int Export = 4;
-constexpr int Connect = 6;
-constexpr int Upload = 7;
-constexpr int RealTime = 9;
-constexpr int Monitor = 10;
-constexpr int IdCode = 11;
-constexpr int GraphTe = 13;
-constexpr int GraphSt = 14;
-constexpr int Source = 15;
-constexpr int Settings = 17;
-constexpr int Warnings = 19;
-constexpr int Info = 20;
-constexpr int Tile = 21;
-constexpr int HelpSearch = 23;
-constexpr int HelpIndex = 24;
-} // namespace Button
+// The buttons the dispatcher and the menus name, by their place on the toolbar; None for a
+// menu item that forwards to no button.
+enum class Button : int {
+    None = 0,
+    Open = 2,
+    Save = 3,
+    Export = 4,
+    Connect = 6,
+    Upload = 7,
+    RealTime = 9,
+    Monitor = 10,
+    IdCode = 11,
+    GraphTe = 13,
+    GraphSt = 14,
+    Source = 15,
+    Settings = 17,
+    Warnings = 19,
+    Info = 20,
+    Tile = 21,
+    HelpSearch = 23,
+    HelpIndex = 24,
+};
+
+// A button's place on the toolbar (1..24).
+constexpr int ButtonIndex(Button button) {
+    return static_cast<int>(button);
+}

@@ -29,7 +29,7 @@ void onMainWindow(const std::function<void(frmMain&)>& work) {
         work(MainWindow());
 }
 
-void enableButton(int button) {
+void enableButton(Button button) {
     onMainWindow([button](frmMain& w) {
         if (QAction* action = w.ToolbarButton(button))
             action->setEnabled(true);
@@ -94,7 +94,7 @@ void connectEvents() {
         UpdateInfo();
         if (Options().ShowWarningsOnLoad)
             showWarningsPane();
-        for (int button :
+        for (Button button :
              {Button::Save, Button::Export, Button::GraphTe, Button::GraphSt, Button::Source})
             enableButton(button);
     });

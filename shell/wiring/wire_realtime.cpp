@@ -61,7 +61,7 @@ void WireRealTime() {
     hooks.EnableInstrumentButtons = [](bool enabled) {
         if (!MainWindowLoaded())
             return;
-        for (int button : {Button::IdCode, Button::Monitor, Button::Upload})
+        for (Button button : {Button::IdCode, Button::Monitor, Button::Upload})
             if (QAction* action = MainWindow().ToolbarButton(button))
                 action->setEnabled(enabled);
     };

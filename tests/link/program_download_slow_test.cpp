@@ -92,9 +92,9 @@ TEST_F(ProgramDownload, TheTransferButtonConnectsAndLoadsTheSessionIntoEveryPane
     ASSERT_NE(warnings, nullptr);
     EXPECT_FALSE(warnings->isHidden());
     EXPECT_GT(warnings->trwWarning()->topLevelItemCount(), 0);
-    for (int button :
+    for (Button button :
          {Button::Save, Button::Export, Button::GraphTe, Button::GraphSt, Button::Source})
-        EXPECT_TRUE(window.ToolbarButton(button)->isEnabled()) << button;
+        EXPECT_TRUE(window.ToolbarButton(button)->isEnabled()) << ButtonIndex(button);
     EXPECT_EQ(window.lblCommStatus()->text(), QStringLiteral("Last Command OK"));
 }
 

@@ -19,7 +19,7 @@
 namespace {
 constexpr double LogAxisMinimum = 0.0001;
 
-bool TimeKind(qint16 kind) {
+bool TimeKind(GraphKind kind) {
     return kind == GraphKind::TimeEvolution || kind == GraphKind::Rf;
 }
 
@@ -40,7 +40,7 @@ float SampleValue(const QVector<float>& values, qint32 i) {
 }
 } // namespace
 
-void SetupChart(ChartModel& chart, qint16 kind, const OptionsRecord& options,
+void SetupChart(ChartModel& chart, GraphKind kind, const OptionsRecord& options,
                 const GraphSwitches& switches) {
     if (kind != GraphKind::TimeEvolution && kind != GraphKind::Statistics && kind != GraphKind::Rf)
         return;
@@ -83,7 +83,7 @@ void SetupChart(ChartModel& chart, qint16 kind, const OptionsRecord& options,
     }
 }
 
-void FillChart(ChartModel& chart, qint16 kind, const DataSet& data, const OptionsRecord& options,
+void FillChart(ChartModel& chart, GraphKind kind, const DataSet& data, const OptionsRecord& options,
                const HistogramClasses& classes, const GraphSwitches& switches,
                const GraphProgress& progress) {
     if (kind == GraphKind::Statistics) {
@@ -168,11 +168,11 @@ void DrawThresholdLine(QPainter& painter, const ChartModel& chart, const ChartGe
     painter.restore();
 }
 
-void GraphSetup(ChartModel& chart, qint16 kind, const GraphSwitches& switches) {
+void GraphSetup(ChartModel& chart, GraphKind kind, const GraphSwitches& switches) {
     Trapped("GraphSetup", [&] { SetupChart(chart, kind, Options(), switches); });
 }
 
-void DrawGraph(ChartModel& chart, qint16 kind, const GraphSwitches& switches) {
+void DrawGraph(ChartModel& chart, GraphKind kind, const GraphSwitches& switches) {
     Trapped("DrawGraph", [&] {
         const GraphProgress progress = [](int percent) {
             emit Events().StatusText(ResString(3035) + QString::number(percent) +

@@ -13,11 +13,7 @@ struct HistogramClasses;
 struct OptionsRecord;
 
 // The graph kinds: each names one window's chart.
-namespace GraphKind {
-constexpr qint16 TimeEvolution = 0;
-constexpr qint16 Statistics = 1;
-constexpr qint16 Rf = 2;
-} // namespace GraphKind
+enum class GraphKind : qint16 { TimeEvolution = 0, Statistics = 1, Rf = 2 };
 
 // The time-evolution window's switches that the chart follows.
 struct GraphSwitches {
@@ -30,14 +26,14 @@ using GraphProgress = std::function<void(int percent)>;
 
 // Builds the empty chart of a kind: series, titles, axes, colours (GraphSetup). Any other
 // kind leaves the chart as it is.
-void SetupChart(ChartModel& chart, qint16 kind, const OptionsRecord& options,
+void SetupChart(ChartModel& chart, GraphKind kind, const OptionsRecord& options,
                 const GraphSwitches& switches);
 
 // Adds the points of a kind and sets the value range (DrawGraph). Point p of a time series
 // is sample p + 1; a sample that is not available is a gap in all four time-evolution
 // series. Labels of time points are computed when drawn, from the data set's start, step
 // and unit as they are now.
-void FillChart(ChartModel& chart, qint16 kind, const DataSet& data, const OptionsRecord& options,
+void FillChart(ChartModel& chart, GraphKind kind, const DataSet& data, const OptionsRecord& options,
                const HistogramClasses& classes, const GraphSwitches& switches,
                const GraphProgress& progress = GraphProgress());
 
@@ -50,5 +46,5 @@ void DrawThresholdLine(QPainter& painter, const ChartModel& chart, const ChartGe
 // GraphSetup and DrawGraph on a window's chart, from the current data set, the options and
 // the histogram classes; errors go to the error report under the procedure's name. The
 // progress goes to the main window's status label (cleared at the end).
-void GraphSetup(ChartModel& chart, qint16 kind, const GraphSwitches& switches);
-void DrawGraph(ChartModel& chart, qint16 kind, const GraphSwitches& switches);
+void GraphSetup(ChartModel& chart, GraphKind kind, const GraphSwitches& switches);
+void DrawGraph(ChartModel& chart, GraphKind kind, const GraphSwitches& switches);

@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, DispatcherRunsEachButtonsCommand) {
     for (const Route& route : routes) {
         RecordingHooks hooks;
         frmMain window;
-        window.tbrToolbar_ButtonClick(route.button);
+        window.tbrToolbar_ButtonClick(static_cast<Button>(route.button));
         EXPECT_EQ(hooks.calls, route.calls) << route.button;
         EXPECT_TRUE(ui.messageCalls.isEmpty()) << route.button;
         MainWindowHook() = MainWindowHooks{};
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, OpenViewIsBroughtToTheFrontNotOpenedAgain) {
     window.AddChildWindow(view);
     MainWindowHook().GraphTe.Window = [view] { return view; };
     hooks.open["GraphTe"] = true;
-    window.tbrToolbar_ButtonClick(13);
+    window.tbrToolbar_ButtonClick(Button::GraphTe);
     EXPECT_TRUE(hooks.calls.isEmpty());
     EXPECT_EQ(window.MdiArea()->activeSubWindow(), view->parentWidget());
 }
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, BroughtToTheFrontAWindowKeepsItsSize) {
     // By its toolbar button (13, 15) and by its entry in the Window menu.
     window.MdiArea()->setActiveSubWindow(graphFrame);
     graphFrame->showMaximized();
-    window.tbrToolbar_ButtonClick(13);
+    window.tbrToolbar_ButtonClick(Button::GraphTe);
     EXPECT_EQ(window.MdiArea()->activeSubWindow(), graphFrame);
     EXPECT_TRUE(graphFrame->isMaximized());
     window.MdiArea()->setActiveSubWindow(tableFrame);
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, BroughtToTheFrontAWindowKeepsItsSize) {
 
     // A minimised window is opened out again.
     tableFrame->showMinimized();
-    window.tbrToolbar_ButtonClick(15);
+    window.tbrToolbar_ButtonClick(Button::Source);
     EXPECT_FALSE(tableFrame->isMinimized());
     EXPECT_EQ(window.MdiArea()->activeSubWindow(), tableFrame);
     EXPECT_TRUE(hooks.calls.isEmpty());
@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, UploadAndBlockDownloadReopenTheViewsOnlyOnSuccess) {
     RecordingHooks hooks;
     frmMain window;
     hooks.uploads = false;
-    window.tbrToolbar_ButtonClick(7);
+    window.tbrToolbar_ButtonClick(Button::Upload);
     window.mnuSubFile_Click(4);
     EXPECT_EQ(hooks.calls, (QStringList{"UploadData", "DownloadTressilData"}));
     hooks.calls.clear();
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, CommandsNotBuiltYetSaySo) {
     for (int button : {2, 3, 4, 7, 9, 10, 11, 13, 14, 15, 17}) {
         ui.messageCalls.clear();
         window.ToolbarButton(button)->setEnabled(true);
-        window.tbrToolbar_ButtonClick(button);
+        window.tbrToolbar_ButtonClick(static_cast<Button>(button));
         ASSERT_EQ(ui.messageCalls.size(), 1) << button;
         EXPECT_EQ(ui.messageCalls[0].message, ResString(4191)) << button;
     }
@@ -214,10 +214,10 @@ TEST_F(MainWindowTest, CommandsNotBuiltYetSaySo) {
 TEST_F(MainWindowTest, ConnectAsksTheLinkOnlyWhileNotConnected) {
     frmMain window;
     CommState().Connected = true;
-    window.tbrToolbar_ButtonClick(6);
+    window.tbrToolbar_ButtonClick(Button::Connect);
     EXPECT_TRUE(ui.messageCalls.isEmpty());
     CommState().Connected = false;
-    window.tbrToolbar_ButtonClick(6); // no port open: the link says so
+    window.tbrToolbar_ButtonClick(Button::Connect); // no port open: the link says so
     ASSERT_EQ(ui.messageCalls.size(), 1);
     EXPECT_EQ(ui.messageCalls[0].message, ResString(17));
     ResetCommState();
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, HelpFollowsTheLanguage) {
     RecordingHooks hooks;
     UseLanguage(1);
     frmMain window;
-    window.tbrToolbar_ButtonClick(24);
+    window.tbrToolbar_ButtonClick(Button::HelpIndex);
     EXPECT_EQ(hooks.calls, QStringList{"ShowHelp Corvanel_en.hlp 3"});
 }
 
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, TileStacksTheChildWindowsFullWidth) {
         frame->setGeometry(10 * i, 10 * i, 200, 100);
         frame->show();
     }
-    window.tbrToolbar_ButtonClick(21);
+    window.tbrToolbar_ButtonClick(Button::Tile);
     const QList<QMdiSubWindow*> frames = window.MdiArea()->subWindowList();
     const int width = window.MdiArea()->viewport()->width();
     int top = 0;

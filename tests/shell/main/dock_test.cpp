@@ -210,7 +210,7 @@ TEST_F(DockTest, InfoButtonHidesAShownPane) {
     Options().InfoPaneDocked = true;
     frmMain window;
     dock->calls.clear();
-    window.tbrToolbar_ButtonClick(20);
+    window.tbrToolbar_ButtonClick(Button::Info);
     EXPECT_EQ(dock->calls, QStringList{"Hide frmInfo"});
     EXPECT_FALSE(window.ToolbarButton(20)->isChecked());
     EXPECT_FALSE(window.MenuItem(TopMenu::Windows, 0)->isChecked());
@@ -219,7 +219,7 @@ TEST_F(DockTest, InfoButtonHidesAShownPane) {
 TEST_F(MainWindowTest, WarningsButtonTogglesThePaneAndItsPressedState) {
     frmMain window;
     ASSERT_TRUE(window.WarningsPane()->isHidden());
-    window.tbrToolbar_ButtonClick(19);
+    window.tbrToolbar_ButtonClick(Button::Warnings);
     EXPECT_FALSE(window.WarningsPane()->isHidden());
     EXPECT_TRUE(window.ToolbarButton(19)->isChecked());
     window.MenuItem(TopMenu::Windows, 2)->trigger();
@@ -329,7 +329,7 @@ TEST_F(MainWindowTest, PaneClosedByTheUserRaisesItsButton) {
     EXPECT_EQ(window.DockControl().State("frmInfo"), 0);
     EXPECT_FALSE(window.ToolbarButton(20)->isChecked());
     EXPECT_FALSE(window.MenuItem(TopMenu::Windows, 0)->isChecked());
-    window.tbrToolbar_ButtonClick(20); // shows it again, docked as the mark says
+    window.tbrToolbar_ButtonClick(Button::Info); // shows it again, docked as the mark says
     EXPECT_EQ(window.DockControl().State("frmInfo"), 1);
 }
 

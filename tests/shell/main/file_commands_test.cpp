@@ -65,7 +65,7 @@ TEST_F(FileCommandTest, CancelledDialogsChangeNothing) {
         window.ToolbarButton(b)->setEnabled(true);
     const QString before = Options().LastFolder;
     for (int button : {2, 3, 4})
-        window.tbrToolbar_ButtonClick(button);
+        window.tbrToolbar_ButtonClick(static_cast<Button>(button));
     EXPECT_EQ(ui.openCalls.size(), 1);
     EXPECT_EQ(ui.saveCalls.size(), 2);
     EXPECT_TRUE(files.calls.isEmpty());
@@ -77,9 +77,9 @@ TEST_F(FileCommandTest, DialogsCarryTheirTitlesFiltersAndFolder) {
     UseLanguage(1);
     frmMain window;
     FakeFiles files;
-    window.tbrToolbar_ButtonClick(2);
-    window.tbrToolbar_ButtonClick(3);
-    window.tbrToolbar_ButtonClick(4);
+    window.tbrToolbar_ButtonClick(Button::Open);
+    window.tbrToolbar_ButtonClick(Button::Save);
+    window.tbrToolbar_ButtonClick(Button::Export);
     ASSERT_EQ(ui.openCalls.size(), 1);
     ASSERT_EQ(ui.saveCalls.size(), 2);
     const FileDialogRequest& open = ui.openCalls[0];
@@ -101,7 +101,7 @@ TEST_F(FileCommandTest, OpenLoadsRemembersAndReopensTheViews) {
     FakeFiles files;
     frmMain window;
     ui.openAnswers.push_back(chosen("/home/u/logs/day1.log"));
-    window.tbrToolbar_ButtonClick(2);
+    window.tbrToolbar_ButtonClick(Button::Open);
     EXPECT_EQ(files.calls, (QStringList{"LoadFile /home/u/logs/day1.log",
                                         "SaveMRUFile /home/u/logs/day1.log", "reopen"}));
     EXPECT_EQ(Options().LastFolder, QStringLiteral("/home/u/logs/"));
@@ -113,7 +113,7 @@ TEST_F(FileCommandTest, FailedOpenSaysSoAndKeepsListAndViews) {
     files.result = false;
     frmMain window;
     ui.openAnswers.push_back(chosen("/home/u/logs/bad.log"));
-    window.tbrToolbar_ButtonClick(2);
+    window.tbrToolbar_ButtonClick(Button::Open);
     EXPECT_EQ(files.calls, QStringList{"LoadFile /home/u/logs/bad.log"});
     EXPECT_EQ(Messages(), QStringList{ResString(7)});
     // The chosen folder is kept even so.
@@ -143,7 +143,7 @@ TEST_F(FileCommandTest, SaveAndExportReportFailureWithText8) {
         window.ToolbarButton(c.button)->setEnabled(true);
         ui.messageCalls.clear();
         ui.saveAnswers.push_back(chosen("/o/s.log", c.filter));
-        window.tbrToolbar_ButtonClick(c.button);
+        window.tbrToolbar_ButtonClick(static_cast<Button>(c.button));
         EXPECT_EQ(files.calls, c.calls) << c.calls.join(u',').toStdString();
         EXPECT_EQ(Messages(), c.messages) << c.calls.join(u',').toStdString();
         EXPECT_EQ(Options().LastFolder, QStringLiteral("/o/"));
@@ -171,7 +171,7 @@ TEST_F(FileCommandTest, ABareNameTakesTheSuffixOfTheChosenKind) {
         frmMain window;
         window.ToolbarButton(c.button)->setEnabled(true);
         ui.saveAnswers.push_back(chosen(c.typed, c.filter));
-        window.tbrToolbar_ButtonClick(c.button);
+        window.tbrToolbar_ButtonClick(static_cast<Button>(c.button));
         EXPECT_EQ(files.calls, c.calls) << c.calls.join(u',').toStdString();
         // The real dialog adds it too, before it looks for a file to replace.
         EXPECT_TRUE(ui.saveCalls.constLast().suffixFromFilter);
@@ -186,7 +186,7 @@ TEST_F(FileCommandTest, DeclinedReplaceOfTheSessionFileIsNoFailure) {
     frmMain window;
     window.ToolbarButton(3)->setEnabled(true);
     ui.saveAnswers.push_back(chosen("/o/s.log"));
-    window.tbrToolbar_ButtonClick(3);
+    window.tbrToolbar_ButtonClick(Button::Save);
     EXPECT_EQ(files.calls, QStringList{"SaveFile /o/s.log"});
     EXPECT_TRUE(Messages().isEmpty());
 }
@@ -239,7 +239,7 @@ TEST_F(FileCommandTest, AnUnsavedDataSetIsOfferedForSavingBeforeALoadReplacesIt)
             ui.openAnswers = {chosen(QStringLiteral("/srv/other/b.log"))};
             const QString folder = Options().LastFolder;
             if (entry == 0)
-                window.tbrToolbar_ButtonClick(2);
+                window.tbrToolbar_ButtonClick(Button::Open);
             else
                 window.RecentFilesMenu()->actions().at(0)->trigger();
             ASSERT_FALSE(Messages().isEmpty()) << c.what;
@@ -285,7 +285,7 @@ TEST_F(FileCommandTest, AStationFileOverAnUnsavedDataSetIsAskedAboutOnce) {
         ui.messageAnswers = c.answers;
         ui.saveAnswers = c.saveDialogs;
         ui.openAnswers = {chosen(csv)};
-        window.tbrToolbar_ButtonClick(2);
+        window.tbrToolbar_ButtonClick(Button::Open);
         EXPECT_EQ(Messages(), QStringList{ResString(31)}) << c.what;
         EXPECT_EQ(CurrentData().DataSourceName,
                   c.imports ? QStringLiteral("File Centralina") : QStringLiteral("Upload"))

@@ -109,9 +109,9 @@ TEST(MenuTable, EveryRowSaysWhatItsItemDoes) {
         if (item.captionId == 0)
             EXPECT_EQ(item.command, MenuCommand::None);
         if (item.command == MenuCommand::Button)
-            EXPECT_GT(item.button, 0);
+            EXPECT_NE(item.button, Button::None);
         else
-            EXPECT_EQ(item.button, 0);
+            EXPECT_EQ(item.button, Button::None);
         EXPECT_EQ(FindMenuItem(item.menu, item.index), &item);
     }
     EXPECT_EQ(FindMenuItem(TopMenu::Help, 99), nullptr);

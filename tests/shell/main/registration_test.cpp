@@ -75,7 +75,7 @@ TEST_F(Registered, LowerLayersReachTheStatusTextAndTheRecentFiles) {
 TEST_F(Registered, DataTableWithNoDataSetOpensNothing) {
     frmMain& window = MainWindow();
     window.ToolbarButton(15)->setEnabled(true);
-    window.tbrToolbar_ButtonClick(15);
+    window.tbrToolbar_ButtonClick(Button::Source);
     EXPECT_TRUE(ui.messageCalls.isEmpty());
 }
 
@@ -127,7 +127,7 @@ TEST_F(Registered, SavingOverAFileAsksOnceAndNoIsNoFailure) {
 
     ui.saveAnswers.push_back({true, name, 0});
     ui.messageAnswers = {false};
-    window.tbrToolbar_ButtonClick(3);
+    window.tbrToolbar_ButtonClick(Button::Save);
     ASSERT_EQ(ui.saveCalls.size(), 1);
     EXPECT_FALSE(ui.saveCalls[0].confirmOverwrite) << "the save asks, the dialog does not";
     EXPECT_EQ(Messages(), QStringList{ResString(26)});
@@ -140,7 +140,7 @@ TEST_F(Registered, SavingOverAFileAsksOnceAndNoIsNoFailure) {
     ui.messageCalls.clear();
     ui.saveAnswers.push_back({true, name, 0});
     ui.messageAnswers = {true};
-    window.tbrToolbar_ButtonClick(3);
+    window.tbrToolbar_ButtonClick(Button::Save);
     EXPECT_EQ(Messages(), QStringList{ResString(26)});
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_TRUE(old.readAll().startsWith("\"Field Activity Log\""));

@@ -9,7 +9,7 @@
 #include "shell/main/menu_tree.h"
 #include "shell/wiring/wire_graphs.h"
 #include "shell/wiring/wire_main_window.h"
-#include "tests/support/fake_ui.h"
+#include "tests/support/strict_ui.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
 #include "views/graphs/frm_graph_te.h"
@@ -70,20 +70,20 @@ protected:
         SetLanguage(0);
         SetProgramFolderForTests(QString());
     }
-    FakeUi ui;
+    StrictUi ui;
 };
 } // namespace
 
 TEST_F(RegisteredGraphs, ToolbarOpensTheGraphAsAChildOfTheMainWindowOnce) {
     frmMain& main = MainWindow();
-    main.tbrToolbar_ButtonClick(13);
+    main.tbrToolbar_ButtonClick(Button::GraphTe);
     ASSERT_TRUE(GraphTeOpen());
     frmGraphTe* window = GraphTeWindow();
     auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(main.MdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(window->teeEvolution->Model().Series(3).Count(), 3);
-    main.tbrToolbar_ButtonClick(13); // again: the same window in front
+    main.tbrToolbar_ButtonClick(Button::GraphTe); // again: the same window in front
     EXPECT_EQ(GraphTeWindow(), window);
     EXPECT_EQ(main.MdiArea()->subWindowList().size(), 1);
     EXPECT_TRUE(ui.messageCalls.isEmpty());
@@ -91,7 +91,7 @@ TEST_F(RegisteredGraphs, ToolbarOpensTheGraphAsAChildOfTheMainWindowOnce) {
 
 TEST_F(RegisteredGraphs, ReopenAfterALoadShowsTheNewDataSet) {
     frmMain& main = MainWindow();
-    main.tbrToolbar_ButtonClick(13);
+    main.tbrToolbar_ButtonClick(Button::GraphTe);
     ASSERT_TRUE(GraphTeOpen());
     CurrentData().NumSamples = 2;
     main.OpenRequestedForms();
@@ -116,7 +116,7 @@ TEST_F(RegisteredGraphs, StatisticsOpenFromTheToolbarAndF5AndReopenAfterALoad) {
     frmGraphSt* window = Window<frmGraphSt>().Instance();
     ASSERT_NE(qobject_cast<QMdiSubWindow*>(window->parentWidget()), nullptr);
     EXPECT_EQ(window->teeStatistics->Model().Series(0).Count(), 11);
-    main.tbrToolbar_ButtonClick(14);
+    main.tbrToolbar_ButtonClick(Button::GraphSt);
     EXPECT_EQ(Window<frmGraphSt>().Instance(), window);
     // A load starts the window again from the new data set's limits.
     window->txtMaxValue->setText(QStringLiteral("7"));
@@ -135,7 +135,7 @@ TEST_F(RegisteredGraphs, TheRfGraphOpensFromItsButtonFollowsTheTableAndCloses) {
     CurrentData().CsvRfMax = 18;
     CurrentData().CsvRfMin = 12;
     frmMain& main = MainWindow();
-    main.tbrToolbar_ButtonClick(13);
+    main.tbrToolbar_ButtonClick(Button::GraphTe);
     frmGraphTe* te = GraphTeWindow();
     ASSERT_TRUE(te->btnShowRf->isVisibleTo(te));
     te->btnShowRf_Click();
@@ -147,7 +147,7 @@ TEST_F(RegisteredGraphs, TheRfGraphOpensFromItsButtonFollowsTheTableAndCloses) {
     EXPECT_EQ(DataTableHook().RfGraph(), rf);
 
     // The table's row and the RF point keep in step.
-    main.tbrToolbar_ButtonClick(15);
+    main.tbrToolbar_ButtonClick(Button::Source);
     ASSERT_TRUE(SourceViewOpen());
     rf->resize(800, 500);
     QCoreApplication::processEvents();

@@ -20,7 +20,7 @@
 namespace {
 class GraphBuilders : public testing::Test {
 protected:
-    ChartModel Build(qint16 kind, const DataSet& data, GraphSwitches switches = {},
+    ChartModel Build(GraphKind kind, const DataSet& data, GraphSwitches switches = {},
                      const HistogramClasses& classes = HistogramClasses(),
                      const GraphProgress& progress = GraphProgress()) {
         ChartModel chart;
@@ -84,7 +84,7 @@ TEST_F(GraphBuilders, SamplesNotAvailableAreGapsInAllFourSeries) {
 TEST_F(GraphBuilders, ValueRanges) {
     struct Case {
         const char* name;
-        qint16 kind;
+        GraphKind kind;
         bool log;
         float resMin, resMax;
         double min, max, step;
@@ -206,8 +206,8 @@ TEST_F(GraphBuilders, SetupRemovesEverythingOfTheEarlierDataSetAndOtherKindsDoNo
     EXPECT_EQ(chart.SeriesCount(), 4);
     EXPECT_EQ(chart.Series(0).Count(), 0);
     EXPECT_FALSE(chart.Zoom);
-    SetupChart(chart, 7, options, {});
-    FillChart(chart, 7, MakeRamp(3), options, HistogramClasses(), {});
+    SetupChart(chart, static_cast<GraphKind>(7), options, {});
+    FillChart(chart, static_cast<GraphKind>(7), MakeRamp(3), options, HistogramClasses(), {});
     EXPECT_EQ(chart.SeriesCount(), 4);
     EXPECT_EQ(chart.Series(0).Count(), 0);
 }
