@@ -74,11 +74,42 @@ function(corvanel_test_program name label)
         CORVANEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         CORVANEL_PROGRAM_DIR="${CORVANEL_PROGRAM_DIR}")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    # The tests that compare a quick way with the long one over every value run the quick
+    # code inline in the test itself: built without any optimization they take seconds each.
+    target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-Og>)
     add_dependencies(${name} corvanel_language corvanel_help)
-    gtest_discover_tests(${name}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8"
-                   LABELS "${label}"
-        DISCOVERY_TIMEOUT 60)
+    set(test_files ${sources})
+    list(FILTER test_files INCLUDE REGEX "_test\\.cpp$")
+    list(LENGTH test_files files)
+    corvanel_register_tests(${name} "${label}" ${files})
+endfunction()
+
+# Registers the test program name with CTest. A fast program runs as a few processes, gtest's
+# shards of its cases (about one for every three source files, at most eight): starting a
+# program with Qt costs more than most of its cases, so one process a case made the fast
+# tests slow. Each shard is named <name>/<k> (`ctest -R name` runs a folder) and prints only
+# the cases that fail, by name. A slow program keeps one CTest test a case, named
+# Suite.Case, so that their waits run side by side. The tests' main takes the C locale
+# (C.UTF-8) unless the run sets LC_ALL, so that a run can choose another.
+function(corvanel_register_tests name label files)
+    set(environment "QT_QPA_PLATFORM=offscreen")
+    if(label MATCHES "slow")
+        gtest_discover_tests(${name}
+            PROPERTIES ENVIRONMENT "${environment}" LABELS "${label}"
+            DISCOVERY_TIMEOUT 60)
+        return()
+    endif()
+    math(EXPR shards "(${files} + 2) / 3")
+    if(shards GREATER 8)
+        set(shards 8)
+    endif()
+    foreach(index RANGE 1 ${shards})
+        math(EXPR shard "${index} - 1")
+        add_test(NAME ${name}/${index} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(${name}/${index} PROPERTIES
+            ENVIRONMENT "${environment};GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${shard}"
+            LABELS "${label}")
+    endforeach()
 endfunction()
 
 # The folders under base, base itself first, leaving out those named in EXCLUDE (folders
