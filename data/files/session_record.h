@@ -38,6 +38,22 @@ inline char* WriteSessionRecord(char* p, float x, float y, float z, char decimal
 }
 
 #if defined(CORVANEL_TWO_DECIMAL_FIELDS)
+// Records from their values' fields, three a record (x, y, z) in turn.
+[[gnu::always_inline]] inline char* WriteFieldRecords(char* p, const std::uint64_t* fields,
+                                                      int records) {
+    for (int r = 0; r < records; ++r) {
+        *p++ = '"';
+        p = WriteFieldText(p, fields[3 * r]);
+        *p++ = ' ';
+        p = WriteFieldText(p, fields[3 * r + 1]);
+        *p++ = ' ';
+        p = WriteFieldText(p, fields[3 * r + 2]);
+        std::memcpy(p, "  0\"\r\n", 6);
+        p += 6;
+    }
+    return p;
+}
+
 // Four records (values x[0..3], y[0..3], z[0..3]) at once, their twelve values laid out
 // four at a time; null, with the records left to WriteSessionRecord, when a value needs
 // the long way. Room for 4 * SessionRecordRoom at p.
@@ -51,17 +67,7 @@ inline char* WriteFourSessionRecords(char* p, const float* x, const float* y, co
         return nullptr;
     std::uint64_t fields[12];
     std::memcpy(fields, f, sizeof fields);
-    for (int r = 0; r < 4; ++r) {
-        *p++ = '"';
-        p = WriteFieldText(p, fields[3 * r]);
-        *p++ = ' ';
-        p = WriteFieldText(p, fields[3 * r + 1]);
-        *p++ = ' ';
-        p = WriteFieldText(p, fields[3 * r + 2]);
-        std::memcpy(p, "  0\"\r\n", 6);
-        p += 6;
-    }
-    return p;
+    return WriteFieldRecords(p, fields, 4);
 }
 #endif
 
@@ -91,16 +97,6 @@ CORVANEL_EIGHT_LANES inline char* WriteEightSessionRecords(char* p, const float*
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(fields + 8 * pass + 4),
                             _mm256_permute2x128_si256(low, high, 0x31));
     }
-    for (int r = 0; r < 8; ++r) {
-        *p++ = '"';
-        p = WriteFieldText(p, fields[3 * r]);
-        *p++ = ' ';
-        p = WriteFieldText(p, fields[3 * r + 1]);
-        *p++ = ' ';
-        p = WriteFieldText(p, fields[3 * r + 2]);
-        std::memcpy(p, "  0\"\r\n", 6);
-        p += 6;
-    }
-    return p;
+    return WriteFieldRecords(p, fields, 8);
 }
 #endif
