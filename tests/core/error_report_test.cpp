@@ -1,9 +1,11 @@
 #include "core/error_report.h"
 #include "shell/startup/corvanel_application.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/strict_ui.h"
 
 #include <QObject>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -107,4 +109,33 @@ TEST(ErrorReport, AnEventHandlerFailureIsTheLastTrapsAndTheProgramGoesOn) {
     EXPECT_TRUE(
         ui.standardCalls[1].text.contains(QStringLiteral("Error Raised by  : QObject\r\n")));
     EXPECT_TRUE(DeliverTrapped(&unnamed, [] { return true; }));
+}
+
+// The fixture of the tests that read no error report: one they did not declare fails them,
+// a declared one passes, and one declared but never shown fails at the end.
+TEST(ErrorReport, StrictUiFailsOnAReportTheTestDidNotDeclare) {
+    auto fail = [] { Trapped("LoadFile", [] { throw std::runtime_error("no such file"); }); };
+    EXPECT_NONFATAL_FAILURE(
+        {
+            StrictUi ui;
+            fail();
+        },
+        "no such file");
+    {
+        StrictUi ui;
+        ui.ExpectErrorReports(1);
+        fail();
+        EXPECT_EQ(ui.standardCalls.size(), 1);
+    }
+    EXPECT_NONFATAL_FAILURE(
+        {
+            StrictUi ui;
+            ui.ExpectErrorReports(1);
+        },
+        "declared but not shown");
+    // Other boxes are no error reports.
+    StrictUi ui;
+    Ui().StandardBox(QStringLiteral("Saved"), QStringLiteral("Corvanel"), StandardIcon::Critical,
+                     StandardButtons::Ok);
+    EXPECT_EQ(ui.standardCalls.size(), 1);
 }

@@ -169,6 +169,7 @@ TEST_F(StartMonitorTest, TheThirdFailureDropsAndTheKeepAliveStaysOff) {
 // keep-alive runs again and the progress shows the failed row until the user closes it.
 TEST_F(StartMonitorTest, ABadParameterSendsNothingAndRestoresTheLink) {
     CommState().MonitorParams[1] = 0x150;
+    ui.ExpectErrorReports(1);
     EXPECT_FALSE(StartMonitoraggio());
     EXPECT_TRUE(instrument.commands.isEmpty());
     EXPECT_TRUE(time.IsTimerRunning(CommState().PollTimerId));

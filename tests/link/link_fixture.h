@@ -8,10 +8,10 @@
 #include "platform/paths.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_serial_port.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
 #include "tests/support/link_reset.h"
+#include "tests/support/strict_ui.h"
 #include "tests/support/virtual_time.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +83,7 @@ protected:
     }
 
     EnglishTexts texts;
-    FakeUi ui;
+    StrictUi ui;
     VirtualTime time;
     Kl720Instrument instrument;
     FakeSerialPort* port = nullptr;

@@ -13,6 +13,7 @@
 #include "tests/link/link_fixture.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/kl720_pty.h"
+#include "tests/support/strict_ui.h"
 
 #include <QTest>
 
@@ -55,7 +56,7 @@ protected:
     }
 
     EnglishTexts texts;
-    FakeUi ui;
+    StrictUi ui;
     std::unique_ptr<Kl720PtyServer> server;
     QStringList statuses;
     QList<bool> connected;

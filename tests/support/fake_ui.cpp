@@ -23,6 +23,17 @@ bool FakeUi::StandardBox(const QString& text, const QString& title, StandardIcon
     return next(standardAnswers, true);
 }
 
+QList<QString> FakeUi::MessageTexts() const {
+    QList<QString> texts;
+    for (const MessageBoxRequest& r : messageCalls)
+        texts << r.message;
+    return texts;
+}
+
+int FakeUi::MessagesSaying(const QString& text) const {
+    return int(MessageTexts().count(text));
+}
+
 bool FakeUi::ShowMessageBox(const MessageBoxRequest& request) {
     messageCalls.append(request);
     return next(messageAnswers, true);

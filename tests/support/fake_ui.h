@@ -46,6 +46,10 @@ public:
     // Colours chosen in turn; when the script runs out the dialog is cancelled.
     std::deque<QColor> colorAnswers;
 
+    // The texts of the program's message boxes shown, in turn; how many said text.
+    QList<QString> MessageTexts() const;
+    int MessagesSaying(const QString& text) const;
+
     QList<StandardCall> standardCalls;
     QList<MessageBoxRequest> messageCalls;
     QList<FileDialogRequest> openCalls;

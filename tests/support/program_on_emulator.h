@@ -4,9 +4,9 @@
 #include "link/comm_state.h"
 #include "shell/main/frm_main.h"
 #include "shell/startup/shell_hooks.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/strict_ui.h"
 
 #include <QFile>
 
@@ -46,5 +46,5 @@ protected:
 
     ScratchProgramFolder folder;
     Kl720PtyServer server;
-    FakeUi ui;
+    StrictUi ui;
 };

@@ -6,10 +6,10 @@
 #include "platform/clock.h"
 #include "platform/serial/qt_serial_port.h"
 #include "tests/support/event_scope.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
 #include "tests/support/language_scope.h"
 #include "tests/support/link_reset.h"
+#include "tests/support/strict_ui.h"
 #include "text/date_math.h"
 
 #include <QElapsedTimer>
@@ -62,7 +62,7 @@ protected:
         ResetLinkForTests();
         ReplaceCurrentData(DataSet());
     }
-    FakeUi ui;
+    StrictUi ui;
     LanguageScope language;
     FixedNowClock clock{NaiveDateTime(2026, 12, 10, 9, 0, 0)};
     Kl720PtyServer server;

@@ -7,11 +7,11 @@
 #include "link/link_hooks.h"
 #include "tests/support/event_scope.h"
 #include "tests/support/fake_serial_port.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
 #include "tests/support/language_scope.h"
 #include "tests/support/link_reset.h"
+#include "tests/support/strict_ui.h"
 #include "tests/support/virtual_time.h"
 
 #include <gtest/gtest.h>
@@ -46,14 +46,9 @@ protected:
         ResetLinkForTests();
         ReplaceCurrentData(DataSet());
     }
-    QStringList messages() const {
-        QStringList texts;
-        for (const MessageBoxRequest& r : ui.messageCalls)
-            texts << r.message;
-        return texts;
-    }
+    QStringList messages() const { return ui.MessageTexts(); }
 
-    FakeUi ui;
+    StrictUi ui;
     LanguageScope language;
     VirtualTime time;
     FakeSerialPort* port = nullptr;

@@ -6,8 +6,8 @@
 #include "data/warnings/generate_warnings.h"
 #include "image_builder.h"
 #include "scripted_port.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/language_scope.h"
+#include "tests/support/strict_ui.h"
 #include "text/date_math.h"
 
 #include <QStringList>
@@ -44,7 +44,7 @@ protected:
         ReplaceCurrentData(DataSet());
         Options() = OptionsRecord();
     }
-    FakeUi ui;
+    StrictUi ui;
     LanguageScope language;
     VirtualClock clock{NaiveDateTime(2026, 12, 10, 9, 0, 0)};
     QStringList events;

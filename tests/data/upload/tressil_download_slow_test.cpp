@@ -11,8 +11,8 @@
 #include "link/link_hooks.h"
 #include "platform/paths.h"
 #include "platform/serial/qt_serial_port.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_pty.h"
+#include "tests/support/strict_ui.h"
 #include "text/date_math.h"
 
 #include <QSignalSpy>
@@ -95,7 +95,7 @@ protected:
 
     // Quick waits for the failures that wait out their time.
     BlockTimings quick{2000, 1500};
-    FakeUi ui;
+    StrictUi ui;
     std::unique_ptr<Kl720PtyServer> server;
 };
 

@@ -6,11 +6,11 @@
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "tests/support/fake_serial_port.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
 #include "tests/support/language_scope.h"
 #include "tests/support/link_reset.h"
+#include "tests/support/strict_ui.h"
 #include "tests/support/virtual_time.h"
 #include "text/date_math.h"
 
@@ -51,14 +51,9 @@ protected:
         data.DataSourceName = QStringLiteral("Upload");
         ReplaceCurrentData(std::move(data));
     }
-    int questions() const {
-        int n = 0;
-        for (const MessageBoxRequest& r : ui.messageCalls)
-            n += r.message == ResString(31) ? 1 : 0;
-        return n;
-    }
+    int questions() const { return ui.MessagesSaying(ResString(31)); }
 
-    FakeUi ui;
+    StrictUi ui;
     LanguageScope language;
     VirtualTime time;
     FakeSerialPort* port = nullptr;

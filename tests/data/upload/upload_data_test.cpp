@@ -6,8 +6,8 @@
 #include "link/link_hooks.h"
 #include "scripted_port.h"
 #include "tests/support/event_scope.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/language_scope.h"
+#include "tests/support/strict_ui.h"
 #include "text/date_math.h"
 
 #include <QStringList>
@@ -49,7 +49,7 @@ protected:
         EXPECT_EQ(CurrentData().DataSourceName, QStringLiteral("File"));
         EXPECT_EQ(CurrentData().CurrentFileName, QStringLiteral("/data/before.log"));
     }
-    FakeUi ui;
+    StrictUi ui;
     LanguageScope language;
     VirtualClock clock{NaiveDateTime(2026, 12, 10, 9, 0, 0)};
     ScriptedPort* port = nullptr;

@@ -12,6 +12,7 @@
 #include "shell/dialogs/frm_id_code.h"
 #include "tests/link/link_fixture.h"
 #include "tests/support/kl720_pty.h"
+#include "tests/support/strict_ui.h"
 #include "views/windows/single_window.h"
 
 #include <QLineEdit>
@@ -45,7 +46,7 @@ protected:
     }
 
     EnglishTexts texts;
-    FakeUi ui;
+    StrictUi ui;
     Kl720PtyServer server;
 };
 

@@ -82,12 +82,7 @@ protected:
     void closeProgressWhenAsked(frmMonitor& d) {
         QTimer::singleShot(0, &d, [&d] { d.btnClose_Click(); });
     }
-    QList<QString> messages() const {
-        QList<QString> texts;
-        for (const MessageBoxRequest& r : ui.messageCalls)
-            texts << r.message;
-        return texts;
-    }
+    QList<QString> messages() const { return ui.MessageTexts(); }
     static QString dateText(QDate date) {
         return DatePattern(ShortDatePattern(), QLocale()).Text(date);
     }

@@ -4,7 +4,7 @@
 #include "core/options.h"
 #include "platform/paths.h"
 #include "shell/main/main_hooks.h"
-#include "tests/support/fake_ui.h"
+#include "tests/support/strict_ui.h"
 
 #include <QStringList>
 
@@ -44,7 +44,7 @@ protected:
         return texts;
     }
 
-    FakeUi ui;
+    StrictUi ui;
 };
 
 // Readable failures for the texts the tests compare.

@@ -125,6 +125,7 @@ TEST_F(MainWindowTest, FailedReopenIsReportedAndThePointerRestored) {
     frmMain window;
     FakeViews views(window);
     views.failing = "Te";
+    ui.ExpectErrorReports(1);
     window.OpenRequestedForms();
     EXPECT_EQ(views.calls, (QStringList{"UnloadRf", "ShowTe"}));
     ASSERT_EQ(ui.standardCalls.size(), 1);

@@ -17,11 +17,11 @@
 #include "shell/wiring/wire_panes.h"
 #include "tests/support/default_locale.h"
 #include "tests/support/fake_serial_port.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/kl720_fake_link.h"
 #include "tests/support/kl720_instrument.h"
 #include "tests/support/link_reset.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/strict_ui.h"
 #include "tests/support/virtual_time.h"
 #include "text/date_math.h"
 
@@ -98,7 +98,7 @@ protected:
 
     DefaultLocale cLocale{QLocale::c()}; // the texts below are the C locale's
     ScratchProgramFolder folder;
-    FakeUi ui;
+    StrictUi ui;
     VirtualTime time{NaiveDateTime(2026, 12, 10, 9, 0, 0)};
     Kl720Instrument instrument;
     FakeSerialPort* port = nullptr;

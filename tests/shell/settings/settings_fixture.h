@@ -3,8 +3,8 @@
 #include "core/options.h"
 #include "shell/settings/frm_settings.h"
 #include "shell/startup/shell_hooks.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/language_scope.h"
+#include "tests/support/strict_ui.h"
 
 #include <QLocale>
 
@@ -36,7 +36,7 @@ protected:
     }
 
     LanguageScope language{1};
-    FakeUi ui;
+    StrictUi ui;
     int restarts = 0;
 
 private:

@@ -3,7 +3,7 @@
 #include "core/options.h"
 #include "data/dataset.h"
 #include "platform/paths.h"
-#include "tests/support/fake_ui.h"
+#include "tests/support/strict_ui.h"
 #include "tests/support/tagged_texts.h"
 #include "views/graphs/graph_hooks.h"
 #include "views/windows/single_window.h"
@@ -55,7 +55,7 @@ protected:
     }
 
     TaggedTexts texts;
-    FakeUi ui;
+    StrictUi ui;
     QTemporaryDir scratch;
     DataSet savedData;
     OptionsRecord savedOptions;

@@ -2,8 +2,8 @@
 // windows' pages and the data table across its pages.
 #include "core/options.h"
 #include "platform/paths.h"
-#include "tests/support/fake_ui.h"
 #include "tests/support/full_disk.h"
+#include "tests/support/strict_ui.h"
 #include "tests/views/printing/print_fixture.h"
 #include "views/graphs/frm_graph_rf.h"
 #include "views/graphs/frm_graph_st.h"
@@ -67,7 +67,7 @@ protected:
     std::optional<QString> Text() { return PdfText(script.pdf); }
 
     TaggedTexts texts;
-    FakeUi ui;
+    StrictUi ui;
     QTemporaryDir scratch;
     ScriptedPrintDialog script;
     DataSet savedData;

@@ -1,7 +1,7 @@
 // The data table and the time-evolution graph side by side: the caret moves the graph's
 // cross-hair, a click on a graph point selects the row.
-#include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/strict_ui.h"
 #include "tests/views/table/table_fixture.h"
 #include "views/graphs/frm_graph_te.h"
 #include "views/graphs/graph_hooks.h"
@@ -49,7 +49,7 @@ protected:
         return pixel.value_or(QPointF());
     }
     ScratchProgramFolder folder;
-    FakeUi ui;
+    StrictUi ui;
     TaggedLanguage language;
 };
 } // namespace

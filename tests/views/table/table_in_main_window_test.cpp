@@ -1,6 +1,6 @@
 // The data table as a child window of the main window, beside the time-evolution graph.
-#include "tests/support/fake_ui.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/strict_ui.h"
 #include "tests/views/table/table_fixture.h"
 
 #include "shell/main/frm_main.h"
@@ -46,7 +46,7 @@ protected:
         CurrentData() = DataSet{};
     }
     ScratchProgramFolder folder;
-    FakeUi ui;
+    StrictUi ui;
     TaggedLanguage language;
 };
 } // namespace
