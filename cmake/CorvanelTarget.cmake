@@ -85,7 +85,7 @@ function(corvanel_test_program name label)
 endfunction()
 
 # Registers the test program name with CTest. A fast program runs as a few processes, gtest's
-# shards of its cases (about one for every three source files, at most eight): starting a
+# shards of its cases (one for each test file, at most twelve): starting a
 # program with Qt costs more than most of its cases, so one process a case made the fast
 # tests slow. Each shard is named <name>/<k> (`ctest -R name` runs a folder) and prints only
 # the cases that fail, by name. A slow program keeps one CTest test a case, named
@@ -99,9 +99,11 @@ function(corvanel_register_tests name label files)
             DISCOVERY_TIMEOUT 60)
         return()
     endif()
-    math(EXPR shards "(${files} + 2) / 3")
-    if(shards GREATER 8)
-        set(shards 8)
+    set(shards ${files})
+    if(shards GREATER 12)
+        set(shards 12)
+    elseif(shards LESS 1)
+        set(shards 1)
     endif()
     foreach(index RANGE 1 ${shards})
         math(EXPR shard "${index} - 1")

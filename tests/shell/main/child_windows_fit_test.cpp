@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, TheTiledStatisticsWindowShowsItsRefreshButton) {
         frmGraphSt& st = Window<frmGraphSt>().Load();
         main.AddChildWindow(&st)->show();
         main.AddChildWindow(new QWidget)->show();
-        main.tbrToolbar_ButtonClick(21);
+        main.tbrToolbar_ButtonClick(Button::Tile);
         QCoreApplication::processEvents();
         const auto* scroll = st.findChild<QScrollArea*>(QStringLiteral("fmeControlScroll"));
         ASSERT_NE(scroll, nullptr);
