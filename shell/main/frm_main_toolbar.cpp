@@ -64,7 +64,8 @@ void frmMain::SetUpToolbar() {
                 if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(action)))
                     button->setPopupMode(QToolButton::MenuButtonPopup);
             }
-            if (spec.index == ButtonIndex(Button::Warnings) || spec.index == ButtonIndex(Button::Info))
+            if (spec.index == ButtonIndex(Button::Warnings) ||
+                spec.index == ButtonIndex(Button::Info))
                 continue;
             if (spec.style == ButtonStyle::DropDown || spec.style == ButtonStyle::Normal) {
                 const auto button = static_cast<Button>(spec.index);
@@ -78,7 +79,8 @@ void frmMain::SetUpToolbar() {
         buttons_[ButtonIndex(Button::Info)]->setCheckable(true);
         connect(buttons_[ButtonIndex(Button::Warnings)], &QAction::toggled, this,
                 &frmMain::setWarningsPaneShown);
-        connect(buttons_[ButtonIndex(Button::Info)], &QAction::toggled, this, &frmMain::SetInfoPaneShown);
+        connect(buttons_[ButtonIndex(Button::Info)], &QAction::toggled, this,
+                &frmMain::SetInfoPaneShown);
         RefreshRecentFiles();
         for (const ToolbarButtonSpec& spec : ToolbarButtons)
             if (!spec.enabledAtStart)
