@@ -315,6 +315,7 @@ TEST_F(RealTimePollingTest, ALogThatCannotBeMadeIsReportedOnceAndTheReadingsAreS
     RealTimeSet().RtSourceName.clear();
     SetWritableFolderForTests(dir.filePath(QStringLiteral("gone/away")));
     const QDateTime before = time.Now();
+    ui.ExpectErrorReports(1);
     ASSERT_TRUE(RealTimeView(QStringLiteral("Start")));
     EXPECT_EQ(ui.standardCalls.size(), 1);
     EXPECT_FALSE(RealTimeLogOpen());
