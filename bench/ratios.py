@@ -48,7 +48,10 @@ def run(program):
         capture_output=True, text=True, check=True).stdout
     rows = {}
     for b in json.loads(out)["benchmarks"]:
-        name = b["run_name"]
+        # The name without what the measuring adds ("/process_time", "/real_time").
+        name = "/".join(part for part in b["run_name"].split("/")
+                        if part not in ("process_time", "real_time", "manual_time")
+                        and not part.startswith("iterations:"))
         # A row that runs once (fixed iterations, one repetition) has no median.
         if b.get("aggregate_name", "median") != "median":
             continue
