@@ -4,11 +4,10 @@
 // is asked for, and otherwise exactly the counted blocks are taken. The line sends up to
 // MostBlocksSent whole blocks after "H", so a larger count breaks off at the first missing
 // one.
+#include "fuzz/fuzz_line.h"
 #include "link/block_exchange.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
-#include "platform/clock.h"
-#include "platform/serial/serial_port.h"
 
 #include <QCoreApplication>
 
@@ -28,26 +27,18 @@ constexpr qint32 MostBlocksSent = 3;
     std::abort();
 }
 
-// Time moves only when the line is waited for, so a silent line costs nothing.
-class StepClock final : public Clock {
-public:
-    QDateTime Now() const override { return QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC); }
-    qint64 MonotonicMs() const override { return now; }
-    qint64 now = 0;
-};
-StepClock stepClock;
+FuzzClock stepClock;
 
 // Answers "E" with the count reply and "H" with the blocks it holds, each at once.
-class ScriptLine final : public SerialPort {
+class ScriptLine final : public FuzzLine {
 public:
-    bool Open(const QString&, SerialError*) override { return open = true; }
-    void Close() override { open = false; }
-    bool IsOpen() const override { return open; }
-    QString Path() const override { return QStringLiteral("fuzz"); }
-    qint64 BytesWaiting() override { return input.size(); }
-    void DiscardInput() override { input.clear(); }
-    void DiscardOutput() override {}
-    bool Write(const QByteArray& bytes) override {
+    using FuzzLine::FuzzLine;
+    QByteArray countReply;
+    qint32 blocksLeft = 0;
+    int countAsked = 0;
+
+private:
+    void Written(const QByteArray& bytes) override {
         if (bytes == "E") {
             input += countReply;
             ++countAsked;
@@ -58,26 +49,7 @@ public:
                 --blocksLeft;
             }
         }
-        return open;
     }
-    QByteArray ReadAll() override {
-        QByteArray out;
-        out.swap(input);
-        return out;
-    }
-    bool WaitForReadyRead(int ms) override {
-        stepClock.now += ms;
-        return false;
-    }
-    void SetReceiveEventsEnabled(bool) override {}
-    bool ReceiveEventsEnabled() const override { return false; }
-    void SetReceiveHandler(std::function<void()>) override {}
-    void SetLostHandler(std::function<void()>) override {}
-    bool open = false;
-    QByteArray input;
-    QByteArray countReply;
-    qint32 blocksLeft = 0;
-    int countAsked = 0;
 };
 ScriptLine* line = nullptr;
 
@@ -101,7 +73,7 @@ std::optional<qint64> expectedCount(const QByteArray& reply) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     SetClock(&stepClock);
-    auto owned = std::make_unique<ScriptLine>();
+    auto owned = std::make_unique<ScriptLine>(stepClock);
     line = owned.get();
     InstallSeriale(std::move(owned));
     line->Open(QString(), nullptr);

@@ -1,13 +1,12 @@
 // Any bytes as the instrument's reply to a pending command: the check and the dispatch
 // never read past what came, always end the exchange, and accept only the pending
 // command's own reply of its own length. The first byte picks the pending command.
+#include "fuzz/fuzz_line.h"
 #include "link/comm_port.h"
 #include "link/comm_state.h"
 #include "link/exchange.h"
 #include "link/link_hooks.h"
 #include "link/packet.h"
-#include "platform/clock.h"
-#include "platform/serial/serial_port.h"
 #include "platform/ui_services.h"
 
 #include <QApplication>
@@ -15,49 +14,23 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
-// Time moves only when the port waits, so a silent line costs nothing.
-class StepClock final : public Clock {
-public:
-    QDateTime Now() const override { return QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC); }
-    qint64 MonotonicMs() const override { return now; }
-    qint64 now = 0;
-};
-StepClock stepClock;
+FuzzClock stepClock;
 
 // The reply comes in up to three pieces, then the line is silent.
-class ScriptPort final : public SerialPort {
+class ScriptPort final : public FuzzLine {
 public:
-    bool Open(const QString&, SerialError*) override { return open = true; }
-    void Close() override { open = false; }
-    bool IsOpen() const override { return open; }
-    QString Path() const override { return QStringLiteral("fuzz"); }
-    qint64 BytesWaiting() override { return input.size(); }
-    void DiscardInput() override { input.clear(); }
-    void DiscardOutput() override {}
-    bool Write(const QByteArray&) override { return open; }
-    QByteArray ReadAll() override {
-        QByteArray out;
-        out.swap(input);
-        return out;
-    }
+    using FuzzLine::FuzzLine;
     bool WaitForReadyRead(int ms) override {
-        if (pieces.empty()) {
-            stepClock.now += ms;
-            return false;
-        }
-        stepClock.now += 1;
+        if (pieces.empty())
+            return FuzzLine::WaitForReadyRead(ms);
+        clock.now += 1;
         input += pieces.front();
         pieces.erase(pieces.begin());
         return true;
     }
-    void SetReceiveEventsEnabled(bool) override {}
-    bool ReceiveEventsEnabled() const override { return false; }
-    void SetReceiveHandler(std::function<void()>) override {}
-    void SetLostHandler(std::function<void()>) override {}
-    bool open = false;
-    QByteArray input;
     std::vector<QByteArray> pieces;
 };
 ScriptPort* port = nullptr;
@@ -82,7 +55,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QApplication app(*argc, *argv);
     SetClock(&stepClock);
     SetUi(&ui);
-    auto owned = std::make_unique<ScriptPort>();
+    auto owned = std::make_unique<ScriptPort>(stepClock);
     port = owned.get();
     InstallSeriale(std::move(owned));
     port->Open(QString(), nullptr);

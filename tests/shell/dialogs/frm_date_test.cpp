@@ -134,13 +134,9 @@ TEST(DateDialogCalendar, ADateTypedOnTheCalendarIsReadRightOrNotAtAll) {
     LanguageScope language;
     FakeClock clock;
     clock.now = NaiveDateTime(2026, 12, 10, 9, 15, 20);
-    const struct {
-        const char* locale;
-        const char* typed;
-    } cases[] = {{"it_IT", "21/01/2027"}, {"en_US", "1/21/27"}, {"en_US", "1/21/2027"}};
     const QDate today(2026, 12, 10);
-    const QDate typed(2027, 1, 21);
-    for (const auto& c : cases) {
+    const QDate typed = CalendarTypedDate;
+    for (const auto& c : CalendarTypings) {
         const DefaultLocale locale{QLocale(QLatin1String(c.locale))};
         frmDate dialog;
         dialog.Form_Load();

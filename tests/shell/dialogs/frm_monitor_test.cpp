@@ -212,13 +212,9 @@ TEST_F(MonitorDialogTest, TheCalendarPicksTheDateOfItsRow) {
 // A date typed on the open calendar is the typed date or none at all: the row never takes
 // a date misread from the typed text.
 TEST_F(MonitorDialogTest, ADateTypedOnTheCalendarIsReadRightOrNotAtAll) {
-    const struct {
-        const char* locale;
-        const char* typed;
-    } cases[] = {{"it_IT", "21/01/2027"}, {"en_US", "1/21/27"}, {"en_US", "1/21/2027"}};
     const QDate today(2014, 3, 15);
-    const QDate typed(2027, 1, 21);
-    for (const auto& c : cases) {
+    const QDate typed = CalendarTypedDate;
+    for (const auto& c : CalendarTypings) {
         const DefaultLocale locale{QLocale(QLatin1String(c.locale))};
         frmMonitor& d = load();
         d.optStartDate[1]->setChecked(true);

@@ -86,13 +86,9 @@ TEST_F(DateEntryTest, TheButtonShowsAndHidesTheCalendar) {
 // A date typed on the open calendar is the typed date or none at all: the value stays the
 // calendar's day, never a date misread from the typed text.
 TEST_F(DateEntryTest, ADateTypedOnTheCalendarIsReadRightOrNotAtAll) {
-    const struct {
-        const char* locale;
-        const char* typed;
-    } cases[] = {{"it_IT", "21/01/2027"}, {"en_US", "1/21/27"}, {"en_US", "1/21/2027"}};
     const QDate shown(2013, 3, 5);
-    const QDate typed(2027, 1, 21);
-    for (const auto& c : cases) {
+    const QDate typed = CalendarTypedDate;
+    for (const auto& c : CalendarTypings) {
         const DefaultLocale locale{QLocale(QLatin1String(c.locale))};
         IntEliDate1 entry;
         entry.show();
