@@ -78,17 +78,8 @@ QMarginsF FreeBorder(const QPrinter& printer) {
 } // namespace
 
 bool PrintTextDocument(QPrinter& chosen, const QTextDocument& document, QString* error) {
-    const QString targetName = PrintTargetName(chosen);
-    PrintFileTarget target(chosen);
-    QPrinter& printer = target.Printer();
-    QPainter painter;
-    if (!target.Ready() || !painter.begin(&printer)) {
-        if (error)
-            *error = targetName;
-        return false;
-    }
-    bool printed = true;
-    try {
+    return PrintOnTarget(chosen, error, [&document](QPrinter& printer, QPainter& painter) {
+        bool printed = true;
         std::unique_ptr<QTextDocument> pages(document.clone());
         pages->setDefaultFont(document.defaultFont());
         pages->documentLayout()->setPaintDevice(&printer);
@@ -128,20 +119,8 @@ bool PrintTextDocument(QPrinter& chosen, const QTextDocument& document, QString*
                                                 border.top() + box.top() - starts[current]));
             }
         }
-    } catch (...) {
-        printer.abort();
-        painter.end();
-        throw;
-    }
-    if (!printed) {
-        printer.abort();
-        painter.end();
-    } else if (!painter.end() || printer.printerState() == QPrinter::Error || !target.Commit()) {
-        printed = false;
-    }
-    if (!printed && error)
-        *error = targetName;
-    return printed;
+        return printed;
+    });
 }
 
 void PrintData() {

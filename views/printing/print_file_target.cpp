@@ -1,10 +1,12 @@
 #include "views/printing/print_file_target.h"
 
+#include "views/printing/current_printer.h"
 #include "views/printing/whole_pdf.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
 
@@ -94,4 +96,31 @@ bool PrintFileTarget::Commit() {
         return false;
     written_.clear();
     return true;
+}
+
+bool PrintOnTarget(QPrinter& chosen, QString* error,
+                   const std::function<bool(QPrinter&, QPainter&)>& paint) {
+    const QString targetName = PrintTargetName(chosen);
+    PrintFileTarget target(chosen);
+    QPrinter& printer = target.Printer();
+    QPainter painter;
+    bool printed = target.Ready() && painter.begin(&printer);
+    if (printed) {
+        try {
+            printed = paint(printer, painter);
+        } catch (...) {
+            printer.abort();
+            painter.end();
+            throw;
+        }
+        if (!printed) {
+            printer.abort();
+            painter.end();
+        } else {
+            printed = painter.end() && printer.printerState() != QPrinter::Error && target.Commit();
+        }
+    }
+    if (!printed && error)
+        *error = targetName;
+    return printed;
 }

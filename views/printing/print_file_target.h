@@ -2,8 +2,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
+class QPainter;
 class QPrinter;
 
 // A print into a PDF file never leaves a half-written file in place of a good one: the
@@ -36,3 +38,11 @@ private:
     QString written_; // the temporary file the job writes
     bool ready_ = true;
 };
+
+// Prints one document on the chosen printer through its target: paint draws the pages and
+// returns false when a page could not be started. True when the whole document was made
+// (and for a file, stands under the chosen name); otherwise false, with the printer's or the
+// file's name in *error and an earlier file of that name kept as it was. What paint throws
+// abandons the document and is passed on.
+bool PrintOnTarget(QPrinter& chosen, QString* error,
+                   const std::function<bool(QPrinter&, QPainter&)>& paint);

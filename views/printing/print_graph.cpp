@@ -62,16 +62,7 @@ void PrintFooter(PrintSurface& surface, const QString& left, const QString& righ
 
 bool PrintGraphPage(QPrinter& chosen, const QString& title, const ChartModel& chart,
                     const QFont& chartFont, const GraphPageTexts& texts, QString* error) {
-    const QString targetName = PrintTargetName(chosen);
-    PrintFileTarget target(chosen);
-    QPrinter& printer = target.Printer();
-    QPainter painter;
-    if (!target.Ready() || !painter.begin(&printer)) {
-        if (error)
-            *error = targetName;
-        return false;
-    }
-    try {
+    return PrintOnTarget(chosen, error, [&](QPrinter& printer, QPainter& painter) {
         PainterSurface surface(painter, printer);
         PrintTitle(surface, title, texts.summary);
         const double titleBottom = surface.PixelsY(surface.CurrentY());
@@ -86,17 +77,8 @@ bool PrintGraphPage(QPrinter& chosen, const QString& title, const ChartModel& ch
         PaintChart(painter, chart, rect.ToRectF());
         painter.restore();
         PrintFooter(surface, texts.footerLeft, texts.footerRight);
-    } catch (...) {
-        printer.abort();
-        painter.end();
-        throw;
-    }
-    if (!painter.end() || printer.printerState() == QPrinter::Error || !target.Commit()) {
-        if (error)
-            *error = targetName;
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 void PrintGraph(const QString& title, const QString& kind) {
