@@ -9,11 +9,8 @@
 #include "text/sample_columns.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
-#include "text/two_decimal_fields.h"
 
 #include <QSaveFile>
-
-#include <cstring>
 
 namespace {
 // Room for one number and the ";" after it.
@@ -26,56 +23,18 @@ template <int Digits> char* writeCsvNumber(char* p, double value, char decimal) 
     return p;
 }
 
-#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
-// Whether both values' "#.0000" texts are their "#0.00" texts with two zeros more: from 0 up
-// to below 1000, their ten-thousandths rounded the quick way (as WritePatternNumberAs
-// rounds them) away from a half and a whole number of hundredths.
-[[gnu::always_inline]] inline bool onHundredths(__m128d values) {
-    const __m128d half = _mm_set1_pd(0.5);
-    const __m128d scaled = _mm_mul_pd(values, _mm_set1_pd(1e4));
-    __m128d ok = _mm_and_pd(_mm_cmpge_pd(values, _mm_setzero_pd()),
-                            _mm_cmplt_pd(values, _mm_set1_pd(1000.0)));
-    const __m128d whole = _mm_cvtepi32_pd(_mm_cvttpd_epi32(scaled));
-    const __m128d fraction = _mm_sub_pd(scaled, whole);
-    ok = _mm_and_pd(ok, _mm_cmpgt_pd(_mm_andnot_pd(_mm_set1_pd(-0.0), _mm_sub_pd(fraction, half)),
-                                     _mm_set1_pd(0.1)));
-    const __m128d units =
-        _mm_add_pd(whole, _mm_and_pd(_mm_cmpgt_pd(fraction, half), _mm_set1_pd(1.0)));
-    const __m128d hundredths = _mm_cvtepi32_pd(
-        _mm_cvttpd_epi32(_mm_add_pd(_mm_mul_pd(units, _mm_set1_pd(0.01)), _mm_set1_pd(1e-6))));
-    ok = _mm_and_pd(ok, _mm_cmpeq_pd(_mm_mul_pd(hundredths, _mm_set1_pd(100.0)), units));
-    return _mm_movemask_pd(ok) == 3;
-}
-
-// A field's text as "#.0000" has it: without its blanks and without an integer part of 0,
-// then "00;"; 11 bytes of room at p.
-[[gnu::always_inline]] inline char* writeCsvField(char* p, std::uint64_t field) {
-    int skipped = __builtin_ctzll(field & 0x0000001010101010ULL) / 8;
-    skipped += skipped == 4 && (field >> 32 & 0xFF) == '0';
-    const std::uint64_t text = field >> (8 * skipped);
-    std::memcpy(p, &text, 8);
-    p += 8 - skipped;
-    std::memcpy(p, "00;", 3);
-    return p + 3;
-}
-
-// The usual row's four numbers at once, each followed by its ";": values on a hundredth
-// below 1000, as the instrument gives them. Null, with nothing written, when a value takes
-// the way of its own.
-[[gnu::always_inline]] inline char* writeFourCsvNumbers(char* p, float x, float y, float z,
-                                                        double res, char decimal) {
-    if (!onHundredths(_mm_set_pd(y, x)) || !onHundredths(_mm_set_pd(res, z)))
-        return nullptr;
-    constexpr TwoDecimalBounds bounds{1e5, 1e5, 1e5, 1e5};
-    __m128i xy, zr;
-    if (!FourTwoDecimalFields(x, y, z, res, bounds, decimal, xy, zr))
-        return nullptr;
-    p = writeCsvField(p, FirstField(xy));
-    p = writeCsvField(p, SecondField(xy));
-    p = writeCsvField(p, FirstField(zr));
-    return writeCsvField(p, SecondField(zr));
-}
-#endif
+// The starts of a data set's sample arrays, held apart from it: the rows' text is written
+// through char pointers, which could otherwise be the arrays' own members, read again for every
+// number.
+struct SampleArrays {
+    explicit SampleArrays(const DataSet& data)
+        : xs(data.DataX.constData()), ys(data.DataY.constData()), zs(data.DataZ.constData()),
+          resultants(data.DataRes.constData()) {}
+    const float* xs;
+    const float* ys;
+    const float* zs;
+    const double* resultants;
+};
 
 void appendCsvHeader(TextBuffer& out, QString text) {
     text += QStringLiteral(";\r\n");
@@ -150,11 +109,11 @@ void writeSampleRows(const DataSet& data, const QLocale& locale, TextBuffer& out
 
 template <class Sink>
 void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
-    writeSampleRows(data, locale, out, sink, SampleColumnsRoom,
-                    [&data](char* p, qint32 i, char decimal) {
-                        return WriteSampleColumns<true>(p, data.DataX[i], data.DataY[i],
-                                                        data.DataZ[i], data.DataRes[i], decimal);
-                    });
+    const SampleArrays v(data);
+    writeSampleRows(
+        data, locale, out, sink, SampleColumnsRoom, [=](char* p, qint32 i, char decimal) {
+            return WriteSampleColumns<true>(p, v.xs[i], v.ys[i], v.zs[i], v.resultants[i], decimal);
+        });
 }
 
 template <class Sink>
@@ -166,19 +125,15 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     for (int id : {4050, 4015, 4016, 4017, 4018})
         titles += ResString(id) + u';';
     out.Append((titles + QStringLiteral("\r\n")).toUtf8());
-    writeSampleRows(
-        data, locale, out, sink, 4 * NumberRoom + 1, [&data](char* p, qint32 i, char decimal) {
-            *p++ = ';';
-#if defined(CORVANEL_TWO_DECIMAL_FIELDS)
-            if (char* end = writeFourCsvNumbers(p, data.DataX[i], data.DataY[i], data.DataZ[i],
-                                                data.DataRes[i], decimal))
-                return end;
-#endif
-            p = writeCsvNumber<SingleDigits>(p, data.DataX[i], decimal);
-            p = writeCsvNumber<SingleDigits>(p, data.DataY[i], decimal);
-            p = writeCsvNumber<SingleDigits>(p, data.DataZ[i], decimal);
-            return writeCsvNumber<DoubleDigits>(p, data.DataRes[i], decimal);
-        });
+    const SampleArrays v(data);
+    writeSampleRows(data, locale, out, sink, 4 * NumberRoom + 1,
+                    [=](char* p, qint32 i, char decimal) {
+                        *p++ = ';';
+                        p = writeCsvNumber<SingleDigits>(p, v.xs[i], decimal);
+                        p = writeCsvNumber<SingleDigits>(p, v.ys[i], decimal);
+                        p = writeCsvNumber<SingleDigits>(p, v.zs[i], decimal);
+                        return writeCsvNumber<DoubleDigits>(p, v.resultants[i], decimal);
+                    });
 }
 
 // Room for the whole text at once, so that it is never copied into a larger one: the titles,

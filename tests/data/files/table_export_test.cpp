@@ -339,10 +339,10 @@ TEST(TableExportRows, EveryRowsColumnsAsTheRowAloneGivesThem) {
     }
 }
 
-// The CSV export's numbers, four a row laid out at once wherever they lie on a hundredth:
-// every field is what the long way gives, through the significant digits, also for values
-// below 1 (no integer digit), off a hundredth, near a half of the last decimal, negative,
-// not below 1000, not available or no number.
+// The CSV export's numbers, laid out the quick way wherever they can be: every field is what
+// the long way gives, through the significant digits, also for values below 1 (no integer
+// digit), off a hundredth, near a half of the last decimal, negative, not below 1000, not
+// available or no number.
 TEST(TableExportRows, EveryCsvNumberAsTheLongWayGivesIt) {
     std::mt19937 random(1004);
     DataSet data = MakeDataSet({});
