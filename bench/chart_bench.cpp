@@ -1,7 +1,7 @@
 // Painting the chart: the first paint of four series of 1,000,000 samples into a 1600 x 900
 // picture against the first of four of 1,600 (one point a pixel column), and the redraw of a
 // 10,000-sample download's time-evolution graph after a zoom. Wall time and the CPU time of
-// the whole process (the series are thinned on threads of their own).
+// the whole process.
 #include "bench/bench_main.h"
 #include "core/options.h"
 #include "data/dataset.h"

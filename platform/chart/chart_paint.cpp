@@ -5,6 +5,7 @@
 #include "platform/chart/chart_model.h"
 #include "platform/chart/chart_spans.h"
 #include "platform/chart/chart_thin.h"
+#include "platform/chart/wide_registers.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -144,6 +145,8 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
         painter.setPen(Qt::NoPen);
         painter.setBrush(color);
         painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+        // The steps' strokes are worked out in ordinary vector instructions.
+        ClearWideRegisters();
         painter.setPen(pen);
         painter.setBrush(brush);
     } else {
@@ -177,6 +180,8 @@ void DrawLineSeries(QPainter& painter, const ChartSeries& series, const ChartGeo
                     bool thin) {
     qint32 first = 0;
     qint32 last = -1;
+    // The series before painted pixels with wide registers left in use.
+    ClearWideRegisters();
     const bool dense = Dense(series, g, thin, first, last);
     if (last < first)
         return;

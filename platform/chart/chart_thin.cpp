@@ -1,5 +1,7 @@
 #include "platform/chart/chart_thin.h"
 
+#include "platform/chart/wide_registers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -152,6 +154,9 @@ double Column(const AxisScale& x, qint32 i) {
 
 std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qint32 last,
                                     const AxisScale& x) {
+    // Thinning usually follows painting: its vector lanes run at full speed only on clean
+    // registers.
+    ClearWideRegisters();
     std::vector<qint32> out;
     const qint32 size = static_cast<qint32>(values.size());
     first = std::max<qint32>(first, 0);
