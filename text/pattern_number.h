@@ -69,11 +69,14 @@ char* WritePadded(char* out, double value, int significantDigits, int decimals, 
     // Below 10^15: the truncation is the floor, and the product is off by less than a
     // sixteenth of a unit.
     const double scaled = magnitude * Powers[decimals];
-    const auto whole = static_cast<std::int64_t>(scaled);
-    const double fraction = scaled - static_cast<double>(whole);
-    if (!(std::fabs(fraction - 0.5) > 0.1))
+    // The nearest whole number, from the sum with 1.5 * 2^52, whose units lie at the ones
+    // place (exact below 2^51). Whatever the rounding of the sum, the nearest whole number
+    // or the one on the other side: within 0.4 of the product it is the nearest one.
+    constexpr double shift = 0x1.8p52;
+    const double nearest = (scaled + shift) - shift;
+    if (!(std::fabs(scaled - nearest) < 0.4))
         return false;
-    units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    units = static_cast<std::uint64_t>(static_cast<std::int64_t>(nearest));
     return true;
 }
 
@@ -107,10 +110,14 @@ template <int Decimals>
         return nullptr;
     const auto u = static_cast<std::uint32_t>(units);
     const std::uint32_t whole = u / divisor;
-    // The integer digits without their leading zeros, at least one when integerDigit.
-    const int count = std::max(int(integerDigit), int(whole >= 1) + int(whole >= 10) +
-                                                      int(whole >= 100) + int(whole >= 1000));
-    const int skipped = 4 - count;
+    const std::uint32_t wholeDigits = FourDigits.digits[whole];
+    // The integer digits without their leading zeros, at least one when integerDigit: the
+    // first digit that is not '0' (a mark in the last digit's byte, or past it, stops the
+    // count).
+    const int skipped = std::countr_zero((wholeDigits ^ 0x30303030u) |
+                                         (std::uint64_t(1) << (integerDigit ? 24 : 32))) /
+                        8;
+    const int count = 4 - skipped;
     const int sign = negative && units != 0 ? 1 : 0;
     if (width > 0) {
         std::memcpy(out, "        ", 8);
@@ -119,8 +126,7 @@ template <int Decimals>
     if (sign)
         *out++ = '-';
     // The first digit lies in the lowest byte: the leading zeros shift out.
-    const auto kept =
-        static_cast<std::uint32_t>(std::uint64_t(FourDigits.digits[whole]) >> (8 * skipped));
+    const auto kept = static_cast<std::uint32_t>(std::uint64_t(wholeDigits) >> (8 * skipped));
     std::memcpy(out, &kept, 4);
     out += count;
     // The separator and the decimals (the last of the fraction's four digits) in one store.

@@ -128,11 +128,14 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     const SampleArrays v(data);
     writeSampleRows(data, locale, out, sink, 4 * NumberRoom + 1,
                     [=](char* p, qint32 i, char decimal) {
+                        // All four read before the first byte is written (see SampleArrays).
+                        const float x = v.xs[i], y = v.ys[i], z = v.zs[i];
+                        const double resultant = v.resultants[i];
                         *p++ = ';';
-                        p = writeCsvNumber<SingleDigits>(p, v.xs[i], decimal);
-                        p = writeCsvNumber<SingleDigits>(p, v.ys[i], decimal);
-                        p = writeCsvNumber<SingleDigits>(p, v.zs[i], decimal);
-                        return writeCsvNumber<DoubleDigits>(p, v.resultants[i], decimal);
+                        p = writeCsvNumber<SingleDigits>(p, x, decimal);
+                        p = writeCsvNumber<SingleDigits>(p, y, decimal);
+                        p = writeCsvNumber<SingleDigits>(p, z, decimal);
+                        return writeCsvNumber<DoubleDigits>(p, resultant, decimal);
                     });
 }
 
