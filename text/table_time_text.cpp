@@ -41,6 +41,87 @@ RowTimeText::RowTimeText(const QString& datePattern, const QString& timePattern,
     fixedTime_ = quickTime_ && compileFixed();
     if (fixedTime_)
         quickRoom_ = qMax(quickRoom_, FixedTimeBytes);
+    if (quickTime_)
+        compileLayouts();
+}
+
+bool RowTimeText::TimeLayout::operator==(const TimeLayout& other) const {
+    return length == other.length && hourAt == other.hourAt && minuteAt == other.minuteAt &&
+           secondAt == other.secondAt && hourDigits == other.hourDigits &&
+           twelveHour == other.twelveHour && std::memcmp(text, other.text, sizeof text) == 0;
+}
+
+bool RowTimeText::compileLayout(int hour, TimeLayout& layout) const {
+    qsizetype at = 0;
+    auto put = [&](const char* bytes, qsizetype n) {
+        if (at + n > FixedTimeBytes)
+            return false;
+        std::memcpy(layout.text + at, bytes, static_cast<size_t>(n));
+        at += n;
+        return true;
+    };
+    for (const Piece& piece : pieces_) {
+        qsizetype* field = nullptr;
+        switch (piece.field) {
+        case Field::Literal:
+            if (!put(piece.text.constData(), piece.text.size()))
+                return false;
+            continue;
+        case Field::DayPeriod: {
+            const QByteArray& text = hour < 12 ? piece.text : piece.pm;
+            if (!put(text.constData(), text.size()))
+                return false;
+            continue;
+        }
+        case Field::Hour24:
+        case Field::Hour24Padded:
+        case Field::Hour12:
+        case Field::Hour12Padded: {
+            if (layout.hourAt >= 0)
+                return false; // a field twice
+            layout.twelveHour = piece.field == Field::Hour12 || piece.field == Field::Hour12Padded;
+            const int shown = layout.twelveHour ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
+            const bool padded =
+                piece.field == Field::Hour24Padded || piece.field == Field::Hour12Padded;
+            layout.hourDigits = padded || shown >= 10 ? 2 : 1;
+            layout.hourAt = at;
+            if (!put("00", layout.hourDigits))
+                return false;
+            continue;
+        }
+        case Field::MinutePadded:
+            field = &layout.minuteAt;
+            break;
+        case Field::SecondPadded:
+            field = &layout.secondAt;
+            break;
+        default:
+            return false; // minutes or seconds of one digit or two: every row its own length
+        }
+        if (*field >= 0 || !put("00", 2))
+            return false;
+        *field = at - 2;
+    }
+    layout.length = at;
+    return true;
+}
+
+void RowTimeText::compileLayouts() {
+    std::vector<TimeLayout> layouts;
+    for (int hour = 0; hour < 24; ++hour) {
+        TimeLayout layout;
+        if (!compileLayout(hour, layout))
+            return;
+        if (!layouts.empty() && layouts.back() == layout) {
+            layouts.back().endHour = hour + 1;
+        } else {
+            layout.firstHour = hour;
+            layout.endHour = hour + 1;
+            layouts.push_back(layout);
+        }
+        layoutOfHour_[hour] = int(layouts.size()) - 1;
+    }
+    layouts_ = std::move(layouts);
 }
 
 bool RowTimeText::compileTime() {
@@ -186,6 +267,55 @@ void RowTimeText::takeDay(qint64 day) {
     quickDay_ = fixedTime_ && lastDayLength_ <= QuickDayBytes;
     if (lastDayLength_ <= QuickDayBytes)
         std::memcpy(lastDayBytes_, lastDayText_.constData(), static_cast<size_t>(lastDayLength_));
+    runLayout_ = -1;
+}
+
+bool RowTimeText::takeRun(int index) {
+    const TimeLayout& layout = layouts_[static_cast<size_t>(index)];
+    runLayout_ = index;
+    const qsizetype timeAt = lastDayLength_ + 1;
+    runFits_ = timeAt + layout.length <= RunRows::Room;
+    if (!runFits_)
+        return false;
+    RunRows& rows = runRows_;
+    std::memset(rows.text, ' ', sizeof rows.text);
+    std::memcpy(rows.text, lastDayText_.constData(), static_cast<size_t>(lastDayLength_));
+    std::memcpy(rows.text + timeAt, layout.text, static_cast<size_t>(layout.length));
+    rows.length = timeAt + layout.length;
+    rows.dayStart = lastDayStart_;
+    rows.end = lastDayStart_ + 3600 * qint64(layout.endHour);
+    rows.minuteAt = layout.minuteAt >= 0 ? timeAt + layout.minuteAt : -1;
+    rows.secondAt = layout.secondAt >= 0 ? timeAt + layout.secondAt : -1;
+    // An hour of one digit goes in with the byte before it, which stays as it is.
+    rows.hourAt = layout.hourAt < 0 ? -1 : timeAt + layout.hourAt + layout.hourDigits - 2;
+    std::memset(rows.hours, 0, sizeof rows.hours);
+    if (rows.hourAt >= 0) {
+        for (int hour = layout.firstHour; hour < layout.endHour; ++hour) {
+            const int shown = layout.twelveHour ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
+            char* two = rows.hours + 2 * hour;
+            if (layout.hourDigits == 2) {
+                writeTwo(two, shown);
+            } else {
+                two[0] = rows.text[rows.hourAt];
+                two[1] = static_cast<char>('0' + shown);
+            }
+        }
+    }
+    return true;
+}
+
+const RowTimeText::RunRows* RowTimeText::RowsAt(qint64 secondsSinceEpoch) {
+    if (layouts_.empty())
+        return nullptr;
+    qint64 day = 0;
+    int second = 0;
+    SplitSeconds(secondsSinceEpoch, day, second);
+    if (!haveLastDay_ || day != lastDay_)
+        takeDay(day);
+    const int layout = layoutOfHour_[second / 3600];
+    if (layout != runLayout_)
+        takeRun(layout);
+    return runFits_ ? &runRows_ : nullptr;
 }
 
 void RowTimeText::AppendDate(TextBuffer& out, qint64 day) {

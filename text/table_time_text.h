@@ -29,6 +29,24 @@ public:
     void AppendDate(TextBuffer& out, qint64 day);
     void AppendTime(TextBuffer& out, int secondOfDay);
 
+    // Rows of the time order in a run of hours of one day have one layout: the date text, a
+    // blank and the time, only the digits of its fields changing from row to row. (A day
+    // period, or an hour field of one digit or two, starts another run.)
+    struct RunRows {
+        static constexpr qsizetype Room = 32;
+        char text[Room];    // copied whole; the row's time text is its first length bytes
+        qsizetype length;   // bytes of date, blank and time
+        qint64 dayStart;    // the day's first second
+        qint64 end;         // the first second after the run
+        qsizetype hourAt;   // where each field's two bytes go; -1 when it is not shown
+        qsizetype minuteAt; // (the minutes and seconds are their two digits)
+        qsizetype secondAt;
+        char hours[48]; // the two bytes at hourAt for each hour of the day in the run
+    };
+    // The layout of the run holding the second; nullptr when it has none (a field that is
+    // not two digits but the hour, a pattern written by Qt, texts too long for the room).
+    const RunRows* RowsAt(qint64 secondsSinceEpoch);
+
 private:
     enum class Field {
         Literal,
@@ -85,6 +103,26 @@ private:
     qsizetype lastDayLength_ = 0;
     // True while the last day's text fits its fixed room and the time has a fixed layout.
     bool quickDay_ = false;
+
+    // The time's layouts through a day, each for a run of hours.
+    struct TimeLayout {
+        int firstHour = 0, endHour = 24; // its hours: firstHour..endHour-1
+        char text[FixedTimeBytes] = {};  // the hour's digits as zeros
+        qsizetype length = 0;
+        qsizetype hourAt = -1, minuteAt = -1, secondAt = -1;
+        int hourDigits = 0; // 1 or 2 (0 without an hour field)
+        bool twelveHour = false;
+        bool operator==(const TimeLayout& other) const;
+    };
+    bool compileLayout(int hour, TimeLayout& layout) const;
+    void compileLayouts();
+    // Makes runRows_ the rows of layout on the last day; false when they do not fit.
+    bool takeRun(int layout);
+    std::vector<TimeLayout> layouts_; // none when the time has no layouts
+    int layoutOfHour_[24] = {};
+    int runLayout_ = -1; // the layout runRows_ holds for the last day, -1 for none
+    bool runFits_ = false;
+    RunRows runRows_ = {};
     QHash<qint64, QByteArray> days_;
 };
 

@@ -23,6 +23,9 @@ public:
     }
     // What was written into the room ends here.
     void Used(char* end) { at_ = end; }
+    // The end of the room: a writer that keeps its own pointer may write up to here before
+    // it hands the pointer back with Used and asks for more.
+    const char* RoomEnd() const { return end_; }
 
     void Append(const char* text, qsizetype n) {
         char* to = Room(n);

@@ -43,39 +43,118 @@ void appendLocaleColumn(TextBuffer& out, T value, bool twoBlanks, const QByteArr
 }
 
 #if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
-// Rows of the time order two at a time, the eight numbers of a pair laid out at once (a
-// plain locale, a processor with eight lanes). Returns the row after the last one written:
-// a pair with a number that needs the long way (or a sample that is not available) is left
-// to the caller, as is a last row without a partner.
-CORVANEL_EIGHT_LANES qint32 appendTimeRowPairs(TextBuffer& out, RowTimeText& times, const float* xs,
-                                               const float* ys, const float* zs, const double* rs,
-                                               qint64 start, qint64 step, qint32 from, qint32 to,
-                                               char point) {
+// The layout of a run's rows, kept in locals of the writing loop: the bytes it writes could
+// otherwise be any of them, and each would be read again for every row.
+struct RunLayout {
+    explicit RunLayout(const RowTimeText::RunRows& rows)
+        : length(rows.length), hourAt(rows.hourAt), minuteAt(rows.minuteAt),
+          secondAt(rows.secondAt) {
+        std::memcpy(text, rows.text, sizeof text);
+        std::memcpy(hours, rows.hours, sizeof hours);
+    }
+    char text[RowTimeText::RunRows::Room];
+    char hours[sizeof RowTimeText::RunRows::hours];
+    qsizetype length, hourAt, minuteAt, secondAt;
+};
+
+// Room a row of a run needs at its start (the columns may write past their end).
+constexpr qsizetype RunRowRoom = RowTimeText::RunRows::Room + SampleColumnsRoom + 2;
+
+// The run's text with the time's fields of the second of the day put in; returns its end.
+[[gnu::always_inline]] inline char* writeRowTime(char* p, const RunLayout& run, unsigned second) {
+    using pattern_number_detail::Pairs;
+    std::memcpy(p, run.text, sizeof run.text);
+    if (run.hourAt >= 0)
+        std::memcpy(p + run.hourAt, run.hours + 2 * (second / 3600), 2);
+    if (run.minuteAt >= 0)
+        std::memcpy(p + run.minuteAt, Pairs + 2 * (second / 60 % 60), 2);
+    if (run.secondAt >= 0)
+        std::memcpy(p + run.secondAt, Pairs + 2 * (second % 60), 2);
+    return p + run.length;
+}
+
+// A whole row of the run: its time, its columns (or the marker) and the line end.
+[[gnu::always_inline]] inline char* writeRunRow(char* p, const RunLayout& run, unsigned second,
+                                                float x, float y, float z, double res, char point) {
+    p = writeRowTime(p, run, second);
+    // A NaN counts as not available too: it would print as no number at all.
+    if (x >= 0 && y >= 0 && z >= 0 && res >= 0) {
+        p = WriteSampleColumns<false>(p, x, y, z, res, point);
+    } else {
+        std::memcpy(p, NotAvailableMarker, static_cast<size_t>(NotAvailableLength));
+        p += NotAvailableLength;
+    }
+    std::memcpy(p, "\r\n", 2);
+    return p + 2;
+}
+
+// Two rows the way of one, out of the loop below: rows that need it are rare, and the loop
+// keeps its constants in registers when it calls nothing on its usual way.
+[[gnu::noinline]] char* writeTwoRunRows(char* p, const RunLayout& run, unsigned first,
+                                        unsigned second, const float* xs, const float* ys,
+                                        const float* zs, const double* rs, char point) {
+    p = writeRunRow(p, run, first, xs[0], ys[0], zs[0], rs[0], point);
+    return writeRunRow(p, run, second, xs[1], ys[1], zs[1], rs[1], point);
+}
+
+// Two floats next to each other as doubles.
+CORVANEL_EIGHT_LANES inline __m128d twoFloats(const float* at) {
+    return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(at))));
+}
+
+// Rows from..to-1 of the time order, all in the run of rows (a plain locale, a processor
+// with eight lanes), two at a time, the eight numbers of a pair laid out at once; a pair
+// with a number that needs the long way, or a sample that is not available, is written a
+// row at a time.
+CORVANEL_EIGHT_LANES void appendRunRowPairs(TextBuffer& out, const RowTimeText::RunRows& rows,
+                                            const float* xs, const float* ys, const float* zs,
+                                            const double* rs, qint64 start, qint64 step,
+                                            qint32 from, qint32 to, char point) {
+    const RunLayout run(rows);
     const __m256d bounds = _mm256_setr_pd(SampleColumnBounds.a, SampleColumnBounds.b,
                                           SampleColumnBounds.c, SampleColumnBounds.d);
+    char* p = out.Room(2 * RunRowRoom);
+    const char* end = out.RoomEnd();
+    qint64 intoDay = start + qint64(from) * step - rows.dayStart;
     qint32 row = from;
-    for (; row + 1 < to; row += 2) {
+    for (; row + 1 < to; row += 2, intoDay += 2 * step) {
+        if (end - p < 2 * RunRowRoom) {
+            out.Used(p);
+            p = out.Room(2 * RunRowRoom);
+            end = out.RoomEnd();
+        }
         const qint32 k = row + 1; // the sample of the row
+        const auto first = static_cast<unsigned>(intoDay);
+        const auto second = static_cast<unsigned>(intoDay + step);
+        // Both samples' x, y, z and resultant, then each sample's four.
+        const __m128d x = twoFloats(xs + k), y = twoFloats(ys + k), z = twoFloats(zs + k);
+        const __m128d r = _mm_loadu_pd(rs + k);
         __m256i low, high;
-        if (!EightTwoDecimalFields(_mm256_setr_pd(xs[k], ys[k], zs[k], rs[k]),
-                                   _mm256_setr_pd(xs[k + 1], ys[k + 1], zs[k + 1], rs[k + 1]),
-                                   bounds, bounds, point, low, high))
-            break;
-        const qint64 when = start + qint64(row) * step;
-        times.AppendDateAndTime(out, when);
-        char* p = out.Room(34);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(low));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), _mm256_castsi256_si128(high));
-        std::memcpy(p + 32, "\r\n", 2);
-        out.Used(p + 34);
-        times.AppendDateAndTime(out, when + step);
-        p = out.Room(34);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_extracti128_si256(low, 1));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), _mm256_extracti128_si256(high, 1));
-        std::memcpy(p + 32, "\r\n", 2);
-        out.Used(p + 34);
+        if (EightTwoDecimalFields(_mm256_setr_m128d(_mm_unpacklo_pd(x, y), _mm_unpacklo_pd(z, r)),
+                                  _mm256_setr_m128d(_mm_unpackhi_pd(x, y), _mm_unpackhi_pd(z, r)),
+                                  bounds, bounds, point, low, high)) {
+            p = writeRowTime(p, run, first);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(low));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), _mm256_castsi256_si128(high));
+            std::memcpy(p + 32, "\r\n", 2);
+            p = writeRowTime(p + 34, run, second);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_extracti128_si256(low, 1));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), _mm256_extracti128_si256(high, 1));
+            std::memcpy(p + 32, "\r\n", 2);
+            p += 34;
+        } else {
+            p = writeTwoRunRows(p, run, first, second, xs + k, ys + k, zs + k, rs + k, point);
+        }
     }
-    return row;
+    if (row < to) {
+        if (end - p < RunRowRoom) {
+            out.Used(p);
+            p = out.Room(RunRowRoom);
+        }
+        const qint32 k = row + 1;
+        p = writeRunRow(p, run, static_cast<unsigned>(intoDay), xs[k], ys[k], zs[k], rs[k], point);
+    }
+    out.Used(p);
 }
 #endif
 
@@ -184,12 +263,20 @@ template <TableOrder Order>
 void TableRows::appendRows(TextBuffer& out, qint32 from, qint32 to) const {
     qint32 row = from;
 #if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
-    if (Order == TableOrder::Time && asciiNumbers_ && HasEightLanes()) {
+    if (Order == TableOrder::Time && asciiNumbers_ && step_ > 0 && HasEightLanes()) {
+        // A run of one layout at a time; a row without one alone.
         while (row < to) {
-            row = appendTimeRowPairs(out, *times_, x_.constData(), y_.constData(), z_.constData(),
-                                     res_.constData(), start_, step_, row, to, point_.at(0));
-            if (row < to)
+            const qint64 when = start_ + qint64(row) * step_;
+            const RowTimeText::RunRows* run = times_->RowsAt(when);
+            if (run == nullptr) {
                 appendRow<Order>(out, row++, true);
+                continue;
+            }
+            const qint64 inRun = (run->end - when + step_ - 1) / step_;
+            const qint32 end = qint32(qMin<qint64>(to, row + inRun));
+            appendRunRowPairs(out, *run, x_.constData(), y_.constData(), z_.constData(),
+                              res_.constData(), start_, step_, row, end, point_.at(0));
+            row = end;
         }
         return;
     }

@@ -1,6 +1,8 @@
 // The table's rows made one at a time, in any order, give the lines of the whole text.
 #include "tests/support/default_locale.h"
 #include "tests/views/table/table_fixture.h"
+#include "text/date_math.h"
+#include "text/date_pattern.h"
 #include "text/format_pattern.h"
 #include "views/table/table_rows.h"
 #include "views/table/table_text.h"
@@ -46,7 +48,7 @@ protected:
 } // namespace
 
 TEST_F(TableRowsTest, LinesInAnyOrderAreTheLinesOfTheWholeText) {
-    for (const char* name : {"C", "it_IT", "ar_EG"}) {
+    for (const char* name : {"C", "it_IT", "en_US", "ar_EG"}) {
         const DefaultLocale scope{QLocale(QLatin1String(name))};
         for (const bool station : {false, true}) {
             const DataSet data = longDataSet(station);
@@ -79,6 +81,28 @@ TEST_F(TableRowsTest, LinesInAnyOrderAreTheLinesOfTheWholeText) {
                 ASSERT_TRUE(rows.Write(written));
                 EXPECT_EQ(written.data(), table.text);
             }
+        }
+    }
+}
+
+// Every row's time, minute by minute over a day and a half: across the hours where a
+// 12-hour clock's hour gains a digit, noon, midnight and the night the clocks of Italy go
+// forward (every hour of it is in the naive timeline).
+TEST_F(TableRowsTest, TimeOrderRowsShowTheLocalesDateAndTimeAtEveryHour) {
+    for (const char* name : {"C", "it_IT", "en_GB", "en_US"}) {
+        const DefaultLocale scope{QLocale(QLatin1String(name))};
+        const QLocale locale;
+        DataSet data = MakeData(std::vector<Sample>(2200, {1, 2, 3, 4}));
+        data.StartDate = NaiveDateTime(2026, 3, 28, 0, 57, 31);
+        const QStringList lines = Lines(BuildDataTable(data, TableOrder::Time).text);
+        ASSERT_EQ(lines.size(), 7 + 2200 + 1) << name;
+        const QString columns = QStringLiteral("    ") + locale.toString(1.0, 'f', 2);
+        for (int i = 0; i < 2200; ++i) {
+            const QDateTime when = data.StartDate.addSecs(60 * i);
+            const QString time = locale.toString(when.date(), ShortDatePattern(locale)) + u' ' +
+                                 locale.toString(when.time(), LongTimePattern(locale));
+            ASSERT_EQ(lines[7 + i].left(time.size() + columns.size()), time + columns)
+                << name << " row " << i;
         }
     }
 }
