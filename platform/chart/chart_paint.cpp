@@ -76,63 +76,30 @@ bool PaintsDevicePixels(QPainter& painter) {
 // pixels of the polyline through the same points without drawing its up-and-down strokes
 // over each other.
 void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGeometry& g,
-                     const std::vector<qint32>& indexes) {
+                     const std::vector<ThinRun>& runs) {
     const double top = g.plot.top();
     const double bottom = g.plot.bottom();
     std::vector<QLineF> lines;
-    lines.reserve(indexes.size());
+    lines.reserve(runs.size());
     std::vector<ColumnSpan> spans;
-    spans.reserve(indexes.size() / 2);
+    spans.reserve(runs.size());
     const QColor color = series.Color;
-    // The points' values first, in a loop of their own: the thinned points lie far apart in
-    // a large series, and loads that wait for nothing else are fetched side by side.
-    const ChartValues& values = series.Values();
-    const auto count = static_cast<qint32>(values.size());
-    std::vector<double> value(indexes.size());
-    for (size_t j = 0; j < indexes.size(); ++j) {
-        const qint32 i = indexes[j];
-        value[j] = i >= 0 && i < count ? double(values[static_cast<size_t>(i)])
-                                       : std::numeric_limits<double>::quiet_NaN();
-    }
-    auto pixel = [&](size_t j, double x) {
-        return QPointF(x, ClampPixel(g.y.ToPixel(value[j]), top, bottom));
-    };
-    std::optional<QPointF> previousLast;
-    size_t k = 0;
-    while (k < indexes.size()) {
-        if (indexes[k] == ThinBreak) {
-            previousLast.reset();
-            ++k;
-            continue;
-        }
-        // The points of one column (at most four, in index order).
-        double x = g.x.ToPixel(indexes[k]);
-        const double column = std::floor(x);
-        const QPointF first = pixel(k, x);
-        QPointF low = first;
-        QPointF high = first;
-        QPointF last = first;
-        ++k;
-        while (k < indexes.size() && indexes[k] != ThinBreak &&
-               std::floor(x = g.x.ToPixel(indexes[k])) == column) {
-            last = pixel(k, x);
-            if (last.y() < low.y())
-                low = last;
-            if (last.y() > high.y())
-                high = last;
-            ++k;
-        }
-        if (previousLast)
-            lines.emplace_back(*previousLast, first);
-        else
-            lines.emplace_back(first, first);
+    auto y = [&](float value) { return ClampPixel(g.y.ToPixel(value), top, bottom); };
+    QPointF previousLast;
+    for (const ThinRun& run : runs) {
+        const double x = g.x.ToPixel(run.first);
+        const QPointF first(x, y(run.firstValue));
+        lines.emplace_back(run.joined ? previousLast : first, first);
         // The span as one pixel wide bar: a solid fill is far cheaper than a stroke.
-        if (low.y() != high.y()) {
-            spans.push_back({static_cast<int>(std::floor(low.x())),
-                             static_cast<int>(std::floor(low.y())),
-                             static_cast<int>(std::floor(high.y()))});
+        const double a = y(run.low);
+        const double b = y(run.high);
+        if (a != b) {
+            spans.push_back({static_cast<int>(std::floor(x)),
+                             static_cast<int>(std::floor(std::min(a, b))),
+                             static_cast<int>(std::floor(std::max(a, b)))});
         }
-        previousLast = last;
+        previousLast =
+            run.last == run.first ? first : QPointF(g.x.ToPixel(run.last), y(run.lastValue));
     }
     // Whole pixels (the spans lie on them): the painter's quickest solid fill. Where the
     // pixels are the device's own, the spans' pixels are filled as rectangles across the
@@ -188,16 +155,13 @@ void DrawLineSeries(QPainter& painter, const ChartSeries& series, const ChartGeo
     QPen pen(series.Color, 0);
     pen.setCosmetic(true);
     painter.setPen(pen);
-    std::vector<qint32> indexes;
-    if (!dense)
-        indexes = AllLineIndexes(series.Values(), first, last);
-    else
-        indexes = ThinnedSeriesIndexes(series, first, last, g.x);
     // Very dense: spans and steps paint the same pixels in far fewer strokes.
     if (dense && (static_cast<double>(last) - first + 1) >= SpanDensity * g.plot.width()) {
-        DrawThinnedLine(painter, series, g, indexes);
+        DrawThinnedLine(painter, series, g, *ThinnedSeriesRuns(series, first, last, g.x));
         return;
     }
+    const std::vector<qint32> indexes = dense ? ThinnedSeriesIndexes(series, first, last, g.x)
+                                              : AllLineIndexes(series.Values(), first, last);
     QPolygonF run;
     const double top = g.plot.top();
     const double bottom = g.plot.bottom();

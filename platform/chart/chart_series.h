@@ -11,6 +11,8 @@
 // half the memory. NaN marks a gap.
 using ChartValues = std::vector<float>;
 
+struct ThinRun;
+
 enum class ChartSeriesKind { Line = 0, Bar = 1 };
 
 // One series of a chart. Point p sits at x = p; a gap keeps its place (and its label) but
@@ -49,6 +51,7 @@ public:
         double min = 0, max = 0, pixelAtMin = 0, pixelAtMax = 0;
         bool logarithmic = false;
         std::shared_ptr<const std::vector<qint32>> indexes;
+        std::shared_ptr<const std::vector<ThinRun>> runs; // instead of indexes, when drawn so
     };
     ThinnedPoints& ThinCache() const { return thinned_; }
 

@@ -32,9 +32,12 @@ std::vector<QRect> SpanRects(std::vector<ColumnSpan> spans) {
     std::vector<QRect> rects;
     if (spans.empty())
         return rects;
-    std::sort(spans.begin(), spans.end(), [](const ColumnSpan& a, const ColumnSpan& b) {
+    auto before = [](const ColumnSpan& a, const ColumnSpan& b) {
         return a.x != b.x ? a.x < b.x : a.top < b.top;
-    });
+    };
+    // A line's spans come column by column already.
+    if (!std::is_sorted(spans.begin(), spans.end(), before))
+        std::sort(spans.begin(), spans.end(), before);
     int lowest = INT_MAX;
     int highest = INT_MIN;
     for (const ColumnSpan& span : spans) {

@@ -150,15 +150,10 @@ void AddColumn(const ChartValues& values, qint32 i, qint32 j, std::vector<qint32
 double Column(const AxisScale& x, qint32 i) {
     return std::floor(x.ToPixel(i));
 }
-} // namespace
 
-std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qint32 last,
-                                    const AxisScale& x) {
-    // Thinning usually follows painting: its vector lanes run at full speed only on clean
-    // registers.
-    ClearWideRegisters();
-    std::vector<qint32> out;
-    const qint32 size = static_cast<qint32>(values.size());
+// Calls add(i, j) for the points i..j of each pixel column of x in first..last, in order.
+template <class Add>
+void ForEachColumn(qint32 size, qint32 first, qint32 last, const AxisScale& x, Add add) {
     first = std::max<qint32>(first, 0);
     last = std::min<qint32>(last, size - 1);
     const bool increasing = x.PixelAtMax() > x.PixelAtMin() && !x.Logarithmic();
@@ -178,9 +173,76 @@ std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qin
             while (j < last && Column(x, j + 1) == c)
                 ++j;
         }
-        AddColumn(values, i, j, out);
+        add(i, j);
         i = j + 1;
     }
+}
+
+// The unbroken runs of the points i..j of one pixel column; gap tells whether a gap came
+// since the last run and is left telling it.
+void AddColumnRuns(const float* v, qint32 i, qint32 j, bool& gap, std::vector<ThinRun>& out) {
+    auto add = [&](qint32 from, qint32 to, float low, float high) {
+        out.push_back({from, to, v[from], v[to], low, high, !gap && !out.empty()});
+        gap = false;
+    };
+    float low = 0, high = 0;
+    if (LowAndHigh(v, i, j, low, high)) {
+        add(i, j, low, high);
+        return;
+    }
+    qint32 k = i;
+    while (k <= j) {
+        if (std::isnan(v[k])) {
+            gap = true;
+            ++k;
+            continue;
+        }
+        const qint32 from = k;
+        low = high = v[k];
+        for (++k; k <= j; ++k) {
+            const float value = v[k];
+            if (value != value)
+                break; // a gap ends the run
+            low = value < low ? value : low;
+            high = value > high ? value : high;
+        }
+        add(from, k - 1, low, high);
+    }
+}
+
+bool SameThinning(const ChartSeries::ThinnedPoints& kept, qint32 first, qint32 last,
+                  const AxisScale& x) {
+    const AxisRange range = x.Range();
+    return kept.first == first && kept.last == last && kept.min == range.min &&
+           kept.max == range.max && kept.pixelAtMin == x.PixelAtMin() &&
+           kept.pixelAtMax == x.PixelAtMax() && kept.logarithmic == x.Logarithmic();
+}
+
+ChartSeries::ThinnedPoints ThinningKey(qint32 first, qint32 last, const AxisScale& x) {
+    const AxisRange range = x.Range();
+    return {first,           last, range.min, range.max, x.PixelAtMin(), x.PixelAtMax(),
+            x.Logarithmic(), {},   {}};
+}
+} // namespace
+
+std::vector<qint32> ThinLineIndexes(const ChartValues& values, qint32 first, qint32 last,
+                                    const AxisScale& x) {
+    // Thinning usually follows painting: its vector lanes run at full speed only on clean
+    // registers.
+    ClearWideRegisters();
+    std::vector<qint32> out;
+    ForEachColumn(static_cast<qint32>(values.size()), first, last, x,
+                  [&](qint32 i, qint32 j) { AddColumn(values, i, j, out); });
+    return out;
+}
+
+std::vector<ThinRun> ThinLineRuns(const ChartValues& values, qint32 first, qint32 last,
+                                  const AxisScale& x) {
+    ClearWideRegisters();
+    std::vector<ThinRun> out;
+    bool gap = false;
+    ForEachColumn(static_cast<qint32>(values.size()), first, last, x,
+                  [&](qint32 i, qint32 j) { AddColumnRuns(values.data(), i, j, gap, out); });
     return out;
 }
 
@@ -201,14 +263,21 @@ std::vector<qint32> AllLineIndexes(const ChartValues& values, qint32 first, qint
 std::vector<qint32> ThinnedSeriesIndexes(const ChartSeries& series, qint32 first, qint32 last,
                                          const AxisScale& x) {
     ChartSeries::ThinnedPoints& kept = series.ThinCache();
-    const AxisRange range = x.Range();
-    if (kept.indexes && kept.first == first && kept.last == last && kept.min == range.min &&
-        kept.max == range.max && kept.pixelAtMin == x.PixelAtMin() &&
-        kept.pixelAtMax == x.PixelAtMax() && kept.logarithmic == x.Logarithmic())
+    if (kept.indexes && SameThinning(kept, first, last, x))
         return *kept.indexes;
-    auto indexes = std::make_shared<const std::vector<qint32>>(
+    kept = ThinningKey(first, last, x);
+    kept.indexes = std::make_shared<const std::vector<qint32>>(
         ThinLineIndexes(series.Values(), first, last, x));
-    kept = {first,          last,           range.min,       range.max,
-            x.PixelAtMin(), x.PixelAtMax(), x.Logarithmic(), indexes};
-    return *indexes;
+    return *kept.indexes;
+}
+
+std::shared_ptr<const std::vector<ThinRun>>
+ThinnedSeriesRuns(const ChartSeries& series, qint32 first, qint32 last, const AxisScale& x) {
+    ChartSeries::ThinnedPoints& kept = series.ThinCache();
+    if (kept.runs && SameThinning(kept, first, last, x))
+        return kept.runs;
+    kept = ThinningKey(first, last, x);
+    kept.runs =
+        std::make_shared<const std::vector<ThinRun>>(ThinLineRuns(series.Values(), first, last, x));
+    return kept.runs;
 }

@@ -306,6 +306,125 @@ TEST(ChartThin, DenseColumnsAsThePlainWay) {
     }
 }
 
+namespace {
+// The runs written out plainly: each column's unbroken runs point by point.
+std::vector<ThinRun> PlainRuns(const ChartValues& v, qint32 from, qint32 to,
+                               const AxisScale& scale) {
+    std::vector<ThinRun> out;
+    const qint32 n = to + 1;
+    auto column = [&](qint32 i) { return std::floor(scale.ToPixel(i)); };
+    bool gap = false;
+    for (qint32 start = from, end = from; start < n; start = end) {
+        for (end = start + 1; end < n && column(end) == column(start);)
+            ++end;
+        for (qint32 k = start; k < end;) {
+            if (std::isnan(v[size_t(k)])) {
+                gap = true;
+                ++k;
+                continue;
+            }
+            ThinRun run;
+            run.first = k;
+            run.joined = !gap && !out.empty();
+            run.low = run.high = v[size_t(k)];
+            for (; k < end && !std::isnan(v[size_t(k)]); ++k) {
+                run.low = std::min(run.low, v[size_t(k)]);
+                run.high = std::max(run.high, v[size_t(k)]);
+            }
+            run.last = k - 1;
+            run.firstValue = v[size_t(run.first)];
+            run.lastValue = v[size_t(run.last)];
+            out.push_back(run);
+            gap = false;
+        }
+    }
+    return out;
+}
+
+bool SameRuns(const std::vector<ThinRun>& a, const std::vector<ThinRun>& b) {
+    auto same = [](float x, float y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i].first != b[i].first || a[i].last != b[i].last || a[i].joined != b[i].joined ||
+            !same(a[i].firstValue, b[i].firstValue) || !same(a[i].lastValue, b[i].lastValue) ||
+            !same(a[i].low, b[i].low) || !same(a[i].high, b[i].high))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+// A very dense line's columns: the lowest and highest of every run, even of one sample
+// standing out, and every gap breaking the line, as the point-by-point way has them.
+TEST(ChartThin, RunsKeepEachColumnsLowestHighestAndGaps) {
+    ChartValues v(30, 5);
+    v[3] = 1;   // column 0: one low sample
+    v[17] = 40; // column 1: one sample spike
+    for (int i = 22; i < 25; ++i)
+        v[i] = NAN;    // column 2: a gap inside it
+    v.resize(50, NAN); // columns 3 and 4: no value at all
+    v.resize(70, 6);
+    const AxisScale scale = TenPerPixel(70);
+    const std::vector<ThinRun> runs = ThinLineRuns(v, 0, 69, scale);
+    ASSERT_EQ(runs.size(), 6u);
+    EXPECT_EQ(runs[0].low, 1);
+    EXPECT_EQ(runs[1].high, 40);
+    EXPECT_EQ(runs[1].low, 5);
+    EXPECT_TRUE(runs[1].joined);
+    EXPECT_EQ(runs[2].last, 21);
+    EXPECT_EQ(runs[3].first, 25);
+    EXPECT_FALSE(runs[3].joined); // the gap inside column 2
+    EXPECT_EQ(runs[4].first, 50);
+    EXPECT_FALSE(runs[4].joined); // the gap over columns 3 and 4
+    EXPECT_EQ(runs[4].firstValue, 6);
+    EXPECT_TRUE(runs[5].joined);
+
+    std::mt19937 random(78);
+    for (const qint32 perColumn : {9, 10, 13, 64, 625}) {
+        ChartValues w(size_t(perColumn) * 300);
+        for (size_t i = 0; i < w.size(); ++i) {
+            w[i] = float(random() % 50) / 100.0f;
+            const unsigned special = random() % 400;
+            if (special == 0)
+                w[i] = NAN;
+            else if (special == 1)
+                w[i] = -0.0f;
+            else if (special == 2)
+                w[i] = INFINITY;
+            else if (special == 3)
+                w[i] = -INFINITY;
+        }
+        const qint32 n = qint32(w.size());
+        const AxisScale wide(AxisRange{0, double(n)}, false, 0, double(n) / perColumn);
+        EXPECT_TRUE(SameRuns(ThinLineRuns(w, 0, n - 1, wide), PlainRuns(w, 0, n - 1, wide)))
+            << perColumn;
+        EXPECT_TRUE(SameRuns(ThinLineRuns(w, 100, n - 50, wide), PlainRuns(w, 100, n - 50, wide)))
+            << perColumn;
+    }
+}
+
+TEST(ChartThin, SeriesKeepsItsRunsOnlyForTheSameValuesRangeAndPixels) {
+    ChartValues v(30, 5);
+    v[3] = 1;
+    ChartSeries series;
+    series.SetValues(v);
+    const AxisScale scale = TenPerPixel(30);
+    const auto first = ThinnedSeriesRuns(series, 0, 29, scale);
+    EXPECT_TRUE(SameRuns(*first, ThinLineRuns(v, 0, 29, scale)));
+    EXPECT_EQ(ThinnedSeriesRuns(series, 0, 29, scale), first); // the same, kept
+    EXPECT_NE(ThinnedSeriesRuns(series, 10, 29, scale), first);
+    EXPECT_TRUE(
+        SameRuns(*ThinnedSeriesRuns(series, 10, 29, scale), ThinLineRuns(v, 10, 29, scale)));
+    v[15] = 9;
+    series.SetValues(v);
+    EXPECT_TRUE(
+        SameRuns(*ThinnedSeriesRuns(series, 10, 29, scale), ThinLineRuns(v, 10, 29, scale)));
+    // The points of a line drawn point by point and its runs are kept apart.
+    EXPECT_EQ(ThinnedSeriesIndexes(series, 0, 29, scale), ThinLineIndexes(v, 0, 29, scale));
+    EXPECT_TRUE(SameRuns(*ThinnedSeriesRuns(series, 0, 29, scale), ThinLineRuns(v, 0, 29, scale)));
+}
+
 TEST(ChartFormat, SmallValuesOfALogarithmicAxisKeepTheirDigits) {
     ChartAxis axis;
     axis.ValueFormat = QStringLiteral("#0.00#");

@@ -101,6 +101,45 @@ TEST(ChartRender, ThinnedDenseSeriesLooksLikeEveryPointDrawn) {
     }
 }
 
+// A million points drawn column by column: a spike of one sample still reaches its value, a
+// gap of a few columns stays empty, and the line goes on at both sides of it.
+TEST(ChartRender, ADenseLineShowsAOneSampleSpikeAndItsGaps) {
+    ChartModel model;
+    model.LeftAxis.Automatic = false;
+    model.LeftAxis.Minimum = -50;
+    model.LeftAxis.Maximum = 50;
+    ChartSeries& series = model.AddSeries(ChartSeriesKind::Line);
+    series.Color = Qt::red;
+    ChartValues values(1000000);
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = (i % 2) ? 1.0f : -1.0f;
+    values[300001] = 40;  // one sample up
+    values[400001] = -35; // one sample down
+    for (size_t i = 600000; i < 620000; ++i)
+        values[i] = NAN;
+    series.SetValues(std::move(values));
+    const QImage image = Render(model, true);
+    const ChartGeometry g = ComputeChartGeometry(model, QRectF(0, 0, 800, 600), QFont());
+    const QRgb red = QColor(Qt::red).rgb();
+    auto column = [&](double index) { return static_cast<int>(std::floor(g.x.ToPixel(index))); };
+    auto row = [&](double value) { return static_cast<int>(std::floor(g.y.ToPixel(value))); };
+    auto redRows = [&](int x) {
+        std::pair<int, int> rows{image.height(), -1};
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) == red)
+                rows = {std::min(rows.first, y), std::max(rows.second, y)};
+        }
+        return rows;
+    };
+    EXPECT_EQ(redRows(column(300001)).first, row(40));
+    EXPECT_EQ(redRows(column(400001)).second, row(-35));
+    EXPECT_EQ(redRows(column(200000)), std::make_pair(row(1), row(-1)));
+    for (int x = column(600000) + 1; x < column(619999); ++x)
+        EXPECT_EQ(redRows(x).second, -1) << "column " << x;
+    EXPECT_EQ(redRows(column(600000) - 1), std::make_pair(row(1), row(-1)));
+    EXPECT_EQ(redRows(column(620000) + 1), std::make_pair(row(1), row(-1)));
+}
+
 TEST(ChartRender, GapsBreakTheLine) {
     ChartModel model;
     model.LeftAxis.Automatic = false;
