@@ -9,25 +9,18 @@ struct Rows {
     int bottom;
 };
 
-// The rows of a that are not in b; both sorted, not overlapping.
-void Difference(const std::vector<Rows>& a, const std::vector<Rows>& b, std::vector<Rows>& out) {
-    out.clear();
-    size_t j = 0;
-    for (const Rows& rows : a) {
-        int from = rows.top;
-        while (j < b.size() && b[j].bottom < from)
-            ++j;
-        for (size_t k = j; k < b.size() && b[k].top <= rows.bottom; ++k) {
-            if (b[k].top > from)
-                out.push_back({from, b[k].top - 1});
-            from = std::max(from, b[k].bottom + 1);
-        }
-        if (from <= rows.bottom)
-            out.push_back({from, rows.bottom});
-    }
-}
+// Rows covered in every column since start, none in the column before it.
+struct Band {
+    int top;
+    int bottom;
+    int start;
+};
 } // namespace
 
+// The rectangles are the bands of rows that stay covered from one column to the next: a
+// band ends, as one rectangle, where its rows stop being covered, and rows that begin to
+// be covered start a band of their own. The work goes with the number of rectangles, not
+// of rows.
 std::vector<QRect> SpanRects(std::vector<ColumnSpan> spans) {
     std::vector<QRect> rects;
     if (spans.empty())
@@ -38,31 +31,12 @@ std::vector<QRect> SpanRects(std::vector<ColumnSpan> spans) {
     // A line's spans come column by column already.
     if (!std::is_sorted(spans.begin(), spans.end(), before))
         std::sort(spans.begin(), spans.end(), before);
-    int lowest = INT_MAX;
-    int highest = INT_MIN;
-    for (const ColumnSpan& span : spans) {
-        lowest = std::min(lowest, span.top);
-        highest = std::max(highest, span.bottom);
-    }
-    // The column where the run that covers each row began.
-    std::vector<int> start(static_cast<size_t>(highest - lowest) + 1, 0);
-    auto startOf = [&](int row) -> int& { return start[static_cast<size_t>(row - lowest)]; };
-    // Runs of the rows that end in column last, the rows of one start together.
-    auto end = [&](const std::vector<Rows>& ended, int last) {
-        for (const Rows& rows : ended) {
-            int row = rows.top;
-            while (row <= rows.bottom) {
-                const int first = startOf(row);
-                int to = row;
-                while (to < rows.bottom && startOf(to + 1) == first)
-                    ++to;
-                rects.emplace_back(first, row, last - first + 1, to - row + 1);
-                row = to + 1;
-            }
-        }
+    auto end = [&](const Band& band, int top, int bottom, int last) {
+        rects.emplace_back(band.start, top, last - band.start + 1, bottom - top + 1);
     };
 
-    std::vector<Rows> previous, current, changed;
+    std::vector<Rows> current;
+    std::vector<Band> bands, kept;
     int previousX = INT_MIN;
     size_t i = 0;
     while (i < spans.size()) {
@@ -75,19 +49,49 @@ std::vector<QRect> SpanRects(std::vector<ColumnSpan> spans) {
             else
                 current.push_back({spans[i].top, spans[i].bottom});
         }
-        if (previousX == INT_MIN || x != previousX + 1) {
-            end(previous, previousX);
-            previous.clear();
+        if (previousX != INT_MIN && x != previousX + 1) {
+            for (const Band& band : bands)
+                end(band, band.top, band.bottom, previousX);
+            bands.clear();
         }
-        Difference(previous, current, changed);
-        end(changed, previousX);
-        Difference(current, previous, changed);
-        for (const Rows& rows : changed)
-            for (int row = rows.top; row <= rows.bottom; ++row)
-                startOf(row) = x;
-        previous.swap(current);
+        // The bands' rows still covered go on; the others end in the column before.
+        kept.clear();
+        size_t c = 0;
+        for (const Band& band : bands) {
+            int row = band.top;
+            while (row <= band.bottom) {
+                while (c < current.size() && current[c].bottom < row)
+                    ++c;
+                if (c == current.size() || current[c].top > band.bottom) {
+                    end(band, row, band.bottom, previousX);
+                    break;
+                }
+                if (current[c].top > row) {
+                    end(band, row, current[c].top - 1, previousX);
+                    row = current[c].top;
+                }
+                const int to = std::min(band.bottom, current[c].bottom);
+                kept.push_back({row, to, band.start});
+                row = to + 1;
+            }
+        }
+        // The column's rows outside the kept bands start bands here.
+        bands.clear();
+        size_t k = 0;
+        for (const Rows& rows : current) {
+            int row = rows.top;
+            for (; k < kept.size() && kept[k].top <= rows.bottom; ++k) {
+                if (kept[k].top > row)
+                    bands.push_back({row, kept[k].top - 1, x});
+                bands.push_back(kept[k]);
+                row = kept[k].bottom + 1;
+            }
+            if (row <= rows.bottom)
+                bands.push_back({row, rows.bottom, x});
+        }
         previousX = x;
     }
-    end(previous, previousX);
+    for (const Band& band : bands)
+        end(band, band.top, band.bottom, previousX);
     return rects;
 }
