@@ -105,8 +105,8 @@ template <int Decimals>
                                                 bool integerDigit, char decimal, int width,
                                                 int leastBlanks) {
     static_assert(Decimals == 2 || Decimals == 4);
-    constexpr std::uint64_t divisor = Decimals == 2 ? 100 : 10000;
-    if (units >= 10000 * divisor || std::endian::native != std::endian::little)
+    constexpr std::uint32_t divisor = Decimals == 2 ? 100 : 10000;
+    if (units >= std::uint64_t(10000) * divisor || std::endian::native != std::endian::little)
         return nullptr;
     const auto u = static_cast<std::uint32_t>(units);
     const std::uint32_t whole = u / divisor;
