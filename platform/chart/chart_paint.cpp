@@ -71,6 +71,12 @@ bool PaintsDevicePixels(QPainter& painter) {
            !painter.testRenderHint(QPainter::Antialiasing);
 }
 
+// Whether the painter's pixels are the device's, moved by whole pixels at most.
+bool OnWholePixels(QPainter& painter) {
+    const QTransform t = painter.deviceTransform();
+    return t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
 // A thinned line: in each pixel column the span from its lowest to its highest point, and
 // the step from the last point of one column to the first of the next. These cover the
 // pixels of the polyline through the same points without drawing its up-and-down strokes
@@ -105,6 +111,8 @@ void DrawThinnedLine(QPainter& painter, const ChartSeries& series, const ChartGe
     // pixels are the device's own, the spans' pixels are filled as rectangles across the
     // columns: the same pixels in far fewer fills.
     if (PaintsDevicePixels(painter)) {
+        if (OnWholePixels(painter))
+            DropCoveredSteps(spans, lines);
         // All in one call: a fill of rectangles costs the painter's setting up once.
         const std::vector<QRect> rects = SpanRects(std::move(spans));
         const QPen pen = painter.pen();

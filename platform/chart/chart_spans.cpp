@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 struct Rows {
@@ -94,4 +95,66 @@ std::vector<QRect> SpanRects(std::vector<ColumnSpan> spans) {
     for (const Band& band : bands)
         end(band, band.top, band.bottom, previousX);
     return rects;
+}
+
+QRect LinePixelBounds(const QLineF& line) {
+    const double dx = std::abs(line.dx());
+    const double dy = std::abs(line.dy());
+    // Along the line's longer axis its squared ends reach half a pixel further and the
+    // pixel centres half a pixel more; across, the slope times one and a half pixels.
+    constexpr double rounding = 1.0 / 16;
+    double acrossX = 1.5;
+    double acrossY = 1.5;
+    if (dx <= 0.9 * dy) {
+        acrossX = 1.5 * dx / dy;
+        acrossY = 1;
+    } else if (dy <= 0.9 * dx) {
+        acrossX = 1;
+        acrossY = 1.5 * dy / dx;
+    }
+    const double left = std::floor(std::min(line.x1(), line.x2()) - acrossX - rounding);
+    const double right = std::floor(std::max(line.x1(), line.x2()) + acrossX + rounding);
+    const double top = std::floor(std::min(line.y1(), line.y2()) - acrossY - rounding);
+    const double bottom = std::floor(std::max(line.y1(), line.y2()) + acrossY + rounding);
+    constexpr double far = 1 << 24;
+    if (!(left > -far && right < far && top > -far && bottom < far))
+        return QRect();
+    return QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                 QPoint(static_cast<int>(right), static_cast<int>(bottom)));
+}
+
+void DropCoveredSteps(const std::vector<ColumnSpan>& spans, std::vector<QLineF>& lines) {
+    if (spans.empty())
+        return;
+    const int left = spans.front().x;
+    const int right = spans.back().x;
+    if (right < left || right - left > 1 << 16)
+        return;
+    struct Rows {
+        int top = INT_MAX;
+        int bottom = INT_MIN;
+        int count = 0;
+    };
+    std::vector<Rows> columns(static_cast<size_t>(right - left) + 1);
+    for (const ColumnSpan& span : spans) {
+        if (span.x < left || span.x > right)
+            return; // not column by column: leave every step
+        Rows& rows = columns[static_cast<size_t>(span.x - left)];
+        rows = {span.top, span.bottom, rows.count + 1};
+    }
+    auto covered = [&](const QLineF& line) {
+        const QRect bounds = LinePixelBounds(line);
+        if (bounds.isEmpty() || bounds.left() < left || bounds.right() > right)
+            return false;
+        for (int c = bounds.left(); c <= bounds.right(); ++c) {
+            const Rows& rows = columns[static_cast<size_t>(c - left)];
+            if (rows.count != 1 || rows.top > bounds.top() || rows.bottom < bounds.bottom())
+                return false;
+        }
+        return true;
+    };
+    lines.erase(
+        std::remove_if(lines.begin(), lines.end(),
+                       [&](const QLineF& line) { return line.p1() != line.p2() && covered(line); }),
+        lines.end());
 }

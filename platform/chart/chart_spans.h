@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineF>
 #include <QRect>
 
 #include <vector>
@@ -16,3 +17,16 @@ struct ColumnSpan {
 // covers a band of rows in every column; filled a column at a time, each of its rows costs
 // a fill of one pixel, filled as these rectangles, a few rows of fills cover the band.
 std::vector<QRect> SpanRects(std::vector<ColumnSpan> spans);
+
+// The pixels a line may set when stroked one pixel wide on whole device pixels, ends
+// squared, not smoothed: its bounding box and a margin for the rasteriser's rounding, a
+// pixel along its longer axis and one and a half times its slope across. Empty for a line
+// too far out to say.
+QRect LinePixelBounds(const QLineF& line);
+
+// Leaves out of lines (a dense line's steps between columns, stroked one pixel wide on
+// whole device pixels after the spans, in the same colour) those whose every pixel the
+// spans fill anyway: most of them, where a dense line's columns overlap. A column with no
+// span or with more than one (a gap inside it) covers nothing here. spans come column by
+// column, as a line makes them.
+void DropCoveredSteps(const std::vector<ColumnSpan>& spans, std::vector<QLineF>& lines);
