@@ -197,15 +197,11 @@ void AddColumnRuns(const float* v, qint32 i, qint32 j, bool& gap, std::vector<Th
             ++k;
             continue;
         }
+        // The run's end first, then its lowest and highest in vector lanes.
         const qint32 from = k;
-        low = high = v[k];
-        for (++k; k <= j; ++k) {
-            const float value = v[k];
-            if (value != value)
-                break; // a gap ends the run
-            low = value < low ? value : low;
-            high = value > high ? value : high;
-        }
+        while (k <= j && !std::isnan(v[k]))
+            ++k;
+        LowAndHigh(v, from, k - 1, low, high);
         add(from, k - 1, low, high);
     }
 }
