@@ -70,13 +70,14 @@ char* WritePadded(char* out, double value, int significantDigits, int decimals, 
     // sixteenth of a unit.
     const double scaled = magnitude * Powers[decimals];
     // The nearest whole number, from the sum with 1.5 * 2^52, whose units lie at the ones
-    // place (exact below 2^51). Whatever the rounding of the sum, the nearest whole number
-    // or the one on the other side: within 0.4 of the product it is the nearest one.
+    // place (exact below 2^51). Whatever the rounding of the sum, the whole number is the
+    // nearest one or the one on the other side (or, where the sum keeps more digits than a
+    // double, the truncation): within 0.4 of the product it is the nearest one.
     constexpr double shift = 0x1.8p52;
-    const double nearest = (scaled + shift) - shift;
-    if (!(std::fabs(scaled - nearest) < 0.4))
+    const auto nearest = static_cast<std::int64_t>((scaled + shift) - shift);
+    if (!(std::fabs(scaled - static_cast<double>(nearest)) < 0.4))
         return false;
-    units = static_cast<std::uint64_t>(static_cast<std::int64_t>(nearest));
+    units = static_cast<std::uint64_t>(nearest);
     return true;
 }
 
