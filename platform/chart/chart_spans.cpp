@@ -105,10 +105,10 @@ QRect LinePixelBounds(const QLineF& line) {
     constexpr double rounding = 1.0 / 16;
     double acrossX = 1.5;
     double acrossY = 1.5;
-    if (dx <= 0.9 * dy) {
+    if (dy > 0 && dx <= 0.9 * dy) {
         acrossX = 1.5 * dx / dy;
         acrossY = 1;
-    } else if (dy <= 0.9 * dx) {
+    } else if (dx > 0 && dy <= 0.9 * dx) {
         acrossX = 1;
         acrossY = 1.5 * dy / dx;
     }

@@ -133,11 +133,11 @@ TEST(ChartSpans, StepsLeftOutChangeNoPixel) {
             };
             // Half the rounds as a line's steps go: from the end of one column to the
             // start of the next.
-            if (round % 4 < 2)
-                steps.emplace_back(near(x), y(main[size_t(x)]), near(to), y(main[size_t(to)]));
-            else
-                steps.emplace_back(x + 1 - unit(random) / 100, y(main[size_t(x)]),
-                                   to + unit(random) / 100, y(main[size_t(to)]));
+            const double x1 = round % 4 < 2 ? near(x) : x + 1 - unit(random) / 100;
+            const double y1 = y(main[size_t(x)]);
+            const double x2 = round % 4 < 2 ? near(to) : to + unit(random) / 100;
+            const double y2 = y(main[size_t(to)]);
+            steps.emplace_back(x1, y1, x2, y2);
         }
         std::vector<QLineF> kept = steps;
         DropCoveredSteps(spans, kept);
@@ -161,8 +161,11 @@ TEST(ChartSpans, ALinesPixelsLieInItsBounds) {
     for (int n = 0; n < 4000; ++n) {
         image.fill(Qt::white);
         const double length = n % 4 == 0 ? 30 : 3;
-        const QLineF line(near(10), near(20), near(10 + std::floor(unit(random) * length)),
-                          near(20 + std::floor((unit(random) - 0.3) * length)));
+        const double x1 = near(10);
+        const double y1 = near(20);
+        const double x2 = near(10 + std::floor(unit(random) * length));
+        const double y2 = near(20 + std::floor((unit(random) - 0.3) * length));
+        const QLineF line(x1, y1, x2, y2);
         QPainter painter(&image);
         QPen pen(Qt::red, 0);
         pen.setCosmetic(true);
