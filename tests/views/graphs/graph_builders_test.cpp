@@ -111,6 +111,7 @@ TEST_F(GraphBuilders, ValueRanges) {
 }
 
 TEST_F(GraphBuilders, TimeLabelsPutDateAndTimeOnTwoLines) {
+    const DefaultLocale cLocale{QLocale::c()}; // the times below are the C locale's
     DataSet data =
         MakeSamples({{0.1f, 0.2f, 0.3f, 0.4}, {-1, -1, -1, -1}, {0.1f, 0.2f, 0.3f, 0.4}});
     data.StartDate = data.StartDate.addSecs(-60); // 07:43:47
@@ -131,6 +132,11 @@ TEST_F(GraphBuilders, TimeLabelsPutDateAndTimeOnTwoLines) {
         return ChartTimeLabel(QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC));
     }();
     EXPECT_EQ(italian, QStringLiteral("09/12/2026\r07:44:47"));
+    const QString american = [] {
+        const DefaultLocale america(QLocale(QLocale::English, QLocale::UnitedStates));
+        return ChartTimeLabel(QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC));
+    }();
+    EXPECT_EQ(american, QStringLiteral("12/9/2026\r7:44:47 AM"));
     const QString c = ChartTimeLabel(QDateTime(QDate(2026, 12, 9), QTime(7, 44, 47), Qt::UTC));
     EXPECT_TRUE(c.endsWith(QStringLiteral("\r07:44:47"))) << c.toStdString();
     // Daylight-saving night: naive times never shift.

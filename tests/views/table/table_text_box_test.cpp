@@ -159,10 +159,15 @@ TEST_F(TableTextBoxTest, MouseSelectsAndReportsTheCaretWhenReleased) {
     EXPECT_EQ(moved.count(), 1);
     EXPECT_EQ(box.Anchor(), (Place{8, 0}));
     EXPECT_EQ(box.Caret(), (Place{10, 5}));
-    // A double click takes the word under the pointer: here the time of the row.
+    // A double click takes the word under the pointer: here the time of the row, whose hour
+    // has one digit or two as the locale writes it.
     const QString row = box.LineText(8);
-    const qint32 time = qint32(row.indexOf(u':')) - 2;
+    const qint32 colon = qint32(row.indexOf(u':'));
+    const qint32 time = qint32(row.lastIndexOf(u' ', colon)) + 1;
+    const qint32 timeEnd = qint32(row.indexOf(u' ', colon));
+    ASSERT_GT(time, 0);
+    ASSERT_GT(timeEnd, colon);
     QTest::mouseDClick(box.viewport(), Qt::LeftButton, Qt::NoModifier,
-                       box.PlaceRect({8, time + 1}).center() + QPoint(1, 0));
-    EXPECT_EQ(box.SelectedText(), row.mid(time, 8));
+                       box.PlaceRect({8, colon + 1}).center() + QPoint(1, 0));
+    EXPECT_EQ(box.SelectedText(), row.mid(time, timeEnd - time));
 }
