@@ -5,7 +5,9 @@
 #include "data/files/table_title.h"
 #include "text/date_pattern.h"
 #include "text/file_text_locale.h"
+#include "text/four_decimal_fields.h"
 #include "text/pattern_number.h"
+#include "text/run_row_time.h"
 #include "text/sample_columns.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
@@ -116,6 +118,197 @@ void writeTabTable(const DataSet& data, const QLocale& locale, TextBuffer& out, 
         });
 }
 
+// A CSV row's four numbers, each "#.0000" and its ";", after the ";" that ends the time.
+[[gnu::always_inline]] inline char* writeCsvColumns(char* p, const SampleArrays& v, qint32 i,
+                                                    char decimal) {
+    // All four read before the first byte is written (see SampleArrays).
+    const float x = v.xs[i], y = v.ys[i], z = v.zs[i];
+    const double resultant = v.resultants[i];
+    *p++ = ';';
+    p = writeCsvNumber<SingleDigits>(p, x, decimal);
+    p = writeCsvNumber<SingleDigits>(p, y, decimal);
+    p = writeCsvNumber<SingleDigits>(p, z, decimal);
+    return writeCsvNumber<DoubleDigits>(p, resultant, decimal);
+}
+
+#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
+// Room a CSV row of a run needs at its start (the time and the numbers may write past their
+// end).
+constexpr qsizetype CsvRunRowRoom = RowTimeText::RunRows::Room + 4 * NumberRoom + 3;
+
+// A row of a run the usual way.
+[[gnu::always_inline]] inline char* writeCsvRunRow(char* p, const RunLayout& run, unsigned second,
+                                                   const SampleArrays& v, qint32 i, char decimal) {
+    p = writeCsvColumns(WriteRunRowTime(p, run, second), v, i, decimal);
+    std::memcpy(p, "\r\n", 2);
+    return p + 2;
+}
+
+// Two rows the usual way, out of the loop below: rows that need it are rare, and the loop
+// keeps its constants in registers when it calls nothing on its usual way.
+[[gnu::noinline]] char* writeTwoCsvRunRows(char* p, const RunLayout& run, unsigned first,
+                                           unsigned second, const SampleArrays& v, qint32 i,
+                                           char decimal) {
+    p = writeCsvRunRow(p, run, first, v, i, decimal);
+    return writeCsvRunRow(p, run, second, v, i + 1, decimal);
+}
+
+// One sample's four fields, each followed by its ";", after the ";" that ends the time.
+[[gnu::always_inline]] inline char* writeCsvFields(char* p, const FourDecimalFields& fields,
+                                                   int first) {
+    *p++ = ';';
+    for (int k = first; k < first + 4; ++k) {
+        std::memcpy(p, &fields.fields[k], 8);
+        p += fields.lengths[k];
+        *p++ = ';';
+    }
+    std::memcpy(p, "\r\n", 2);
+    return p + 2;
+}
+
+// Two floats next to each other as doubles.
+CORVANEL_EIGHT_LANES inline __m128d twoFloats(const float* at) {
+    return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(at))));
+}
+
+// Rows from..to-1, all in the run of rows, two at a time, the eight numbers of a pair laid out
+// at once; a pair with a number the lanes do not take is written the usual way.
+CORVANEL_EIGHT_LANES void appendCsvRunRows(TextBuffer& out, const RowTimeText::RunRows& rows,
+                                           const SampleArrays& v, qint64 start, qint64 step,
+                                           qint32 from, qint32 to, char decimal) {
+    const RunLayout run(rows);
+    char* p = out.Room(2 * CsvRunRowRoom);
+    const char* end = out.RoomEnd();
+    const qint64 intoDay = start + qint64(from) * step - rows.dayStart;
+    // The hour of the day and the second in it, moved on a row at a time; the run's text with
+    // the hour put in, taken again when the hour changes.
+    auto hour = static_cast<unsigned>(intoDay / 3600);
+    auto secondOfHour = static_cast<unsigned>(intoDay % 3600);
+    __m256i hourText;
+    auto takeHour = [&] CORVANEL_EIGHT_LANES {
+        char text[sizeof run.text];
+        std::memcpy(text, run.text, sizeof text);
+        if (run.hourAt >= 0 && hour < 24)
+            std::memcpy(text + run.hourAt, run.hours + 2 * hour, 2);
+        hourText = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(text));
+    };
+    static_assert(sizeof run.text == sizeof hourText);
+    takeHour();
+    auto advance = [&] CORVANEL_EIGHT_LANES {
+        secondOfHour += static_cast<unsigned>(step);
+        if (secondOfHour >= 3600) {
+            hour += secondOfHour / 3600;
+            secondOfHour %= 3600;
+            takeHour();
+        }
+    };
+    // A field the time does not show has its digits put at the row's end, where the numbers
+    // write over them.
+    const qsizetype length = run.length;
+    const qsizetype minuteAt = run.minuteAt >= 0 ? run.minuteAt : length;
+    const qsizetype secondAt = run.secondAt >= 0 ? run.secondAt : length;
+    auto writeTime = [&](char* at) CORVANEL_EIGHT_LANES {
+        const std::uint32_t digits = MinuteSecondDigits.digits[secondOfHour];
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), hourText);
+        std::memcpy(at + minuteAt, &digits, 2);
+        std::memcpy(at + secondAt, reinterpret_cast<const char*>(&digits) + 2, 2);
+        return at + length;
+    };
+    // The eight numbers of the pair of rows of sample k and the next, laid out at once.
+    auto layOut = [&](qint32 k, FourDecimalFields& fields) CORVANEL_EIGHT_LANES {
+        const __m128d x = twoFloats(v.xs + k), y = twoFloats(v.ys + k), z = twoFloats(v.zs + k);
+        const __m128d r = _mm_loadu_pd(v.resultants + k);
+        return EightFourDecimalFields(
+            _mm256_setr_m128d(_mm_unpacklo_pd(x, y), _mm_unpacklo_pd(z, r)),
+            _mm256_setr_m128d(_mm_unpackhi_pd(x, y), _mm_unpackhi_pd(z, r)), decimal, fields);
+    };
+    // The pair of rows, with its numbers laid out or the usual way.
+    auto writePair = [&](qint32 k, bool laidOut, const FourDecimalFields& fields)
+                         CORVANEL_EIGHT_LANES {
+                             if (laidOut) {
+                                 p = writeCsvFields(writeTime(p), fields, 0);
+                                 advance();
+                                 p = writeCsvFields(writeTime(p), fields, 4);
+                                 advance();
+                                 return;
+                             }
+                             const unsigned first = hour * 3600 + secondOfHour;
+                             advance();
+                             const unsigned second = hour * 3600 + secondOfHour;
+                             advance();
+                             p = writeTwoCsvRunRows(p, run, first, second, v, k, decimal);
+                         };
+    auto room = [&](qsizetype rowCount) {
+        if (end - p < rowCount * CsvRunRowRoom) {
+            out.Used(p);
+            p = out.Room(rowCount * CsvRunRowRoom);
+            end = out.RoomEnd();
+        }
+    };
+    // Two pairs at a time, so that the second's numbers are laid out while the first's are
+    // still on their way.
+    qint32 row = from;
+    for (; row + 3 < to; row += 4) {
+        room(4);
+        FourDecimalFields first, second;
+        const bool firstLaidOut = layOut(row + 1, first);
+        const bool secondLaidOut = layOut(row + 3, second);
+        writePair(row + 1, firstLaidOut, first);
+        writePair(row + 3, secondLaidOut, second);
+    }
+    for (; row + 1 < to; row += 2) {
+        room(2);
+        FourDecimalFields fields;
+        const bool laidOut = layOut(row + 1, fields);
+        writePair(row + 1, laidOut, fields);
+    }
+    if (row < to) {
+        if (end - p < CsvRunRowRoom)
+            out.Used(p), p = out.Room(CsvRunRowRoom);
+        p = writeCsvRunRow(p, run, hour * 3600 + secondOfHour, v, row + 1, decimal);
+    }
+    out.Used(p);
+}
+
+// The rows of writeSampleRows for the CSV file, a run of one layout at a time through the
+// lanes; a row without one alone.
+template <class Sink>
+void writeCsvRunRows(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
+    const qint32 n = data.NumSamples;
+    if (n == 0)
+        return;
+    if (!data.StartDate.isValid())
+        RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+    const qint64 start = data.StartDate.toSecsSinceEpoch();
+    const qint64 step = SampleStepSeconds(data);
+    const FileTextLocale text(locale);
+    RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
+    const char decimal = text.DecimalSeparator();
+    const SampleArrays v(data);
+    // Rows between the sink's looks at the text.
+    constexpr qint32 BlockRows = 512;
+    for (qint32 row = 0; row < n;) {
+        const qint64 when = start + qint64(row) * step;
+        const RowTimeText::RunRows* run = step > 0 ? times.RowsAt(when) : nullptr;
+        if (run == nullptr) {
+            times.AppendDateAndTime(out, when);
+            char* p = writeCsvColumns(out.Room(4 * NumberRoom + 3), v, row + 1, decimal);
+            std::memcpy(p, "\r\n", 2);
+            out.Used(p + 2);
+            sink.RowDone(out);
+            ++row;
+            continue;
+        }
+        const qint64 inRun = (run->end - when + step - 1) / step;
+        const qint32 end = qint32(qMin<qint64>(n, row + inRun));
+        for (; row < end; row = qMin(end, row + BlockRows)) {
+            appendCsvRunRows(out, *run, v, start, step, row, qMin(end, row + BlockRows), decimal);
+            sink.RowDone(out);
+        }
+    }
+}
+#endif
+
 template <class Sink>
 void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink) {
     CheckSampleArrays(data);
@@ -125,18 +318,16 @@ void writeCsvFile(const DataSet& data, const QLocale& locale, TextBuffer& out, S
     for (int id : {4050, 4015, 4016, 4017, 4018})
         titles += ResString(id) + u';';
     out.Append((titles + QStringLiteral("\r\n")).toUtf8());
+#if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
+    if (HasEightLanes()) {
+        writeCsvRunRows(data, locale, out, sink);
+        return;
+    }
+#endif
     const SampleArrays v(data);
-    writeSampleRows(data, locale, out, sink, 4 * NumberRoom + 1,
-                    [=](char* p, qint32 i, char decimal) {
-                        // All four read before the first byte is written (see SampleArrays).
-                        const float x = v.xs[i], y = v.ys[i], z = v.zs[i];
-                        const double resultant = v.resultants[i];
-                        *p++ = ';';
-                        p = writeCsvNumber<SingleDigits>(p, x, decimal);
-                        p = writeCsvNumber<SingleDigits>(p, y, decimal);
-                        p = writeCsvNumber<SingleDigits>(p, z, decimal);
-                        return writeCsvNumber<DoubleDigits>(p, resultant, decimal);
-                    });
+    writeSampleRows(
+        data, locale, out, sink, 4 * NumberRoom + 1,
+        [=](char* p, qint32 i, char decimal) { return writeCsvColumns(p, v, i, decimal); });
 }
 
 // Room for the whole text at once, so that it is never copied into a larger one: the titles,

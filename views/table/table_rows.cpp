@@ -6,6 +6,7 @@
 #include "data/files/table_title.h"
 #include "text/display_texts.h"
 #include "text/format_pattern.h"
+#include "text/run_row_time.h"
 #include "text/sample_columns.h"
 #include "text/table_time_text.h"
 #include "text/text_buffer.h"
@@ -43,40 +44,13 @@ void appendLocaleColumn(TextBuffer& out, T value, bool twoBlanks, const QByteArr
 }
 
 #if defined(CORVANEL_EIGHT_DECIMAL_FIELDS)
-// The layout of a run's rows, kept in locals of the writing loop: the bytes it writes could
-// otherwise be any of them, and each would be read again for every row.
-struct RunLayout {
-    explicit RunLayout(const RowTimeText::RunRows& rows)
-        : length(rows.length), hourAt(rows.hourAt), minuteAt(rows.minuteAt),
-          secondAt(rows.secondAt) {
-        std::memcpy(text, rows.text, sizeof text);
-        std::memcpy(hours, rows.hours, sizeof hours);
-    }
-    char text[RowTimeText::RunRows::Room];
-    char hours[sizeof RowTimeText::RunRows::hours];
-    qsizetype length, hourAt, minuteAt, secondAt;
-};
-
 // Room a row of a run needs at its start (the columns may write past their end).
 constexpr qsizetype RunRowRoom = RowTimeText::RunRows::Room + SampleColumnsRoom + 2;
-
-// The run's text with the time's fields of the second of the day put in; returns its end.
-[[gnu::always_inline]] inline char* writeRowTime(char* p, const RunLayout& run, unsigned second) {
-    using pattern_number_detail::Pairs;
-    std::memcpy(p, run.text, sizeof run.text);
-    if (run.hourAt >= 0)
-        std::memcpy(p + run.hourAt, run.hours + 2 * (second / 3600), 2);
-    if (run.minuteAt >= 0)
-        std::memcpy(p + run.minuteAt, Pairs + 2 * (second / 60 % 60), 2);
-    if (run.secondAt >= 0)
-        std::memcpy(p + run.secondAt, Pairs + 2 * (second % 60), 2);
-    return p + run.length;
-}
 
 // A whole row of the run: its time, its columns (or the marker) and the line end.
 [[gnu::always_inline]] inline char* writeRunRow(char* p, const RunLayout& run, unsigned second,
                                                 float x, float y, float z, double res, char point) {
-    p = writeRowTime(p, run, second);
+    p = WriteRunRowTime(p, run, second);
     // A NaN counts as not available too: it would print as no number at all.
     if (x >= 0 && y >= 0 && z >= 0 && res >= 0) {
         p = WriteSampleColumns<false>(p, x, y, z, res, point);
@@ -133,11 +107,11 @@ CORVANEL_EIGHT_LANES void appendRunRowPairs(TextBuffer& out, const RowTimeText::
         if (EightTwoDecimalFields(_mm256_setr_m128d(_mm_unpacklo_pd(x, y), _mm_unpacklo_pd(z, r)),
                                   _mm256_setr_m128d(_mm_unpackhi_pd(x, y), _mm_unpackhi_pd(z, r)),
                                   bounds, bounds, point, low, high)) {
-            p = writeRowTime(p, run, first);
+            p = WriteRunRowTime(p, run, first);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(low));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), _mm256_castsi256_si128(high));
             std::memcpy(p + 32, "\r\n", 2);
-            p = writeRowTime(p + 34, run, second);
+            p = WriteRunRowTime(p + 34, run, second);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_extracti128_si256(low, 1));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16), _mm256_extracti128_si256(high, 1));
             std::memcpy(p + 32, "\r\n", 2);

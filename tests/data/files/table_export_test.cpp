@@ -3,8 +3,11 @@
 #include "core/language.h"
 #include "tests/data/files/files_test_support.h"
 #include "tests/support/fake_ui.h"
+#include "text/date_pattern.h"
 #include "text/pattern_number.h"
 #include "text/sample_columns.h"
+#include "text/table_time_text.h"
+#include "text/text_buffer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -387,6 +390,63 @@ TEST(TableExportRows, EveryCsvNumberAsTheLongWayGivesIt) {
             for (int k = 0; k < 4; ++k)
                 ASSERT_EQ(fields[k + 1].toStdString(), expected[k])
                     << name << " row " << i << " field " << k;
+        }
+    }
+}
+
+// The CSV rows are laid out two at a time, eight numbers at once, wherever the processor can:
+// a pair of rows with one number the quick lanes cannot take, in any of the eight places, is
+// still every row as the date, the time and the long way's numbers give it, through hours and
+// a midnight.
+TEST(TableExportRows, CsvRowPairsWithOneLongWayNumberInAnyPlace) {
+    const double longWay[] = {-1.0,      -0.5,    -0.00001,   1000.0,      1234.56789,
+                              999.99996, 2.00005, 0.00004999, std::nan("")};
+    const double quick[] = {0.0, 0.5, 0.0001, 7.25, 19.99, 123.4567, 999.9999, 0.00003};
+    std::mt19937 random(1005);
+    DataSet data = MakeDataSet({});
+    data.StartDate = NaiveDateTime(2026, 12, 9, 22, 58, 30);
+    data.SampleStep = 3;
+    auto add = [&](const double(&values)[8], int first) {
+        data.DataX.append(float(values[first]));
+        data.DataY.append(float(values[first + 1]));
+        data.DataZ.append(float(values[first + 2]));
+        data.DataRes.append(values[first + 3]);
+    };
+    for (int round = 0; round < 12; ++round) {
+        for (const double odd : longWay) {
+            for (int place = 0; place < 8; ++place) {
+                double values[8];
+                for (double& v : values)
+                    v = quick[random() % std::size(quick)];
+                values[place] = odd;
+                add(values, 0);
+                add(values, 4);
+            }
+        }
+    }
+    const int n = int(data.DataX.size()) - 1;
+    data.NumSamples = n;
+    for (const char* name : {"en_GB", "it_IT"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const char decimal = locale.decimalPoint().at(0).toLatin1();
+        auto number = [&](double v, int digits) {
+            char text[PatternNumberRoom];
+            return std::string(text, size_t(WritePatternNumberBySignificantDigits(
+                                                text, v, digits, 4, false, decimal) -
+                                            text)) +
+                   ";";
+        };
+        RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
+        const QList<QByteArray> lines = CsvFileBytes(data, locale).split('\n');
+        const qsizetype first = lines.size() - 1 - n;
+        for (qint32 i = 1; i <= n; ++i) {
+            TextBuffer time;
+            times.AppendDateAndTime(time, data.StartDate.toSecsSinceEpoch() + 3 * qint64(i - 1));
+            const std::string expected = time.Text().toStdString() + ";" +
+                                         number(data.DataX[i], 7) + number(data.DataY[i], 7) +
+                                         number(data.DataZ[i], 7) + number(data.DataRes[i], 15) +
+                                         "\r";
+            ASSERT_EQ(lines[first + i - 1].toStdString(), expected) << name << " row " << i;
         }
     }
 }
