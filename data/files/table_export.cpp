@@ -81,6 +81,23 @@ private:
     QString fileName_;
 };
 
+// What the rows of a data set with samples take from it and from the locale: the first
+// sample's time, the step between samples, the time texts and the decimal separator.
+struct SampleRowTimes {
+    SampleRowTimes(const DataSet& data, const QLocale& locale)
+        : times(ShortDatePattern(locale), LongTimePattern(locale), locale),
+          decimal(FileTextLocale(locale).DecimalSeparator()) {
+        if (!data.StartDate.isValid())
+            RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+        start = data.StartDate.toSecsSinceEpoch();
+        step = SampleStepSeconds(data);
+    }
+    RowTimeText times;
+    char decimal;
+    qint64 start = 0;
+    qint64 step = 0;
+};
+
 // One row a sample: its date and time in the locale, then what columns(p, i, decimal) writes
 // at p for sample i (columnRoom bytes at the most) and returns the end of, then CR LF.
 // The sink may take the text after each row.
@@ -88,20 +105,13 @@ template <class Sink, class Columns>
 void writeSampleRows(const DataSet& data, const QLocale& locale, TextBuffer& out, Sink& sink,
                      qsizetype columnRoom, Columns&& columns) {
     CheckSampleArrays(data);
-    const qint32 n = data.NumSamples;
-    if (n == 0)
+    if (data.NumSamples == 0)
         return;
-    if (!data.StartDate.isValid())
-        RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
-    const qint64 start = data.StartDate.toSecsSinceEpoch();
-    const qint64 step = SampleStepSeconds(data);
-    const FileTextLocale text(locale);
-    RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
-    const char decimal = text.DecimalSeparator();
-    for (qint32 i = 1; i <= n; ++i) {
-        times.AppendDateAndTime(out, start + qint64(i - 1) * step);
+    SampleRowTimes rows(data, locale);
+    for (qint32 i = 1; i <= data.NumSamples; ++i) {
+        rows.times.AppendDateAndTime(out, rows.start + qint64(i - 1) * rows.step);
         char* p = out.Room(columnRoom + 2);
-        p = columns(p, i, decimal);
+        p = columns(p, i, rows.decimal);
         *p++ = '\r';
         *p++ = '\n';
         out.Used(p);
@@ -277,13 +287,11 @@ void writeCsvRunRows(const DataSet& data, const QLocale& locale, TextBuffer& out
     const qint32 n = data.NumSamples;
     if (n == 0)
         return;
-    if (!data.StartDate.isValid())
-        RaiseError(ErrorNumber::TypeMismatch, QStringLiteral("Type mismatch"));
-    const qint64 start = data.StartDate.toSecsSinceEpoch();
-    const qint64 step = SampleStepSeconds(data);
-    const FileTextLocale text(locale);
-    RowTimeText times(ShortDatePattern(locale), LongTimePattern(locale), locale);
-    const char decimal = text.DecimalSeparator();
+    SampleRowTimes rows(data, locale);
+    RowTimeText& times = rows.times;
+    const qint64 start = rows.start;
+    const qint64 step = rows.step;
+    const char decimal = rows.decimal;
     const SampleArrays v(data);
     // Rows between the sink's looks at the text.
     constexpr qint32 BlockRows = 512;
