@@ -47,21 +47,8 @@ EightFourDecimalFields(__m256d a, __m256d b, char decimal, FourDecimalFields& ou
         return false;
 
     // The integer part (below 1000) and the decimals, as in EightTwoDecimalFields.
-    const __m256d tenThousandth = _mm256_set1_pd(1e-4);
-    const __m256d nudge = _mm256_set1_pd(1e-6);
-    const __m256i whole =
-        _mm256_setr_m128i(_mm256_cvttpd_epi32(unitsA), _mm256_cvttpd_epi32(unitsB));
-    const __m256i integers = _mm256_setr_m128i(
-        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(unitsA, tenThousandth), nudge)),
-        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(unitsB, tenThousandth), nudge)));
-    const __m256i fractions =
-        _mm256_sub_epi32(whole, _mm256_madd_epi16(integers, _mm256_set1_epi32(10000)));
-    const __m256i packed = _mm256_packs_epi32(integers, fractions);
-    const __m256i parts = _mm256_unpacklo_epi16(packed, _mm256_srli_si256(packed, 8));
-    const __m256i hundreds =
-        _mm256_srli_epi16(_mm256_mulhi_epu16(parts, _mm256_set1_epi16(5243)), 3);
-    const __m256i rest =
-        _mm256_sub_epi16(parts, _mm256_mullo_epi16(hundreds, _mm256_set1_epi16(100)));
+    const EightLaneUnits split = SplitEightLaneUnits(unitsA, unitsB);
+    const __m256i whole = split.units, hundreds = split.hundreds, rest = split.rest;
     const __m256i integer = _mm256_set1_epi64x(0x0000000000FFFFFFLL);
     const __m256i decimals = _mm256_set1_epi64x(static_cast<long long>(0xFFFFFFFF00000000ULL));
     const __m256i characters = _mm256_set1_epi64x(static_cast<long long>(

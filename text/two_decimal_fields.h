@@ -152,6 +152,34 @@ inline bool HasEightLanes() {
     return _mm256_or_si256(tens, _mm256_slli_epi16(ones, 8));
 }
 
+// Eight lanes of whole units below 10^7 (a's four values, then b's) as 32-bit numbers, and
+// each split into the part above 10^4 and the rest below it, both in sixteen-bit lanes (high
+// and low of each half's four values) as hundreds and the rest below 100: what the digit
+// pairs are made of.
+struct EightLaneUnits {
+    __m256i units;
+    __m256i hundreds;
+    __m256i rest;
+};
+[[gnu::always_inline]] CORVANEL_EIGHT_LANES inline EightLaneUnits
+SplitEightLaneUnits(__m256d unitsA, __m256d unitsB) {
+    const __m256d tenThousandth = _mm256_set1_pd(1e-4);
+    const __m256d nudge = _mm256_set1_pd(1e-6);
+    const __m256i units =
+        _mm256_setr_m128i(_mm256_cvttpd_epi32(unitsA), _mm256_cvttpd_epi32(unitsB));
+    const __m256i thousands = _mm256_setr_m128i(
+        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(unitsA, tenThousandth), nudge)),
+        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(unitsB, tenThousandth), nudge)));
+    const __m256i rests =
+        _mm256_sub_epi32(units, _mm256_madd_epi16(thousands, _mm256_set1_epi32(10000)));
+    const __m256i packed = _mm256_packs_epi32(thousands, rests);
+    const __m256i parts = _mm256_unpacklo_epi16(packed, _mm256_srli_si256(packed, 8));
+    const __m256i hundreds =
+        _mm256_srli_epi16(_mm256_mulhi_epu16(parts, _mm256_set1_epi16(5243)), 3);
+    return {units, hundreds,
+            _mm256_sub_epi16(parts, _mm256_mullo_epi16(hundreds, _mm256_set1_epi16(100)))};
+}
+
 // The same for eight values at once, in two fours: a's four values give the fields of low
 // (values 0 and 1) and high (2 and 3), as FourTwoDecimalFields's ab and cd; b's four the
 // fields of the same registers' upper halves. The same arithmetic lane by lane.
@@ -187,23 +215,8 @@ EightTwoDecimalFields(__m256d a, __m256d b, __m256d boundA, __m256d boundB, char
     if ((_mm256_movemask_pd(okA) & _mm256_movemask_pd(okB)) != 0xF)
         return false;
 
-    const __m256d tenThousandth = _mm256_set1_pd(1e-4);
-    const __m256d nudge = _mm256_set1_pd(1e-6);
-    // Eight 32-bit lanes: a's four values, then b's.
-    const __m256i units =
-        _mm256_setr_m128i(_mm256_cvttpd_epi32(unitsA), _mm256_cvttpd_epi32(unitsB));
-    const __m256i thousands = _mm256_setr_m128i(
-        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(unitsA, tenThousandth), nudge)),
-        _mm256_cvttpd_epi32(_mm256_add_pd(_mm256_mul_pd(unitsB, tenThousandth), nudge)));
-    const __m256i rests =
-        _mm256_sub_epi32(units, _mm256_madd_epi16(thousands, _mm256_set1_epi32(10000)));
-    // Within each half: high and low of its four values in sixteen-bit lanes.
-    const __m256i packed = _mm256_packs_epi32(thousands, rests);
-    const __m256i parts = _mm256_unpacklo_epi16(packed, _mm256_srli_si256(packed, 8));
-    const __m256i hundreds =
-        _mm256_srli_epi16(_mm256_mulhi_epu16(parts, _mm256_set1_epi16(5243)), 3);
-    const __m256i rest =
-        _mm256_sub_epi16(parts, _mm256_mullo_epi16(hundreds, _mm256_set1_epi16(100)));
+    const EightLaneUnits split = SplitEightLaneUnits(unitsA, unitsB);
+    const __m256i units = split.units, hundreds = split.hundreds, rest = split.rest;
     const __m256i pairsLow = _mm256_unpacklo_epi16(hundreds, rest);
     const __m256i pairsHigh = _mm256_unpackhi_epi16(hundreds, rest);
     const __m256i integer = _mm256_set1_epi64x(0x000000FFFFFFFFFFLL);
